@@ -1,0 +1,34 @@
+// Time as the program sees it: a monotonic millisecond count for waits and timers, the time of
+// day (the "Timer" of the original, seconds since midnight with fraction), the Windows uptime,
+// and the local date and time with the locale's AM/PM designators.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace drelm {
+
+struct LocalDateTime {
+  int year = 2001;
+  int month = 1;  // 1..12
+  int day = 1;    // 1..31
+  int hour = 0;   // 0..23
+  int minute = 0;
+  int second = 0;
+  int millisecond = 0;
+  bool operator==(const LocalDateTime&) const = default;
+};
+
+class Clock {
+ public:
+  virtual ~Clock() = default;
+  virtual std::uint64_t MonotonicMs() = 0;
+  virtual double SecondsSinceMidnight() = 0;
+  // Milliseconds since Windows started (GetTickCount64), never wrapping.
+  virtual std::uint64_t UptimeMs() = 0;
+  virtual LocalDateTime Now() = 0;
+  virtual std::string AmDesignator() = 0;
+  virtual std::string PmDesignator() = 0;
+};
+
+}  // namespace drelm

@@ -1,0 +1,26 @@
+// Everything the program reaches outside itself, handed to it as one bundle of references.
+// Files (log, reasons list, sounds) are plain files in programFolder.
+#pragma once
+
+#include <filesystem>
+
+#include "platform/clock.h"
+#include "platform/event_loop.h"
+#include "platform/registry.h"
+#include "platform/shell.h"
+#include "platform/user.h"
+#include "platform/window_system.h"
+
+namespace drelm {
+
+struct Platform {
+  WindowSystem& windows;
+  EventLoop& loop;
+  Clock& clock;
+  Registry& registry;
+  User& user;
+  Shell& shell;
+  std::filesystem::path programFolder;
+};
+
+}  // namespace drelm

@@ -1,0 +1,35 @@
+// One simulated desktop: window system, virtual clock and event loop, in-memory registry,
+// scripted user and recorded shell, handed to the program as a Platform.
+#pragma once
+
+#include <filesystem>
+
+#include "platform/platform.h"
+#include "platform/sim/memory_registry.h"
+#include "platform/sim/scripted_user.h"
+#include "platform/sim/sim_event_loop.h"
+#include "platform/sim/sim_shell.h"
+#include "platform/sim/sim_window_system.h"
+#include "platform/sim/virtual_clock.h"
+
+namespace drelm::sim {
+
+class Simulator {
+ public:
+  Simulator() : loop(clock, windows) {}
+  Simulator(const Simulator&) = delete;
+  Simulator& operator=(const Simulator&) = delete;
+
+  Platform MakePlatform(const std::filesystem::path& programFolder) {
+    return Platform{windows, loop, clock, registry, user, shell, programFolder};
+  }
+
+  VirtualClock clock;
+  SimWindowSystem windows;
+  SimEventLoop loop;
+  MemoryRegistry registry;
+  ScriptedUser user;
+  SimShell shell;
+};
+
+}  // namespace drelm::sim

@@ -1,0 +1,189 @@
+#include "text/ansi.h"
+
+#include <cmath>
+#include <limits>
+
+namespace drelm {
+
+namespace {
+
+// Unicode code points of Windows-1252 bytes 0x80-0x9F; 0 marks the five unassigned bytes.
+constexpr char32_t kHighTable[32] = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+void AppendUtf8(std::string& out, char32_t cp) {
+  if (cp < 0x80) {
+    out += static_cast<char>(cp);
+  } else if (cp < 0x800) {
+    out += static_cast<char>(0xC0 | (cp >> 6));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else {
+    out += static_cast<char>(0xE0 | (cp >> 12));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  }
+}
+
+}  // namespace
+
+char LowerAnsiChar(char c) {
+  const auto u = static_cast<unsigned char>(c);
+  if (u >= 'A' && u <= 'Z') return static_cast<char>(u + 32);
+  if (u == 0x8A || u == 0x8C || u == 0x8E) return static_cast<char>(u + 0x10);
+  if (u == 0x9F) return static_cast<char>(0xFF);
+  if (u >= 0xC0 && u <= 0xDE && u != 0xD7) return static_cast<char>(u + 0x20);
+  return c;
+}
+
+std::string LowerAnsi(std::string_view text) {
+  std::string out(text);
+  for (char& c : out) c = LowerAnsiChar(c);
+  return out;
+}
+
+bool EqualsIgnoreCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (LowerAnsiChar(a[i]) != LowerAnsiChar(b[i])) return false;
+  }
+  return true;
+}
+
+std::int64_t LeadingNumber(std::string_view text) {
+  std::size_t i = 0;
+  while (i < text.size() && IsBlank(text[i])) ++i;
+  bool negative = false;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+  constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
+  std::int64_t value = 0;
+  for (; i < text.size() && IsDigit(text[i]); ++i) {
+    const int digit = text[i] - '0';
+    value = value > (kMax - digit) / 10 ? kMax : value * 10 + digit;
+  }
+  return negative ? -value : value;
+}
+
+double LeadingDecimal(std::string_view text) {
+  std::size_t i = 0;
+  while (i < text.size() && IsBlank(text[i])) ++i;
+  bool negative = false;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+  double value = 0;
+  for (; i < text.size() && IsDigit(text[i]); ++i) value = value * 10 + (text[i] - '0');
+  if (i < text.size() && text[i] == '.') {
+    double scale = 0.1;
+    for (++i; i < text.size() && IsDigit(text[i]); ++i, scale /= 10) value += (text[i] - '0') * scale;
+  }
+  return negative ? -value : value;
+}
+
+bool IsNumeric(std::string_view text) {
+  std::size_t i = 0;
+  const std::size_t n = text.size();
+  while (i < n && IsBlank(text[i])) ++i;
+  if (i < n && (text[i] == '+' || text[i] == '-')) ++i;
+  std::size_t digits = 0;
+  for (; i < n && IsDigit(text[i]); ++i) ++digits;
+  if (i < n && text[i] == '.') {
+    for (++i; i < n && IsDigit(text[i]); ++i) ++digits;
+  }
+  if (digits == 0) return false;
+  if (i < n && (text[i] == 'e' || text[i] == 'E')) {
+    ++i;
+    if (i < n && (text[i] == '+' || text[i] == '-')) ++i;
+    std::size_t expDigits = 0;
+    for (; i < n && IsDigit(text[i]); ++i) ++expDigits;
+    if (expDigits == 0) return false;
+  }
+  while (i < n && IsBlank(text[i])) ++i;
+  return i == n;
+}
+
+std::int64_t RoundHalfEven(double value) {
+  return static_cast<std::int64_t>(std::nearbyint(value));  // default rounding mode: to even
+}
+
+std::string ReplaceAll(std::string_view text, std::string_view search, std::string_view replacement,
+                       const std::function<void()>& eachRound) {
+  if (text.empty() || search.empty() || text.find(search) == std::string_view::npos ||
+      replacement.find(search) != std::string_view::npos) {
+    return std::string(text);
+  }
+  // Searching from the start after each replacement can meet occurrences formed across a
+  // boundary ("aab" with "ab" -> "a" gives "aa"), so the loop runs until none is left. A pair
+  // that keeps re-forming the search text is cut off by the round bound and refused whole.
+  const std::size_t maxRounds = 16 * (text.size() + 16);
+  std::string copy(text);
+  std::size_t rounds = 0;
+  for (std::size_t at = copy.find(search); at != std::string::npos; at = copy.find(search)) {
+    if (++rounds > maxRounds) return std::string(text);
+    if (eachRound) eachRound();
+    copy.replace(at, search.size(), replacement);
+  }
+  return copy;
+}
+
+std::string Cp1252ToUtf8(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (char c : text) {
+    const auto u = static_cast<unsigned char>(c);
+    if (u < 0x80) {
+      out += c;
+    } else if (u < 0xA0) {
+      const char32_t cp = kHighTable[u - 0x80];
+      AppendUtf8(out, cp ? cp : 0xFFFD);
+    } else {
+      AppendUtf8(out, u);
+    }
+  }
+  return out;
+}
+
+std::string Utf8ToCp1252(std::string_view text) {
+  std::string out;
+  for (std::size_t i = 0; i < text.size();) {
+    const auto u = static_cast<unsigned char>(text[i]);
+    char32_t cp = 0;
+    std::size_t len = 1;
+    if (u < 0x80) {
+      cp = u;
+    } else if ((u & 0xE0) == 0xC0) {
+      len = 2;
+      cp = u & 0x1F;
+    } else if ((u & 0xF0) == 0xE0) {
+      len = 3;
+      cp = u & 0x0F;
+    } else if ((u & 0xF8) == 0xF0) {
+      len = 4;
+      cp = u & 0x07;
+    } else {
+      out += '?';
+      ++i;
+      continue;
+    }
+    if (i + len > text.size()) {
+      out += '?';
+      break;
+    }
+    for (std::size_t k = 1; k < len; ++k) cp = (cp << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
+    i += len;
+    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) {
+      out += static_cast<char>(cp);
+      continue;
+    }
+    char mapped = '?';
+    for (int k = 0; k < 32; ++k) {
+      if (kHighTable[k] == cp) mapped = static_cast<char>(0x80 + k);
+    }
+    out += mapped;
+  }
+  return out;
+}
+
+}  // namespace drelm

@@ -1,0 +1,68 @@
+#include "text/ansi.h"
+
+#include <gtest/gtest.h>
+
+namespace drelm {
+namespace {
+
+TEST(LowerAnsi, FoldsAsciiAndWindows1252LettersOnly) {
+  EXPECT_EQ(LowerAnsi("HANDLE Min"), "handle min");
+  EXPECT_EQ(LowerAnsi("\xC0\xC9\xDE\x8A\x8C\x8E\x9F"), "\xE0\xE9\xFE\x9A\x9C\x9E\xFF");
+  // The multiplication sign and the decoration brackets have no lower-case form.
+  EXPECT_EQ(LowerAnsi("\xD7\x8B" "D\x9B"), "\xD7\x8B" "d\x9B");
+}
+
+TEST(LeadingNumber, ReadsTheLeadingNumberLikeStoredCounters) {
+  EXPECT_EQ(LeadingNumber("5 messages"), 5);
+  EXPECT_EQ(LeadingNumber("abc"), 0);
+  EXPECT_EQ(LeadingNumber(""), 0);
+  EXPECT_EQ(LeadingNumber("  42"), 42);
+  EXPECT_EQ(LeadingNumber("-3x"), -3);
+  EXPECT_EQ(LeadingNumber("99999999999999999999999"), INT64_MAX) << "must saturate, not wrap";
+  EXPECT_DOUBLE_EQ(LeadingDecimal("12.5 mb"), 12.5);
+  EXPECT_DOUBLE_EQ(LeadingDecimal("mb"), 0.0);
+}
+
+TEST(IsNumeric, AcceptsWholeNumbersOnlyWhenTheWholeTextIsANumber) {
+  EXPECT_TRUE(IsNumeric("60"));
+  EXPECT_TRUE(IsNumeric(" 1.5 "));
+  EXPECT_TRUE(IsNumeric("-2e3"));
+  EXPECT_FALSE(IsNumeric(""));
+  EXPECT_FALSE(IsNumeric("60s"));
+  EXPECT_FALSE(IsNumeric("."));
+  EXPECT_FALSE(IsNumeric("1e"));
+}
+
+TEST(RoundHalfEven, RoundsHalvesToTheEvenNeighbour) {
+  EXPECT_EQ(RoundHalfEven(2.5), 2);
+  EXPECT_EQ(RoundHalfEven(3.5), 4);
+  EXPECT_EQ(RoundHalfEven(-2.5), -2);
+  EXPECT_EQ(RoundHalfEven(2.6), 3);
+}
+
+TEST(ReplaceAll, ReplacesEveryOccurrenceAndLeavesNonMatchesAlone) {
+  EXPECT_EQ(ReplaceAll("abc", "x", "y"), "abc");
+  EXPECT_EQ(ReplaceAll("a-b-c", "-", "+"), "a+b+c");
+  EXPECT_EQ(ReplaceAll("", "-", "+"), "");
+  EXPECT_EQ(ReplaceAll("aab", "ab", "a"), "a") << "occurrences formed by a replacement count";
+}
+
+TEST(ReplaceAll, RefusesAReplacementThatContainsTheSearchTextInsteadOfLoopingForever) {
+  EXPECT_EQ(ReplaceAll("a-b", "-", "--"), "a-b");
+  EXPECT_EQ(ReplaceAll("a-b", "", "x"), "a-b");
+  int rounds = 0;
+  EXPECT_EQ(ReplaceAll("x.y.z", ".", "", [&] { ++rounds; }), "xyz");
+  EXPECT_EQ(rounds, 2) << "the per-round hook runs once before each replacement";
+}
+
+TEST(Cp1252, ConvertsToUtf8AndBack) {
+  const std::string ansi = "\x8B" "d\x9B \xB7 \x80";
+  const std::string utf8 = Cp1252ToUtf8(ansi);
+  EXPECT_EQ(utf8, "\xE2\x80\xB9" "d\xE2\x80\xBA \xC2\xB7 \xE2\x82\xAC");
+  EXPECT_EQ(Utf8ToCp1252(utf8), ansi);
+  EXPECT_EQ(Cp1252ToUtf8("\x81"), "\xEF\xBF\xBD");
+  EXPECT_EQ(Utf8ToCp1252("\xE4\xB8\xAD"), "?");
+}
+
+}  // namespace
+}  // namespace drelm
