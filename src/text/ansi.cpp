@@ -115,7 +115,7 @@ std::string ReplaceAll(std::string_view text, std::string_view search, std::stri
     return std::string(text);
   }
   // Searching from the start after each replacement can meet occurrences formed across a
-  // boundary ("aab" with "ab" -> "a" gives "aa"), so the loop runs until none is left. A pair
+  // boundary ("aabb" without "ab" gives "ab", then ""), so the loop runs until none is left. A pair
   // that keeps re-forming the search text is cut off by the round bound and refused whole.
   const std::size_t maxRounds = 16 * (text.size() + 16);
   std::string copy(text);
