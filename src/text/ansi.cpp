@@ -13,8 +13,12 @@ constexpr char32_t kHighTable[32] = {
     0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t';
+}
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 void AppendUtf8(std::string& out, char32_t cp) {
   if (cp < 0x80) {
@@ -77,7 +81,8 @@ double LeadingDecimal(std::string_view text) {
   for (; i < text.size() && IsDigit(text[i]); ++i) value = value * 10 + (text[i] - '0');
   if (i < text.size() && text[i] == '.') {
     double scale = 0.1;
-    for (++i; i < text.size() && IsDigit(text[i]); ++i, scale /= 10) value += (text[i] - '0') * scale;
+    for (++i; i < text.size() && IsDigit(text[i]); ++i, scale /= 10)
+      value += (text[i] - '0') * scale;
   }
   return negative ? -value : value;
 }
@@ -171,7 +176,8 @@ std::string Utf8ToCp1252(std::string_view text) {
       out += '?';
       break;
     }
-    for (std::size_t k = 1; k < len; ++k) cp = (cp << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
+    for (std::size_t k = 1; k < len; ++k)
+      cp = (cp << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
     i += len;
     if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) {
       out += static_cast<char>(cp);

@@ -6,10 +6,9 @@
 
 #include "platform/sim/message_sequence.h"
 
-#define EXPECT_MESSAGES(actual, ...)                                                        \
-  do {                                                                                      \
-    const std::string drelmSequenceReport =                                                 \
-        ::drelm::sim::CompareSequence((actual), std::vector<::drelm::sim::ExpectedMessage>( \
-                                                    __VA_ARGS__));                          \
-    EXPECT_TRUE(drelmSequenceReport.empty()) << drelmSequenceReport;                        \
+#define EXPECT_MESSAGES(actual, ...)                                        \
+  do {                                                                      \
+    const std::string drelmSequenceReport = ::drelm::sim::CompareSequence(  \
+        (actual), std::vector<::drelm::sim::ExpectedMessage>(__VA_ARGS__)); \
+    EXPECT_TRUE(drelmSequenceReport.empty()) << drelmSequenceReport;        \
   } while (0)

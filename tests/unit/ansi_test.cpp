@@ -9,7 +9,10 @@ TEST(LowerAnsi, FoldsAsciiAndWindows1252LettersOnly) {
   EXPECT_EQ(LowerAnsi("HANDLE Min"), "handle min");
   EXPECT_EQ(LowerAnsi("\xC0\xC9\xDE\x8A\x8C\x8E\x9F"), "\xE0\xE9\xFE\x9A\x9C\x9E\xFF");
   // The multiplication sign and the decoration brackets have no lower-case form.
-  EXPECT_EQ(LowerAnsi("\xD7\x8B" "D\x9B"), "\xD7\x8B" "d\x9B");
+  EXPECT_EQ(LowerAnsi("\xD7\x8B"
+                      "D\x9B"),
+            "\xD7\x8B"
+            "d\x9B");
 }
 
 TEST(LeadingNumber, ReadsTheLeadingNumberLikeStoredCounters) {
@@ -56,9 +59,13 @@ TEST(ReplaceAll, RefusesAReplacementThatContainsTheSearchTextInsteadOfLoopingFor
 }
 
 TEST(Cp1252, ConvertsToUtf8AndBack) {
-  const std::string ansi = "\x8B" "d\x9B \xB7 \x80";
+  const std::string ansi =
+      "\x8B"
+      "d\x9B \xB7 \x80";
   const std::string utf8 = Cp1252ToUtf8(ansi);
-  EXPECT_EQ(utf8, "\xE2\x80\xB9" "d\xE2\x80\xBA \xC2\xB7 \xE2\x82\xAC");
+  EXPECT_EQ(utf8,
+            "\xE2\x80\xB9"
+            "d\xE2\x80\xBA \xC2\xB7 \xE2\x82\xAC");
   EXPECT_EQ(Utf8ToCp1252(utf8), ansi);
   EXPECT_EQ(Cp1252ToUtf8("\x81"), "\xEF\xBF\xBD");
   EXPECT_EQ(Utf8ToCp1252("\xE4\xB8\xAD"), "?");

@@ -9,28 +9,50 @@ namespace drelm::sim {
 
 std::string MessageName(std::uint32_t msg) {
   switch (msg) {
-    case WM_DESTROY: return "WM_DESTROY";
-    case WM_SETTEXT: return "WM_SETTEXT";
-    case WM_GETTEXT: return "WM_GETTEXT";
-    case WM_GETTEXTLENGTH: return "WM_GETTEXTLENGTH";
-    case WM_CLOSE: return "WM_CLOSE";
-    case WM_KEYDOWN: return "WM_KEYDOWN";
-    case WM_KEYUP: return "WM_KEYUP";
-    case WM_CHAR: return "WM_CHAR";
-    case WM_COMMAND: return "WM_COMMAND";
-    case WM_SYSCOMMAND: return "WM_SYSCOMMAND";
-    case WM_LBUTTONDOWN: return "WM_LBUTTONDOWN";
-    case WM_LBUTTONUP: return "WM_LBUTTONUP";
-    case WM_RBUTTONUP: return "WM_RBUTTONUP";
-    case LB_ADDSTRING: return "LB_ADDSTRING";
-    case LB_SETCURSEL: return "LB_SETCURSEL";
-    case LB_GETCURSEL: return "LB_GETCURSEL";
-    case LB_GETTEXT: return "LB_GETTEXT";
-    case LB_GETTEXTLEN: return "LB_GETTEXTLEN";
-    case LB_GETCOUNT: return "LB_GETCOUNT";
-    case BM_GETCHECK: return "BM_GETCHECK";
-    case BM_SETCHECK: return "BM_SETCHECK";
-    case BM_CLICK: return "BM_CLICK";
+    case WM_DESTROY:
+      return "WM_DESTROY";
+    case WM_SETTEXT:
+      return "WM_SETTEXT";
+    case WM_GETTEXT:
+      return "WM_GETTEXT";
+    case WM_GETTEXTLENGTH:
+      return "WM_GETTEXTLENGTH";
+    case WM_CLOSE:
+      return "WM_CLOSE";
+    case WM_KEYDOWN:
+      return "WM_KEYDOWN";
+    case WM_KEYUP:
+      return "WM_KEYUP";
+    case WM_CHAR:
+      return "WM_CHAR";
+    case WM_COMMAND:
+      return "WM_COMMAND";
+    case WM_SYSCOMMAND:
+      return "WM_SYSCOMMAND";
+    case WM_LBUTTONDOWN:
+      return "WM_LBUTTONDOWN";
+    case WM_LBUTTONUP:
+      return "WM_LBUTTONUP";
+    case WM_RBUTTONUP:
+      return "WM_RBUTTONUP";
+    case LB_ADDSTRING:
+      return "LB_ADDSTRING";
+    case LB_SETCURSEL:
+      return "LB_SETCURSEL";
+    case LB_GETCURSEL:
+      return "LB_GETCURSEL";
+    case LB_GETTEXT:
+      return "LB_GETTEXT";
+    case LB_GETTEXTLEN:
+      return "LB_GETTEXTLEN";
+    case LB_GETCOUNT:
+      return "LB_GETCOUNT";
+    case BM_GETCHECK:
+      return "BM_GETCHECK";
+    case BM_SETCHECK:
+      return "BM_SETCHECK";
+    case BM_CLICK:
+      return "BM_CLICK";
     default: {
       char buf[16];
       std::snprintf(buf, sizeof buf, "0x%04X", static_cast<unsigned>(msg));
@@ -80,11 +102,11 @@ std::string CompareSequence(const std::vector<MessageRecord>& actual,
   std::ostringstream report;
   report << "message sequence differs at entry " << mismatch << "\n";
   for (std::size_t i = 0; i < n; ++i) {
-    const std::string exp = i < expected.size()
-                                ? Describe(expected[i].window, expected[i].msg,
-                                           expected[i].wParam, expected[i].lParam,
-                                           expected[i].via == Via::kPosted, expected[i].text)
-                                : "(none)";
+    const std::string exp =
+        i < expected.size()
+            ? Describe(expected[i].window, expected[i].msg, expected[i].wParam, expected[i].lParam,
+                       expected[i].via == Via::kPosted, expected[i].text)
+            : "(none)";
     const std::string act = i < actual.size() ? DescribeMessage(actual[i]) : "(none)";
     report << (i == mismatch ? "=> " : "   ") << i << "  expected: " << exp << "\n"
            << "       actual:   " << act << "\n";

@@ -14,6 +14,9 @@ namespace drelm::sim {
 enum class Via { kSent, kPosted };
 
 struct ExpectedMessage {
+  ExpectedMessage(Hwnd w, std::uint32_t m, WParam wp, LParam lp, Via v = Via::kSent,
+                  std::optional<std::string> t = std::nullopt)
+      : window(w), msg(m), wParam(wp), lParam(lp), via(v), text(std::move(t)) {}
   Hwnd window = 0;
   std::uint32_t msg = 0;
   WParam wParam = 0;

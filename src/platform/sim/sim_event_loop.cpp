@@ -80,19 +80,21 @@ void SimEventLoop::WaitForEvents(std::uint64_t deadlineMs) {
 TimerId SimEventLoop::AddTimer(std::uint32_t intervalMs, std::function<void()> onTick) {
   const std::uint32_t interval = intervalMs == 0 ? 1 : intervalMs;
   const TimerId id = nextTimer_++;
-  timers_.emplace(id, Timer{interval, clock_.MonotonicMs() + interval, false, false,
-                            std::move(onTick)});
+  timers_.emplace(
+      id, Timer{interval, clock_.MonotonicMs() + interval, false, false, std::move(onTick)});
   return id;
 }
 
 TimerId SimEventLoop::ScheduleOnce(std::uint32_t delayMs, std::function<void()> action) {
   const TimerId id = nextTimer_++;
-  timers_.emplace(id, Timer{delayMs, clock_.MonotonicMs() + delayMs, true, false,
-                            std::move(action)});
+  timers_.emplace(id,
+                  Timer{delayMs, clock_.MonotonicMs() + delayMs, true, false, std::move(action)});
   return id;
 }
 
-void SimEventLoop::RemoveTimer(TimerId id) { timers_.erase(id); }
+void SimEventLoop::RemoveTimer(TimerId id) {
+  timers_.erase(id);
+}
 
 void SimEventLoop::RequestQuit(int exitCode) {
   quit_ = true;

@@ -54,6 +54,8 @@ ProcessId SimShell::AddProcess(const std::string& exePath) {
   return pid;
 }
 
-void SimShell::RemoveProcess(ProcessId pid) { processes_.erase(pid); }
+void SimShell::RemoveProcess(ProcessId pid) {
+  processes_.erase(pid);
+}
 
 }  // namespace drelm::sim

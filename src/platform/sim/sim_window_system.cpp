@@ -117,12 +117,11 @@ std::string SimWindowSystem::GetWindowText(Hwnd window, int maxCount) {
 }
 
 void SimWindowSystem::Record(Hwnd window, const SimMessage& message, bool posted) {
-  log_.push_back(MessageRecord{window, message.msg, message.wParam, message.lParam,
-                               message.text, posted});
+  log_.push_back(
+      MessageRecord{window, message.msg, message.wParam, message.lParam, message.text, posted});
 }
 
-LResult SimWindowSystem::SendMessage(Hwnd window, std::uint32_t msg, WParam wParam,
-                                     LParam lParam) {
+LResult SimWindowSystem::SendMessage(Hwnd window, std::uint32_t msg, WParam wParam, LParam lParam) {
   SimMessage m{msg, wParam, lParam, {}, nullptr, 0};
   Record(window, m, false);
   return Find(window) ? Dispatch(window, m) : 0;
@@ -332,8 +331,7 @@ int SimWindowSystem::GetMenuItemCount(MenuHandle menu) {
 
 MenuHandle SimWindowSystem::GetSubMenu(MenuHandle menu, int position) {
   auto it = menus_.find(menu);
-  if (it == menus_.end() || position < 0 ||
-      position >= static_cast<int>(it->second.items.size())) {
+  if (it == menus_.end() || position < 0 || position >= static_cast<int>(it->second.items.size())) {
     return 0;
   }
   return it->second.items[position].submenu;
@@ -341,8 +339,7 @@ MenuHandle SimWindowSystem::GetSubMenu(MenuHandle menu, int position) {
 
 std::uint32_t SimWindowSystem::GetMenuItemID(MenuHandle menu, int position) {
   auto it = menus_.find(menu);
-  if (it == menus_.end() || position < 0 ||
-      position >= static_cast<int>(it->second.items.size())) {
+  if (it == menus_.end() || position < 0 || position >= static_cast<int>(it->second.items.size())) {
     return 0xFFFFFFFFu;
   }
   const Menu::Item& item = it->second.items[position];
@@ -405,8 +402,8 @@ void SimWindowSystem::DestroyWindow(Hwnd window) {
   const std::vector<Hwnd> children = Find(window)->children;
   for (Hwnd child : children) DestroyWindow(child);
   w = Find(window);
-  std::vector<Hwnd>& siblings = w->parent == 0 || Find(w->parent) ? SiblingsOf(w->parent)
-                                                                   : topLevel_;
+  std::vector<Hwnd>& siblings =
+      w->parent == 0 || Find(w->parent) ? SiblingsOf(w->parent) : topLevel_;
   siblings.erase(std::remove(siblings.begin(), siblings.end(), window), siblings.end());
   std::erase_if(posted_, [window](const auto& p) { return p.first == window; });
   windows_.erase(window);

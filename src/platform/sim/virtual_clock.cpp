@@ -37,7 +37,9 @@ LocalDateTime CivilFromLocalMs(std::int64_t localMs) {
   return t;
 }
 
-VirtualClock::VirtualClock() { SetNow(LocalDateTime{2001, 12, 5, 16, 5, 0, 0}); }
+VirtualClock::VirtualClock() {
+  SetNow(LocalDateTime{2001, 12, 5, 16, 5, 0, 0});
+}
 
 void VirtualClock::SetNow(const LocalDateTime& now) {
   const std::int64_t localMs = DaysFromCivil(now.year, now.month, now.day) * 86'400'000 +

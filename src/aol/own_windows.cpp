@@ -1,0 +1,78 @@
+#include "aol/own_windows.h"
+
+#include <fstream>
+#include <system_error>
+
+#include "platform/winuser_constants.h"
+
+namespace drelm {
+
+namespace {
+constexpr WParam kDragByCaption = 0xF012;  // SC_MOVE | HTCAPTION
+}
+
+void DragForm(WindowSystem& windows, Hwnd form) {
+  windows.ReleaseCapture();
+  windows.SendMessage(form, WM_SYSCOMMAND, kDragByCaption, 0);
+}
+
+void StayOnTop(WindowSystem& windows, Hwnd form) {
+  windows.SetTopmost(form, true);
+}
+
+bool SaveListToFile(WindowSystem& windows, const std::filesystem::path& file, Hwnd listBox) {
+  std::string content;
+  const LResult count = windows.SendMessage(listBox, LB_GETCOUNT, 0, 0);
+  for (LResult i = 0; i < count; ++i) {
+    const LResult length = windows.SendMessage(listBox, LB_GETTEXTLEN, static_cast<WParam>(i), 0);
+    if (length > 0) {
+      content += windows.SendBufferMessage(listBox, LB_GETTEXT, static_cast<WParam>(i),
+                                           static_cast<std::size_t>(length) + 1);
+    }
+    content += "\r\n";
+  }
+  // Written beside the target and renamed over it, so a crash or a full disk mid-write leaves
+  // the previous list whole.
+  std::filesystem::path temp = file;
+  temp += ".new";
+  {
+    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+    if (!out) return false;
+    out.write(content.data(), static_cast<std::streamsize>(content.size()));
+    out.flush();
+    if (!out) {
+      out.close();
+      std::error_code ignored;
+      std::filesystem::remove(temp, ignored);
+      return false;
+    }
+  }
+  std::error_code error;
+  std::filesystem::rename(temp, file, error);
+  if (error) {
+    std::error_code ignored;
+    std::filesystem::remove(temp, ignored);
+    return false;
+  }
+  return true;
+}
+
+void LoadListFromFile(WindowSystem& windows, EventLoop& loop, const std::filesystem::path& file,
+                      Hwnd listBox) {
+  std::ifstream in(file, std::ios::binary);
+  if (!in) return;
+  const std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  std::size_t at = 0;
+  while (at < content.size()) {
+    std::size_t end = content.find_first_of("\r\n", at);
+    if (end == std::string::npos) end = content.size();
+    const std::string line = content.substr(at, end - at);
+    at = end;
+    if (at < content.size() && content[at] == '\r') ++at;
+    if (at < content.size() && content[at] == '\n') ++at;
+    loop.PumpPending();
+    windows.SendTextMessage(listBox, LB_ADDSTRING, 0, line);
+  }
+}
+
+}  // namespace drelm

@@ -1,0 +1,102 @@
+#include "aol/pressing.h"
+
+#include <gtest/gtest.h>
+
+#include "aol/control_text.h"
+#include "platform/sim/simulator.h"
+#include "platform/winuser_constants.h"
+#include "support/aol_tree.h"
+#include "support/message_checks.h"
+
+namespace drelm {
+namespace {
+
+using sim::Via;
+
+class Pressing : public ::testing::Test {
+ protected:
+  sim::Simulator sim;
+  sim::SimWindowSystem& ws = sim.windows;
+  Hwnd button = ws.CreateWindow("_AOL_Icon", "");
+};
+
+TEST_F(Pressing, PressSpaceSendsKeyDownThenKeyUp) {
+  PressSpace(ws, button);
+  EXPECT_MESSAGES(ws.Log(), {{button, WM_KEYDOWN, VK_SPACE, 0, Via::kSent},
+                             {button, WM_KEYUP, VK_SPACE, 0, Via::kSent}});
+}
+
+TEST_F(Pressing, ClickMousePostsButtonDownThenUp) {
+  ClickMouse(ws, button);
+  EXPECT_MESSAGES(ws.Log(), {{button, WM_LBUTTONDOWN, 0, 0, Via::kPosted},
+                             {button, WM_LBUTTONUP, 0, 0, Via::kPosted}});
+}
+
+TEST_F(Pressing, IconPressesPairButtonDownWithSpaceKeyUp) {
+  PressIconSent(ws, sim.loop, button);
+  PressIconPosted(ws, sim.loop, button);
+  EXPECT_MESSAGES(ws.Log(), {{button, WM_LBUTTONDOWN, 0, 0, Via::kSent},
+                             {button, WM_KEYUP, VK_SPACE, 0, Via::kSent},
+                             {button, WM_LBUTTONDOWN, 0, 0, Via::kPosted},
+                             {button, WM_KEYUP, VK_SPACE, 0, Via::kPosted}});
+}
+
+TEST_F(Pressing, IconPressesPumpBeforeEachMessage) {
+  // A message posted earlier must be delivered before the press starts, and the posted
+  // button-down before the key-up is posted.
+  std::vector<std::uint32_t> delivered;
+  ws.SetHandler(button, [&](Hwnd, const sim::SimMessage& m) -> std::optional<LResult> {
+    delivered.push_back(m.msg);
+    return std::nullopt;
+  });
+  ws.PostMessage(button, WM_USER, 0, 0);
+  PressIconPosted(ws, sim.loop, button);
+  EXPECT_EQ(delivered, (std::vector<std::uint32_t>{WM_USER, WM_LBUTTONDOWN}));
+  sim.loop.PumpPending();
+  EXPECT_EQ(delivered.back(), WM_KEYUP);
+}
+
+TEST_F(Pressing, CloseWindowPostsCloseAndTheWindowGoesWhenPumped) {
+  CloseWindow(ws, button);
+  EXPECT_MESSAGES(ws.Log(), {{button, WM_CLOSE, 0, 0, Via::kPosted}});
+  EXPECT_TRUE(ws.IsWindow(button));
+  sim.loop.PumpPending();
+  EXPECT_FALSE(ws.IsWindow(button));
+}
+
+TEST_F(Pressing, ClickChatSendPressesTheFifthIconOfTheRoom) {
+  const auto tree = testing::MakeAolFrame(ws, "");
+  testing::AddImWindow(ws, tree.mdi, "Zed");
+  const auto chat = testing::AddChatRoom(ws, tree.mdi, "Lobby");
+  ws.ClearLog();
+  ClickChatSend(ws);
+  const Hwnd fifth = chat.icons[4];
+  const auto log = ws.Log();
+  // Lookups send nothing; the presses are the whole log.
+  EXPECT_MESSAGES(log, {{fifth, WM_LBUTTONDOWN, 0, 0, Via::kPosted},
+                        {fifth, WM_LBUTTONUP, 0, 0, Via::kPosted},
+                        {fifth, WM_KEYDOWN, VK_SPACE, 0, Via::kSent},
+                        {fifth, WM_KEYUP, VK_SPACE, 0, Via::kSent}});
+}
+
+TEST_F(Pressing, EveryPressOnHandleZeroDoesNothing) {
+  ClickChatSend(ws);  // no room: the messages go to handle 0
+  PressIconSent(ws, sim.loop, 0);
+  CloseWindow(ws, 0);
+  sim.loop.PumpPending();
+  for (const auto& record : ws.Log()) EXPECT_EQ(record.window, 0u);
+  EXPECT_TRUE(ws.IsWindow(button));
+}
+
+TEST_F(Pressing, TextAccessSendsLengthThenGetTextWithRoomForTheNul) {
+  const Hwnd edit = ws.CreateWindow("RICHCNTL", "abc");
+  ws.ClearLog();
+  EXPECT_EQ(GetControlText(ws, edit), "abc");
+  SetControlText(ws, edit, "xy");
+  EXPECT_MESSAGES(ws.Log(), {{edit, WM_GETTEXTLENGTH, 0, 0, Via::kSent},
+                             {edit, WM_GETTEXT, 4, 0, Via::kSent},
+                             {edit, WM_SETTEXT, 0, 0, Via::kSent, "xy"}});
+}
+
+}  // namespace
+}  // namespace drelm

@@ -1,0 +1,140 @@
+#include "aol/window_lookup.h"
+
+#include <gtest/gtest.h>
+
+#include "aol/control_text.h"
+#include "platform/sim/simulator.h"
+#include "support/aol_tree.h"
+
+namespace drelm {
+namespace {
+
+using testing::AddChatRoom;
+using testing::AddImWindow;
+using testing::MakeAolFrame;
+
+class WindowLookup : public ::testing::Test {
+ protected:
+  sim::Simulator sim;
+  sim::SimWindowSystem& ws = sim.windows;
+};
+
+TEST_F(WindowLookup, FindsNothingWithoutTheClient) {
+  EXPECT_EQ(FindAolMainWindow(ws), 0u);
+  EXPECT_EQ(FindAolMdiClient(ws), 0u);
+  EXPECT_EQ(FindChatRoom(ws), 0u);
+  EXPECT_EQ(FindChatView(ws), 0u);
+  EXPECT_EQ(FindChatInput(ws), 0u);
+  EXPECT_EQ(AolVersion(ws), "");
+  EXPECT_EQ(AolVersionNumber(ws), 0);
+  EXPECT_EQ(FindAolStatusWindow(ws), 0u);
+}
+
+TEST_F(WindowLookup, FindsFrameMdiAndRoomWhateverTheClassCase) {
+  const auto tree = MakeAolFrame(ws, "&What's New In AOL 6.0");
+  ws.CreateWindow("aol child", "Welcome, Zed!", tree.mdi);
+  const auto chat = AddChatRoom(ws, tree.mdi, "Lobby 12");
+  EXPECT_EQ(FindAolMainWindow(ws), tree.frame);
+  EXPECT_EQ(FindAolMdiClient(ws), tree.mdi);
+  EXPECT_EQ(FindChatRoom(ws), chat.room);
+  EXPECT_EQ(FindChatView(ws), chat.view);
+  EXPECT_EQ(FindChatInput(ws), chat.input);
+}
+
+TEST_F(WindowLookup, ChatRoomSkipsAnImWindowThatComesFirst) {
+  const auto tree = MakeAolFrame(ws, "");
+  const Hwnd im = AddImWindow(ws, tree.mdi, "Buddy");
+  const auto chat = AddChatRoom(ws, tree.mdi, "Lobby");
+  ASSERT_EQ(ws.Children(tree.mdi).front(), im);
+  EXPECT_EQ(FindChatRoom(ws), chat.room);
+}
+
+TEST_F(WindowLookup, ChatRoomNeedsEveryOneOfItsFourControlClasses) {
+  const auto tree = MakeAolFrame(ws, "");
+  const Hwnd almost = ws.CreateWindow("AOL Child", "No statics", tree.mdi);
+  ws.CreateWindow("RICHCNTL", "", almost);
+  ws.CreateWindow("_AOL_Listbox", "", almost);
+  ws.CreateWindow("_AOL_Icon", "", almost);
+  EXPECT_EQ(FindChatRoom(ws), 0u);
+  ws.CreateWindow("_AOL_Static", "", almost);
+  EXPECT_EQ(FindChatRoom(ws), almost);
+}
+
+TEST_F(WindowLookup, TheActivatedRoomWinsWhenTwoAreOpen) {
+  const auto tree = MakeAolFrame(ws, "");
+  const auto first = AddChatRoom(ws, tree.mdi, "One");
+  const auto second = AddChatRoom(ws, tree.mdi, "Two");
+  EXPECT_EQ(FindChatRoom(ws), first.room);
+  ws.BringToTop(second.room);
+  EXPECT_EQ(FindChatRoom(ws), second.room);
+}
+
+struct VersionCase {
+  const char* item;
+  const char* version;
+};
+
+void PrintTo(const VersionCase& c, std::ostream* os) {
+  *os << '"' << c.item << '"';
+}
+
+class AolVersionOfMenu : public WindowLookup, public ::testing::WithParamInterface<VersionCase> {};
+
+TEST_P(AolVersionOfMenu, ReadsTheDigitAfterTheMarker) {
+  MakeAolFrame(ws, GetParam().item);
+  EXPECT_EQ(AolVersion(ws), GetParam().version);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Items, AolVersionOfMenu,
+    ::testing::Values(VersionCase{"&What's New In AOL 6.0", "6"},
+                      VersionCase{"What's New In AOL 4.0", "4"},
+                      VersionCase{"WHAT'S NEW IN AOL 7.0", "7"},
+                      VersionCase{"Wh&at's New In AOL 5.0", ""},  // mark inside the marker
+                      VersionCase{"&What's New In AOL", ""},      // nothing after the marker
+                      VersionCase{"&About America Online", ""}, VersionCase{"", ""}));
+
+TEST_F(WindowLookup, VersionNumberCountsAnUnknownVersionAsZero) {
+  MakeAolFrame(ws, "&What's New In AOL 7.0");
+  EXPECT_EQ(AolVersionNumber(ws), 7);
+}
+
+TEST_F(WindowLookup, StatusWindowIsOnlyLookedForInTheFirstTwoChildren) {
+  const auto tree = MakeAolFrame(ws, "");
+  ws.CreateWindow("AOL Child", "Lobby", tree.mdi);
+  const Hwnd second = ws.CreateWindow("AOL Child", "Download Status", tree.mdi);
+  EXPECT_EQ(FindAolStatusWindow(ws), second);
+  ws.BringToTop(ws.CreateWindow("AOL Child", "Mail", tree.mdi));
+  EXPECT_EQ(FindAolStatusWindow(ws), 0u) << "the third child is not examined";
+  ws.BringToTop(second);
+  EXPECT_EQ(FindAolStatusWindow(ws), second);
+}
+
+TEST_F(WindowLookup, HiddenStatusWindowIsStillFound) {
+  const auto tree = MakeAolFrame(ws, "");
+  const Hwnd status = ws.CreateWindow("AOL Child", "STATUS", tree.mdi);
+  ws.ShowWindow(status, 0);
+  EXPECT_EQ(FindAolStatusWindow(ws), status);
+}
+
+TEST(ControlText, ReadsSetsAndTreatsHandleZeroAsEmpty) {
+  sim::Simulator sim;
+  auto& ws = sim.windows;
+  const Hwnd edit = ws.CreateWindow("RICHCNTL", "");
+  SetControlText(ws, edit,
+                 "hello \x8B"
+                 "d\x9B");
+  EXPECT_EQ(GetControlText(ws, edit),
+            "hello \x8B"
+            "d\x9B");
+  SetControlText(ws, edit, "");
+  EXPECT_EQ(GetControlText(ws, edit), "");
+  const Hwnd window = ws.CreateWindow("AOL Child", "Instant Message From: Zed");
+  EXPECT_EQ(GetCaption(ws, window), "Instant Message From: Zed");
+  EXPECT_EQ(GetControlText(ws, 0), "");
+  EXPECT_EQ(GetCaption(ws, 0), "");
+  SetControlText(ws, 0, "ignored");
+}
+
+}  // namespace
+}  // namespace drelm
