@@ -61,7 +61,7 @@ class SimWindowSystem : public WindowSystem {
   LResult SendTextMessage(Hwnd window, std::uint32_t msg, WParam wParam,
                           const std::string& text) override;
   std::string SendBufferMessage(Hwnd window, std::uint32_t msg, WParam wParam,
-                                std::size_t bufferChars, LResult* result) override;
+                                std::size_t bufferChars, LResult* result = nullptr) override;
   bool PostMessage(Hwnd window, std::uint32_t msg, WParam wParam, LParam lParam) override;
   bool ShowWindow(Hwnd window, int showCmd) override;
   bool IsWindowVisible(Hwnd window) override;

@@ -1,0 +1,113 @@
+#include "platform/sim/sim_event_loop.h"
+
+#include <gtest/gtest.h>
+
+#include "aol/pause.h"
+#include "platform/sim/simulator.h"
+
+namespace drelm {
+namespace {
+
+class SimLoop : public ::testing::Test {
+ protected:
+  sim::Simulator sim;
+  std::uint64_t Now() { return sim.clock.MonotonicMs(); }
+};
+
+TEST_F(SimLoop, WaitJumpsStraightToTheNextDueTimer) {
+  int ticks = 0;
+  sim.loop.AddTimer(60000, [&] { ++ticks; });
+  const auto start = Now();
+  sim.loop.WaitForEvents(start + 3'600'000);
+  EXPECT_EQ(ticks, 1);
+  EXPECT_EQ(Now() - start, 60000u);
+  sim.loop.RunFor(5 * 60000);
+  EXPECT_EQ(ticks, 6);
+}
+
+TEST_F(SimLoop, WaitWithoutAnythingToWakeItEndsAtTheDeadline) {
+  const auto start = Now();
+  sim.loop.WaitForEvents(start + 250);
+  EXPECT_EQ(Now() - start, 250u);
+}
+
+TEST_F(SimLoop, AWaitThatCouldNeverEndThrowsInsteadOfHanging) {
+  EXPECT_THROW(sim.loop.WaitForEvents(UINT64_MAX), sim::WaitWithoutEnd);
+}
+
+TEST_F(SimLoop, PostedMessagesComeBeforeTimers) {
+  std::vector<std::string> order;
+  const Hwnd w = sim.windows.CreateWindow("X", "", 0, [&](Hwnd, const sim::SimMessage&) {
+    order.push_back("posted");
+    return std::optional<LResult>(0);
+  });
+  sim.loop.AddTimer(10, [&] { order.push_back("timer"); });
+  sim.clock.Advance(10);
+  sim.windows.PostMessage(w, 0x400, 0, 0);
+  sim.loop.PumpPending();
+  EXPECT_EQ(order, (std::vector<std::string>{"posted", "timer"}));
+}
+
+TEST_F(SimLoop, ATimerNeverReentersItsOwnHandler) {
+  int entered = 0;
+  int depth = 0;
+  int maxDepth = 0;
+  TimerId other = sim.loop.AddTimer(300, [] {});
+  (void)other;
+  sim.loop.AddTimer(1000, [&] {
+    ++entered;
+    maxDepth = std::max(maxDepth, ++depth);
+    if (entered == 1) Pause(sim.clock, sim.loop, 5);  // spans several of its own ticks
+    --depth;
+  });
+  sim.loop.RunFor(8000);
+  EXPECT_EQ(maxDepth, 1);
+  EXPECT_GE(entered, 3);
+}
+
+TEST_F(SimLoop, ATimerMayRemoveItselfWhileRunning) {
+  int ticks = 0;
+  TimerId id = 0;
+  id = sim.loop.AddTimer(100, [&] {
+    ++ticks;
+    sim.loop.RemoveTimer(id);
+  });
+  sim.loop.RunFor(1000);
+  EXPECT_EQ(ticks, 1);
+  EXPECT_EQ(sim.loop.TimerCount(), 0u);
+}
+
+TEST_F(SimLoop, RunUntilReportsWhetherTheConditionCameTrueInTime) {
+  bool ready = false;
+  sim.loop.ScheduleOnce(1500, [&] { ready = true; });
+  EXPECT_FALSE(sim.loop.RunUntil([&] { return ready; }, 1000));
+  EXPECT_TRUE(sim.loop.RunUntil([&] { return ready; }, 1000));
+}
+
+TEST_F(SimLoop, HandlersThatPostEachOtherForeverAreStopped) {
+  sim::SimWindowSystem& ws = sim.windows;
+  Hwnd w = 0;
+  w = ws.CreateWindow("X", "", 0, [&](Hwnd, const sim::SimMessage&) {
+    ws.PostMessage(w, 0x400, 0, 0);
+    return std::optional<LResult>(0);
+  });
+  ws.PostMessage(w, 0x400, 0, 0);
+  EXPECT_THROW(sim.loop.PumpPending(), std::logic_error);
+}
+
+TEST(VirtualClock, DateAndTimeOfDayMoveOnAcrossMidnightAndMonthEnds) {
+  sim::VirtualClock clock;
+  clock.SetNow(LocalDateTime{2000, 2, 28, 23, 59, 59, 500});
+  clock.Advance(1000);
+  EXPECT_EQ(clock.Now(), (LocalDateTime{2000, 2, 29, 0, 0, 0, 500}));
+  EXPECT_DOUBLE_EQ(clock.SecondsSinceMidnight(), 0.5);
+  clock.SetNow(LocalDateTime{2001, 12, 31, 23, 0, 0, 0});
+  clock.Advance(3'600'000);
+  EXPECT_EQ(clock.Now(), (LocalDateTime{2002, 1, 1, 0, 0, 0, 0}));
+  clock.SetUptimeMs(5'000'000'000ULL);
+  clock.Advance(1);
+  EXPECT_EQ(clock.UptimeMs(), 5'000'000'001ULL) << "uptime is 64-bit, past GetTickCount's wrap";
+}
+
+}  // namespace
+}  // namespace drelm
