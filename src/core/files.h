@@ -1,0 +1,25 @@
+// The files that sit beside the program, and the two small operations on them that many
+// commands share. Paths are plain; a missing file is never an error.
+#pragma once
+
+#include <filesystem>
+#include <string_view>
+
+#include "platform/shell.h"
+
+namespace drelm {
+
+inline constexpr std::string_view kLogFileName = "log.txt";
+inline constexpr std::string_view kClickSoundFileName = "add1.wav";
+inline constexpr std::string_view kReasonsFileName = "drelm-reasons.tmp";
+
+// False for an empty path or a folder; otherwise true exactly when the file exists.
+bool FileExists(const std::filesystem::path& path);
+
+// Starts the wave file playing in the background, without the system's default sound as a
+// stand-in; a missing file plays nothing.
+void PlaySoundFile(Shell& shell, const std::filesystem::path& path);
+
+std::filesystem::path ClickSoundPath(const std::filesystem::path& programFolder);
+
+}  // namespace drelm
