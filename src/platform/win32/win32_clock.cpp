@@ -1,0 +1,45 @@
+#include "platform/win32/win32_clock.h"
+
+#include "platform/win32/win32_api.h"
+
+namespace drelm::win32 {
+
+namespace {
+
+std::string LocaleText(LCTYPE what) {
+  char buffer[80] = {};
+  const int copied = GetLocaleInfoA(LOCALE_USER_DEFAULT, what, buffer, sizeof buffer);
+  return copied > 1 ? std::string(buffer, static_cast<std::size_t>(copied - 1)) : std::string();
+}
+
+}  // namespace
+
+std::uint64_t Win32Clock::MonotonicMs() {
+  return GetTickCount64();
+}
+
+double Win32Clock::SecondsSinceMidnight() {
+  SYSTEMTIME now{};
+  GetLocalTime(&now);
+  return now.wHour * 3600.0 + now.wMinute * 60.0 + now.wSecond + now.wMilliseconds / 1000.0;
+}
+
+std::uint64_t Win32Clock::UptimeMs() {
+  return GetTickCount64();
+}
+
+LocalDateTime Win32Clock::Now() {
+  SYSTEMTIME now{};
+  GetLocalTime(&now);
+  return LocalDateTime{now.wYear,   now.wMonth,  now.wDay,         now.wHour,
+                       now.wMinute, now.wSecond, now.wMilliseconds};
+}
+
+std::string Win32Clock::AmDesignator() {
+  return LocaleText(LOCALE_S1159);
+}
+std::string Win32Clock::PmDesignator() {
+  return LocaleText(LOCALE_S2359);
+}
+
+}  // namespace drelm::win32

@@ -1,0 +1,19 @@
+// The real clock: GetTickCount64 for monotonic time and uptime, the local time of day and date,
+// and the AM/PM designators of the user's locale.
+#pragma once
+
+#include "platform/clock.h"
+
+namespace drelm::win32 {
+
+class Win32Clock : public Clock {
+ public:
+  std::uint64_t MonotonicMs() override;
+  double SecondsSinceMidnight() override;
+  std::uint64_t UptimeMs() override;
+  LocalDateTime Now() override;
+  std::string AmDesignator() override;
+  std::string PmDesignator() override;
+};
+
+}  // namespace drelm::win32

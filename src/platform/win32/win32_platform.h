@@ -1,0 +1,38 @@
+// The real desktop as one bundle, the Windows counterpart of sim::Simulator: each service is
+// built once per process and handed to the program as a Platform.
+#pragma once
+
+#include <filesystem>
+
+#include "platform/platform.h"
+#include "platform/win32/win32_clock.h"
+#include "platform/win32/win32_event_loop.h"
+#include "platform/win32/win32_registry.h"
+#include "platform/win32/win32_shell.h"
+#include "platform/win32/win32_user.h"
+#include "platform/win32/win32_window_system.h"
+
+namespace drelm::win32 {
+
+class Win32Platform {
+ public:
+  Win32Platform() = default;
+  Win32Platform(const Win32Platform&) = delete;
+  Win32Platform& operator=(const Win32Platform&) = delete;
+
+  Platform MakePlatform(const std::filesystem::path& programFolder) {
+    return Platform{windows, loop, clock, registry, user, shell, programFolder};
+  }
+
+  // The folder of the running executable.
+  static std::filesystem::path ProgramFolder();
+
+  Win32WindowSystem windows;
+  Win32EventLoop loop;
+  Win32Clock clock;
+  Win32Registry registry;
+  Win32User user;
+  Win32Shell shell;
+};
+
+}  // namespace drelm::win32
