@@ -1,5 +1,6 @@
 #include "core/files.h"
 
+#include <exception>
 #include <system_error>
 
 #include "platform/winuser_constants.h"

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <fstream>
 #include <system_error>
+#include <utility>
 
 #include "core/files.h"
 
