@@ -1,0 +1,51 @@
+// A fresh options window on a simulated desktop, with a settings store, a status log in a
+// temporary folder and a count of how often the exit sequence was asked for.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "core/settings_store.h"
+#include "core/status_log.h"
+#include "options/frm_options.h"
+#include "platform/sim/simulator.h"
+#include "support/temp_folder.h"
+
+namespace drelm::testing {
+
+class OptionsTest : public ::testing::Test {
+ protected:
+  void TearDown() override {
+    EXPECT_EQ(sim.user.PendingExpectations(), 0u) << "a scripted prompt never came";
+    EXPECT_TRUE(sim.user.Failures().empty());
+  }
+
+  // The messages of the status log's entries, in order, without their date and time stamps.
+  std::vector<std::string> LogMessages() const {
+    std::ifstream file(log.Path(), std::ios::binary);
+    const std::string text(std::istreambuf_iterator<char>(file), {});
+    std::vector<std::string> messages;
+    constexpr std::string_view kStampEnd = "]| - ";
+    std::size_t at = 0;
+    while ((at = text.find(kStampEnd, at)) != std::string::npos) {
+      at += kStampEnd.size();
+      const std::size_t end = text.find("\r\n", at);
+      messages.push_back(text.substr(at, end - at));
+    }
+    return messages;
+  }
+
+  TempFolder folder;
+  sim::Simulator sim;
+  Platform platform = sim.MakePlatform(folder.path());
+  SettingsStore settings{sim.registry};
+  StatusLog log{sim.clock, folder.path()};
+  int exits = 0;
+  FrmOptions options{OptionsContext{platform, settings, log, [this] { ++exits; }}};
+};
+
+}  // namespace drelm::testing
