@@ -10,8 +10,18 @@ namespace drelm::timeouts {
 // Cross-process SendMessageTimeout: a hung AOL client cannot hang us.
 inline constexpr std::uint32_t kCrossProcessSendMs = 5000;
 
-// The careful chat send: how long the chat room may be gone before the send gives up, and how
-// many whole attempts it makes at most.
+// The careful chat send. A line set into the chat input must show there within
+// kChatLineShowsMs or the attempt starts over; once Enter is sent it must leave the input within
+// kChatLineLeavesMs or the send is pressed once more; the text the user had typed must be back
+// within kChatRestoreShowsMs or it is set once more. The send gives up after
+// kChatSendMaxAttempts whole attempts, or at once when the chat room is gone.
 inline constexpr int kChatSendMaxAttempts = 20;
+inline constexpr std::uint32_t kChatLineShowsMs = 500;
+inline constexpr std::uint32_t kChatLineLeavesMs = 100;
+inline constexpr std::uint32_t kChatRestoreShowsMs = 400;
+// Clearing what the user typed: an input that keeps refusing is given up on after this many tries.
+inline constexpr int kChatInputClearTries = 50;
+// How often the careful send looks at the input again while it waits.
+inline constexpr std::uint32_t kChatSendPollMs = 10;
 
 }  // namespace drelm::timeouts

@@ -1,0 +1,188 @@
+#include "aol/chat_sender.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "aol/control_text.h"
+#include "platform/sim/simulator.h"
+#include "platform/winuser_constants.h"
+#include "support/aol_tree.h"
+#include "support/message_checks.h"
+#include "support/temp_folder.h"
+
+namespace drelm {
+namespace {
+
+using sim::Via;
+
+// The style of the worked example: "-[" and "]-", Tahoma around Arial, the default colours.
+const std::string kExampleLine =
+    "</u></i></b><font color=##336699><font face=\"Tahoma\">-[ <font face=\"Arial\">"
+    "<font color=##999999>hi <font color=##336699><font face=\"Tahoma\">]-";
+
+class ChatSenderTest : public ::testing::Test {
+ protected:
+  ChatSenderTest() {
+    store.Write(setting::kLeftAscii, "-[");
+    store.Write(setting::kRightAscii, "]-");
+    store.Write(setting::kAsciiFont, "Tahoma");
+    store.Write(setting::kMainFont, "Arial");
+    store.Write(setting::kAsciiColor, "#336699");
+    store.Write(setting::kMainColor, "#999999");
+  }
+
+  // A room whose input behaves like AOL's: Enter posts the line into the room and empties it.
+  testing::ChatRoomWindows OpenRoom(const std::string& helpItem) {
+    const auto tree = testing::MakeAolFrame(ws, helpItem);
+    chat = testing::AddChatRoom(ws, tree.mdi, "Lobby 12");
+    ws.SetHandler(chat.input, [this](Hwnd input, const sim::SimMessage& m) {
+      std::optional<LResult> handled;
+      if (m.msg == WM_CHAR && m.wParam == 13) {
+        roomSaw.push_back(ws.Text(input));
+        ws.SetText(input, "");
+        handled = 0;
+      }
+      return handled;
+    });
+    ws.ClearLog();
+    return chat;
+  }
+
+  std::string LogText() const {
+    std::ifstream in(log.Path(), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+  }
+
+  sim::Simulator sim;
+  sim::SimWindowSystem& ws = sim.windows;
+  testing::TempFolder folder;
+  SettingsStore store{sim.registry};
+  StatusLog log{sim.clock, folder.path()};
+  std::string win2kMode = "one";
+  ChatSender sender{ws, sim.loop, sim.clock, store, win2kMode, log};
+  testing::ChatRoomWindows chat;
+  std::vector<std::string> roomSaw;
+};
+
+TEST_F(ChatSenderTest, ComposesTheStyledLineByteForByte) {
+  EXPECT_EQ(ComposeChatLine(ReadChatStyle(store), "hi"), kExampleLine);
+}
+
+TEST_F(ChatSenderTest, AdvertLineNamesColourBeforeFaceInTheMiddle) {
+  EXPECT_EQ(ComposeAdvertLine(ReadChatStyle(store)),
+            "</u></i></b><font color=##336699><font face=\"Tahoma\">-[ <font color=##999999>"
+            "<font face=\"Arial\">drelm idle [1.1] by quoSt n' vrin <font color=##336699>"
+            "<font face=\"Tahoma\">]-");
+}
+
+TEST_F(ChatSenderTest, StyleIsReadFromTheStoreAtEveryLine) {
+  OpenRoom("&What's New In AOL 7.0");
+  sender.SendChat("hi");
+  store.Write(setting::kLeftAscii, "<<");
+  sender.SendChat("hi");
+  ASSERT_EQ(roomSaw.size(), 2u);
+  EXPECT_EQ(roomSaw[0], kExampleLine);
+  EXPECT_NE(roomSaw[1].find("\"Tahoma\"><<"), std::string::npos) << roomSaw[1];
+}
+
+TEST_F(ChatSenderTest, VersionSevenTakesTheQuickPathEvenInModeOne) {
+  OpenRoom("&What's New In AOL 7.0");
+  ws.SetText(chat.input, "half typ");
+  sender.SendChat("hi");
+  EXPECT_MESSAGES(ws.Log(), {{chat.input, WM_SETTEXT, 0, 0, Via::kSent, ""},
+                             {chat.input, WM_SETTEXT, 0, 0, Via::kSent, kExampleLine},
+                             {chat.input, WM_CHAR, 13, 0, Via::kSent}});
+  EXPECT_EQ(roomSaw, std::vector<std::string>{kExampleLine});
+  // The quick path clears the input: what the user typed is gone.
+  EXPECT_EQ(ws.Text(chat.input), "");
+}
+
+TEST_F(ChatSenderTest, WindowsTwoThousandModeTakesTheQuickPathWithAnUnknownVersion) {
+  OpenRoom("");
+  win2kMode = "two";
+  sender.SendChat("hi");
+  EXPECT_MESSAGES(ws.Log(), {{chat.input, WM_SETTEXT, 0, 0, Via::kSent, ""},
+                             {chat.input, WM_SETTEXT, 0, 0, Via::kSent, kExampleLine},
+                             {chat.input, WM_CHAR, 13, 0, Via::kSent}});
+}
+
+TEST_F(ChatSenderTest, UnknownVersionInModeOneTakesTheCarefulPath) {
+  OpenRoom("");
+  sender.SendChat("hi");
+  const Hwnd send = chat.icons[4];
+  EXPECT_MESSAGES(ws.Log(), {{chat.input, WM_GETTEXTLENGTH, 0, 0},
+                             {chat.input, WM_SETTEXT, 0, 0, Via::kSent, kExampleLine},
+                             {chat.input, WM_GETTEXTLENGTH, 0, 0},
+                             {chat.input, WM_GETTEXT, kExampleLine.size() + 1, 0},
+                             {chat.input, WM_CHAR, 13, 0},
+                             {send, WM_LBUTTONDOWN, 0, 0, Via::kPosted},
+                             {send, WM_LBUTTONUP, 0, 0, Via::kPosted},
+                             {send, WM_KEYDOWN, VK_SPACE, 0},
+                             {send, WM_KEYUP, VK_SPACE, 0},
+                             {chat.input, WM_GETTEXTLENGTH, 0, 0}});
+  EXPECT_EQ(roomSaw, std::vector<std::string>{kExampleLine});
+}
+
+TEST_F(ChatSenderTest, CarefulPathPutsTheHalfTypedLineBackUnchanged) {
+  OpenRoom("&What's New In AOL 5.0");
+  ws.SetText(chat.input, "brb, \"5\" mins");
+  sender.SendChat("hi");
+  EXPECT_EQ(roomSaw, std::vector<std::string>{kExampleLine});
+  EXPECT_EQ(ws.Text(chat.input), "brb, \"5\" mins");
+}
+
+TEST_F(ChatSenderTest, CarefulPathPressesSendOnceMoreWhenEnterLeavesTheLine) {
+  const auto tree = testing::MakeAolFrame(ws, "");
+  chat = testing::AddChatRoom(ws, tree.mdi, "Lobby");  // an input that ignores Enter
+  ws.ClearLog();
+  const auto before = sim.clock.MonotonicMs();
+  sender.SendChatCareful("hi");
+  int enters = 0;
+  for (const auto& m : ws.Log()) enters += (m.window == chat.input && m.msg == WM_CHAR) ? 1 : 0;
+  EXPECT_EQ(enters, 2);
+  EXPECT_LT(sim.clock.MonotonicMs() - before, 1000u);
+}
+
+TEST_F(ChatSenderTest, CarefulPathWithoutARoomSendsNothing) {
+  testing::MakeAolFrame(ws, "");
+  ws.ClearLog();
+  sender.SendChat("hi");
+  EXPECT_TRUE(ws.Log().empty());
+}
+
+TEST_F(ChatSenderTest, CarefulPathGivesUpWhenTheRoomClosesInsteadOfRetryingForEver) {
+  OpenRoom("");
+  // The input never shows the line, so every attempt runs out; the room then closes.
+  ws.SetHandler(chat.input, [](Hwnd, const sim::SimMessage& m) {
+    return m.msg == WM_SETTEXT ? std::optional<LResult>(0) : std::nullopt;
+  });
+  sim.loop.ScheduleOnce(1200, [&] { ws.DestroyWindow(chat.room); });
+  const auto before = sim.clock.MonotonicMs();
+  sender.SendChat("hi");
+  EXPECT_LT(sim.clock.MonotonicMs() - before, 2000u);
+  EXPECT_NE(LogText().find("chat line not sent - the chat room closed"), std::string::npos);
+}
+
+TEST_F(ChatSenderTest, CarefulPathGivesUpAfterBoundedAttemptsWhenTheInputRefusesText) {
+  OpenRoom("");
+  ws.SetHandler(chat.input, [](Hwnd, const sim::SimMessage& m) {
+    return m.msg == WM_SETTEXT ? std::optional<LResult>(0) : std::nullopt;
+  });
+  sender.SendChat("hi");
+  EXPECT_NE(LogText().find("chat line not sent - the chat input did not take it"),
+            std::string::npos);
+  EXPECT_TRUE(roomSaw.empty());
+}
+
+TEST_F(ChatSenderTest, AdvertLineIsSetWithoutClearingAndSentWithEnter) {
+  OpenRoom("");
+  sender.SendAdvertLine();
+  const std::string advert = ComposeAdvertLine(ReadChatStyle(store));
+  EXPECT_MESSAGES(ws.Log(), {{chat.input, WM_SETTEXT, 0, 0, Via::kSent, advert},
+                             {chat.input, WM_CHAR, 13, 0, Via::kSent}});
+  EXPECT_EQ(roomSaw, std::vector<std::string>{advert});
+}
+
+}  // namespace
+}  // namespace drelm
