@@ -1,0 +1,110 @@
+// The panel's own commands besides the toggles: not-available notices, the web sites, the AOL
+// status window and exit.
+
+#include <string>
+#include <vector>
+
+#include "options_test_fixture.h"
+#include "platform/winuser_constants.h"
+#include "support/aol_tree.h"
+
+namespace drelm {
+namespace {
+
+using CommandTest = testing::OptionsTest;
+
+TEST_F(CommandTest, NotAvailableEntriesShowAnInformationBoxAndDoNothingElse) {
+  const std::string kFinal = "this option will be available in the final release";
+  const struct {
+    void (FrmOptions::*handler)();
+    std::string text;
+  } kNotices[] = {
+      {&FrmOptions::cmdAutoUpdater_Click,
+       "this option is not completely working yet, it will be in next beta release"},
+      {&FrmOptions::cmdAutoDLLater_Click, kFinal},
+      {&FrmOptions::cmdFileReNamer_Click, kFinal},
+      {&FrmOptions::cmdFlashMailSorter_Click, kFinal},
+      {&FrmOptions::cmdLogULstats_Click, kFinal},
+      {&FrmOptions::cmdUploadProtection_Click, kFinal},
+  };
+  for (const auto& notice : kNotices) {
+    sim.user.ExpectMessageBox(notice.text, IDOK);
+    (options.*notice.handler)();
+  }
+  ASSERT_EQ(sim.user.Seen().size(), std::size(kNotices));
+  for (std::size_t i = 0; i < std::size(kNotices); ++i) {
+    EXPECT_EQ(sim.user.Seen()[i].text, kNotices[i].text);
+    EXPECT_EQ(sim.user.Seen()[i].title, "drelm idle by quoSt n' vrin");
+    EXPECT_EQ(sim.user.Seen()[i].style, MB_OK | MB_ICONINFORMATION);
+  }
+  EXPECT_TRUE(LogMessages().empty());
+  EXPECT_TRUE(sim.registry.Values().empty());
+}
+
+TEST_F(CommandTest, UploadProtectionShowsTheNoticeAndKeepsItsCheckMark) {
+  // The item carries a remembered check mark, but choosing it must not flip it.
+  options.Item("cmdUploadProtection").checked = true;
+  sim.user.ExpectMessageBox("final release", IDOK);
+  options.Click(options.Item("cmdUploadProtection").commandId);
+  EXPECT_TRUE(options.Item("cmdUploadProtection").checked);
+}
+
+TEST_F(CommandTest, WebSitesOpenMinimisedThroughExplorerAndLog) {
+  options.mnuQuostSite_Click();
+  options.Click(std::string_view("mnuVrinsSite"));
+  const auto& started = sim.shell.Started();
+  ASSERT_EQ(started.size(), 2u);
+  for (const auto& program : started) {
+    EXPECT_EQ(program.path, "explorer");
+    EXPECT_EQ(program.showCmd, SW_SHOWMINIMIZED);
+    EXPECT_EQ(program.arguments.rfind("http://", 0), 0u) << program.arguments;
+  }
+  EXPECT_NE(started[0].arguments, started[1].arguments);
+  EXPECT_EQ(LogMessages(),
+            (std::vector<std::string>{"viewing quoSt's site", "viewing vrin's site"}));
+}
+
+class StatusWindowTest : public testing::OptionsTest {
+ protected:
+  testing::AolTree tree = testing::MakeAolFrame(sim.windows, "&What's New In AOL 6.0");
+};
+
+TEST_F(StatusWindowTest, HideAndShowUndoEachOtherAndLog) {
+  sim.windows.CreateWindow("AOL Child", "Welcome, Zed!", tree.mdi);
+  const Hwnd status = sim.windows.CreateWindow("AOL Child", "File Transfer Status", tree.mdi);
+  ASSERT_TRUE(sim.windows.IsWindowVisible(status));
+  options.Click(std::string_view("hidestatuswin"));
+  EXPECT_FALSE(sim.windows.IsWindowVisible(status));
+  options.showstatuswin_Click();
+  EXPECT_TRUE(sim.windows.IsWindowVisible(status));
+  EXPECT_EQ(LogMessages(),
+            (std::vector<std::string>{"status window hidden", "status window unhidden"}));
+}
+
+TEST_F(StatusWindowTest, AStatusWindowThirdInLineIsLeftAlone) {
+  sim.windows.CreateWindow("AOL Child", "Welcome, Zed!", tree.mdi);
+  testing::AddChatRoom(sim.windows, tree.mdi, "Lobby");
+  const Hwnd status = sim.windows.CreateWindow("AOL Child", "Status", tree.mdi);
+  options.hidestatuswin_Click();
+  EXPECT_TRUE(sim.windows.IsWindowVisible(status));
+  EXPECT_EQ(LogMessages(), std::vector<std::string>{"status window hidden"});
+}
+
+TEST_F(CommandTest, StatusCommandsWithoutTheClientStillLog) {
+  options.hidestatuswin_Click();
+  options.showstatuswin_Click();
+  EXPECT_EQ(LogMessages(),
+            (std::vector<std::string>{"status window hidden", "status window unhidden"}));
+}
+
+TEST_F(CommandTest, ExitRunsTheMainWindowsExitAndNothingElse) {
+  options.Click(options.Item("cmdExit").commandId);
+  EXPECT_EQ(exits, 1);
+  EXPECT_TRUE(LogMessages().empty());
+
+  FrmOptions unwired{OptionsContext{platform, settings, log, {}}};
+  unwired.cmdExit_Click();  // no exit sequence given: nothing happens, nothing breaks
+}
+
+}  // namespace
+}  // namespace drelm
