@@ -1,0 +1,15 @@
+// Filling one of the program's own list boxes from a text file, one item per line, the way the
+// reasons list is kept between runs. A missing file adds nothing.
+#pragma once
+
+#include <filesystem>
+
+#include "core/form_model.h"
+#include "platform/event_loop.h"
+
+namespace drelm {
+
+// Appends each line (CR, LF or CRLF ended) as one item, pumping events between lines.
+void LoadListFromFile(EventLoop& loop, const std::filesystem::path& file, ListBox& list);
+
+}  // namespace drelm

@@ -1,0 +1,71 @@
+// The main window: the small always-on-top panel with the idle clock, the status line, the four
+// timers and the click areas (drag, menu, minimise, tray, exit). Loading it runs the start-up;
+// its exit announces the departure in the chat room, keeps the uptime record and ends the
+// program at once. Every handler is an outermost event: it may be called from the host's loop
+// or from a test, and ending the program inside it unwinds whatever waits were in progress.
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "core/form_model.h"
+
+namespace drelm {
+
+class Program;
+
+class FrmMain : public Form {
+ public:
+  explicit FrmMain(Program& program);
+
+  // Controls in design order.
+  Timer Timer4;
+  ChatScanner Chat1{"Chat1"};
+  Timer Timer3;
+  Timer Timer2;
+  Timer Timer1;
+  Decoration Image1{"Image1"};
+  Decoration Line2{"Line2"};
+  Decoration Line1{"Line1"};
+  Label lblStatus;
+  Label Label5;
+  Label Label4;
+  Label Label3;
+  Label lblMinimize;
+  Label lblExit;
+  Label lblDragMe;
+  Label lblMins;
+  Label lblHours;
+  Label lblDays;
+  Label lblMenu;
+
+  static constexpr std::array<std::string_view, 19> kDesignOrder = {
+      "Timer4",    "Chat1",     "Timer3",   "Timer2",  "Timer1", "Image1",      "Line2",
+      "Line1",     "lblStatus", "Label5",   "Label4",  "Label3", "lblMinimize", "lblExit",
+      "lblDragMe", "lblMins",   "lblHours", "lblDays", "lblMenu"};
+
+  // The start-up sequence.
+  void Form_Load();
+
+  // Click areas.
+  void lblDragMe_MouseDown();
+  void lblMenu_Click();
+  void lblMinimize_Click();
+  void Label4_Click();
+  void Label5_Click();
+  // The exit sequence; the options menu's "exit" runs it too.
+  void lblExit_Click();
+
+ private:
+  void SetStatus(std::string_view text) { lblStatus.caption = text; }
+  void PauseSeconds(int seconds);
+  void Click();
+  void RunStartUp();
+  void RunExit();
+
+  Program& program_;
+  bool exiting_ = false;
+};
+
+}  // namespace drelm

@@ -1,0 +1,56 @@
+#include "program/program.h"
+
+#include "core/files.h"
+
+namespace drelm {
+
+Program::Program(Platform platformIn)
+    : platform(std::move(platformIn)),
+      store(platform.registry),
+      log(platform.clock, platform.programFolder),
+      chat(platform.windows, platform.loop, platform.clock, store, drelmglobals.Win2kMode, log),
+      frmOptions(OptionsContext{platform, store, log, [this] { frmMain.lblExit_Click(); }}),
+      frmMain(*this),
+      tray(platform.shell, frmMain),
+      frmAbout(AboutContext{frmMain, platform.shell, platform.user, log, platform.programFolder}),
+      frmGreetz(AboutContext{frmMain, platform.shell, platform.user, log, platform.programFolder},
+                frmAbout),
+      about(AboutContext{frmMain, platform.shell, platform.user, log, platform.programFolder},
+            frmAbout, frmGreetz) {
+  WireMenu();
+}
+
+Program::~Program() = default;
+
+void Program::WireMenu() {
+  frmOptions.Wire("cmdWinSysTray", [this] { tray.cmdWinSysTray_Click(); });
+  frmOptions.Wire("mnuRestoreWinSysTray", [this] { tray.mnuRestoreWinSysTray_Click(); });
+  frmOptions.Wire("cmdAbout", [this] { about.cmdAbout_Click(); });
+  frmOptions.Wire("cmdGreets", [this] { about.cmdGreets_Click(); });
+  frmOptions.Wire("cmdEditSkins", [this] { about.cmdEditSkins_Click(); });
+}
+
+void Program::Start() {
+  entry.Run([this] { frmMain.Form_Load(); });
+}
+
+void Program::PlayClick() {
+  PlaySoundFile(platform.shell, ClickSoundPath(platform.programFolder));
+}
+
+void Program::End(int exitCode) {
+  ended_ = true;
+  // An icon left behind would outlive the program until the mouse passes over it.
+  tray.TrayRemove();
+  for (Timer* timer : {&frmMain.Timer1, &frmMain.Timer2, &frmMain.Timer3, &frmMain.Timer4}) {
+    timer->SetEnabled(false);
+  }
+  for (Form* form : std::initializer_list<Form*>{&frmMain, &frmAbout, &frmGreetz, &frmReasons}) {
+    form->Hide();
+    form->loaded = false;
+  }
+  platform.loop.RequestQuit(exitCode);
+  throw ProgramEnded{exitCode};
+}
+
+}  // namespace drelm
