@@ -1,5 +1,7 @@
 #include "options/stored_options.h"
 
+#include <algorithm>
+#include <limits>
 #include <string>
 
 #include "text/ansi.h"
@@ -102,7 +104,9 @@ std::int64_t ApplyIntervalGroup(FrmOptions& options, std::string_view interval) 
     SetCaption(options, key.menuItem, std::string(key.captionLabel) + " -[ ]-");
   } else {
     SetCaption(options, key.menuItem, Bracketed(key.captionLabel, interval));
-    seconds = RoundHalfEven(LeadingDecimal(interval));
+    // A stored number too long for any interval must not overflow the conversion.
+    const double limit = std::numeric_limits<std::int32_t>::max();
+    seconds = RoundHalfEven(std::clamp(LeadingDecimal(interval), -limit, limit));
   }
   return seconds;
 }

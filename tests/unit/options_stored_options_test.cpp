@@ -47,9 +47,13 @@ TEST_F(StoredOptionsTest, OtherIntervalsCheckNothingAndShowTheValueWithoutBlanks
     std::int64_t seconds;
     const char* caption;
   } kCases[] = {
-      {"90", 90, "custom -[90]-"},     {"", 0, "custom -[]-"},
-      {"abc", 0, "custom -[abc]-"},    {"90.5", 90, "custom -[90.5]-"},
-      {"91.5", 92, "custom -[91.5]-"}, {"060", 60, "custom -[060]-"},
+      {"90", 90, "custom -[90]-"},
+      {"", 0, "custom -[]-"},
+      {"abc", 0, "custom -[abc]-"},
+      {"90.5", 90, "custom -[90.5]-"},
+      {"91.5", 92, "custom -[91.5]-"},
+      {"060", 60, "custom -[060]-"},
+      {"99999999999999999999999", 2147483647, "custom -[99999999999999999999999]-"},
   };
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.stored);
