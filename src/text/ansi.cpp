@@ -110,6 +110,11 @@ bool IsNumeric(std::string_view text) {
 }
 
 std::int64_t RoundHalfEven(double value) {
+  // Outside the 64-bit range the conversion would be undefined; such values saturate.
+  constexpr double kLimit = 9.2233720368547748e18;  // 2^63
+  if (std::isnan(value)) return 0;
+  if (value >= kLimit) return std::numeric_limits<std::int64_t>::max();
+  if (value <= -kLimit) return std::numeric_limits<std::int64_t>::min();
   return static_cast<std::int64_t>(std::nearbyint(value));  // default rounding mode: to even
 }
 

@@ -41,6 +41,8 @@ TEST(RoundHalfEven, RoundsHalvesToTheEvenNeighbour) {
   EXPECT_EQ(RoundHalfEven(3.5), 4);
   EXPECT_EQ(RoundHalfEven(-2.5), -2);
   EXPECT_EQ(RoundHalfEven(2.6), 3);
+  EXPECT_EQ(RoundHalfEven(1e30), INT64_MAX) << "out of range saturates";
+  EXPECT_EQ(RoundHalfEven(-1e30), INT64_MIN);
 }
 
 TEST(ReplaceAll, ReplacesEveryOccurrenceAndLeavesNonMatchesAlone) {
