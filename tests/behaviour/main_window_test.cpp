@@ -1,0 +1,249 @@
+// The main window after the start: its click areas, the system tray, the about and greetings
+// windows, and the exit sequence that ends the program in the middle of whatever it was doing.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "idle/idle_time_text.h"
+#include "program_fixture.h"
+#include "support/message_checks.h"
+
+namespace drelm::testing {
+namespace {
+
+using ::testing::ElementsAre;
+
+class MainWindowTest : public ProgramTest {
+ protected:
+  void SetUp() override {
+    std::ofstream(folder.path() / kClickSoundFileName, std::ios::binary) << "RIFF";
+    StoreReturningUser();
+  }
+
+  std::size_t Clicks() const { return sim.shell.Sounds().size(); }
+
+  // The chooser of a pop-up menu that picks the top-level item with this caption.
+  static sim::ScriptedUser::PopupChooser Pick(std::string caption) {
+    return [caption](const std::vector<PopupMenuItem>& items) -> std::uint32_t {
+      for (const auto& item : items) {
+        if (item.caption == caption) return item.commandId;
+      }
+      return 0;
+    };
+  }
+};
+
+TEST_F(MainWindowTest, ExitAnnouncesTheStoredIdleTimeLogsAndEndsTheProgram) {
+  Store("idler", "days", "0");
+  Store("idler", "hours", "2");
+  Store("idler", "min", "15");
+  OpenAolWithChatRoom("6");
+  StartProgram();
+  roomLines.clear();
+  const std::size_t clicks = Clicks();
+
+  program->frmMain.lblExit_Click();
+
+  ASSERT_EQ(roomLines.size(), 2u);
+  EXPECT_NE(roomLines[0].find("drelm idle [1.1] by quoSt n' vrin"), std::string::npos);
+  EXPECT_EQ(roomLines[1], DefaultStyled("unload: <font color=##336699>user<font color=##999999> "
+                                        "has idled: <font color=##336699>0d 2h 15m<font "
+                                        "color=##999999>"));
+  EXPECT_EQ(Clicks(), clicks + 1);
+  EXPECT_EQ(program->frmMain.lblStatus.caption, "closing drelm");
+  EXPECT_EQ(LogMessages().back(), "drelm - version one unloaded");
+  EXPECT_TRUE(program->Ended());
+  EXPECT_TRUE(sim.loop.QuitRequested());
+  EXPECT_FALSE(program->frmMain.visible);
+  EXPECT_FALSE(program->frmMain.Timer2.Enabled());
+  EXPECT_FALSE(program->frmMain.Timer4.Enabled());
+}
+
+TEST_F(MainWindowTest, ExitWithMissingIdleTotalsShowsThemEmpty) {
+  sim.registry.SetValue("idler", "min", {kRegDword, std::string(4, '\0')});
+  sim.registry.SetValue("idler", "hours", {kRegDword, std::string(4, '\0')});
+  sim.registry.SetValue("idler", "days", {kRegDword, std::string(4, '\0')});
+  OpenAolWithChatRoom("6");
+  StartProgram();
+  program->frmMain.Label5_Click();
+  ASSERT_FALSE(roomLines.empty());
+  EXPECT_NE(roomLines.back().find(">d h m<"), std::string::npos) << roomLines.back();
+}
+
+TEST_F(MainWindowTest, ExitKeepsTheLongestUptimeAsTheRecord) {
+  struct Case {
+    const char* record;  // nullptr: missing
+    bool replaced;
+  };
+  const std::uint64_t threeHoursMs = 3 * 3600 * 1000ULL;
+  for (const Case& c : {Case{"14400", false}, Case{"7200", true}, Case{nullptr, true}}) {
+    SCOPED_TRACE(c.record ? c.record : "missing");
+    sim::Simulator s;
+    SettingsStore store(s.registry);
+    store.Write(setting::kHandle, "user");
+    store.Write(setting::kOss, "true");
+    if (c.record) store.Write(setting::kCount, c.record);
+    Program p(s.MakePlatform(folder.path()));
+    p.Start();
+    s.clock.SetUptimeMs(threeHoursMs);
+    p.frmMain.lblExit_Click();
+    const std::string expected = c.replaced ? std::to_string(UptimeSeconds(s.clock)) : c.record;
+    EXPECT_EQ(store.Read(setting::kCount), expected);
+    if (c.replaced) {
+      EXPECT_GE(UptimeSeconds(s.clock), 3 * 3600);
+    }
+  }
+}
+
+TEST_F(MainWindowTest, ExitWithoutTheClientPostsNothingButStillSavesAndLogs) {
+  StartProgram();
+  program->frmMain.lblExit_Click();
+  EXPECT_TRUE(roomLines.empty());
+  EXPECT_EQ(Stored("stats", "count"), std::to_string(UptimeSeconds(sim.clock)));
+  EXPECT_EQ(LogMessages().back(), "drelm - version one unloaded");
+}
+
+TEST_F(MainWindowTest, ExitDuringAStartUpPauseUnwindsTheStartUpAtOnce) {
+  Store("settings", "handle", "");  // a first start: two pauses before the defaults
+  sim.loop.ScheduleOnce(1200, [this] { program->frmMain.lblExit_Click(); });
+  StartProgram();
+  EXPECT_TRUE(program->Ended());
+  EXPECT_THAT(LogMessages(), ElementsAre("drelm - version one unloaded"));
+  EXPECT_EQ(Stored("stats", "loads"), "0") << "the start-up must not go on after the end";
+  EXPECT_EQ(Stored("settings", "handle"), "");
+}
+
+TEST_F(MainWindowTest, ASecondExitClickDuringTheExitPostsNothingMore) {
+  OpenAolWithChatRoom("6");
+  StartProgram();
+  roomLines.clear();
+  sim.loop.ScheduleOnce(300, [this] { program->frmMain.lblExit_Click(); });
+  program->frmMain.lblExit_Click();
+  EXPECT_EQ(roomLines.size(), 2u);
+  EXPECT_EQ(LogMessages().back(), "drelm - version one unloaded");
+  EXPECT_EQ(LogMessages().size(), 2u);
+}
+
+TEST_F(MainWindowTest, MenuLabelPopsUpTheOptionsMenuAtTheMouseAndItsExitEnds) {
+  StartProgram();
+  sim.shell.SetCursorPos({123, 45});
+  sim.user.ExpectPopupMenu(Pick("exit"));
+  const std::size_t clicks = Clicks();
+  program->frmMain.lblMenu_Click();
+  ASSERT_FALSE(sim.user.Seen().empty());
+  EXPECT_EQ(sim.user.Seen().back().at, (Point{123, 45}));
+  EXPECT_EQ(sim.user.Seen().back().menu.size(),
+            program->frmOptions.Item("mnuOptions").children.size());
+  EXPECT_EQ(Clicks(), clicks + 2) << "the menu's click, then the exit's";
+  EXPECT_TRUE(program->Ended());
+}
+
+TEST_F(MainWindowTest, SystemTrayHidesTheWindowBehindOneIconAndRestoresIt) {
+  StartProgram();
+  program->frmMain.Label4_Click();
+  EXPECT_FALSE(program->frmMain.visible);
+  EXPECT_TRUE(sim.shell.TrayPresent());
+  EXPECT_EQ(sim.shell.TrayTip(), "drelm idle");
+
+  program->frmOptions.Click("cmdWinSysTray");
+  EXPECT_TRUE(sim.shell.TrayPresent());
+  EXPECT_EQ(sim.shell.TrayAdds(), 2);
+
+  // Left button down, up and double click over the icon do nothing; no menu may appear.
+  for (std::uint32_t message : {WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP, 0x0203u}) {
+    program->frmOptions.Form_MouseMove(message);
+  }
+  EXPECT_TRUE(sim.user.Seen().empty());
+  sim.user.ExpectPopupMenu(Pick("restore"));
+  program->frmOptions.Form_MouseMove(WM_RBUTTONUP);
+  ASSERT_EQ(sim.user.Seen().size(), 1u);
+
+  program->frmOptions.Click("mnuRestoreWinSysTray");
+  EXPECT_TRUE(program->frmMain.visible);
+  EXPECT_FALSE(sim.shell.TrayPresent());
+}
+
+TEST_F(MainWindowTest, ExitFromTheTrayLeavesNoIconBehind) {
+  StartProgram();
+  program->frmMain.Label4_Click();
+  program->frmOptions.Click("cmdExit");
+  EXPECT_TRUE(program->Ended());
+  EXPECT_FALSE(sim.shell.TrayPresent());
+}
+
+TEST_F(MainWindowTest, MinimiseAndDragAreClickAreasWithTheClickSound) {
+  const Hwnd window = sim.windows.CreateWindow("ThunderRT6FormDC", "drelm idle");
+  MakeProgram().frmMain.window = window;
+  StartProgram();
+  EXPECT_TRUE(sim.windows.Topmost(window));
+  sim.windows.ClearLog();
+  const std::size_t clicks = Clicks();
+
+  program->frmMain.lblDragMe_MouseDown();
+  EXPECT_EQ(sim.windows.CaptureReleases(), 1);
+  EXPECT_MESSAGES(sim.windows.Log(), {{window, WM_SYSCOMMAND, 0xF012, 0}});
+
+  program->frmMain.lblMinimize_Click();
+  EXPECT_EQ(program->frmMain.state, WindowState::kMinimized);
+  EXPECT_EQ(Clicks(), clicks + 2);
+  EXPECT_EQ(sim.shell.Sounds().back().path, (folder.path() / kClickSoundFileName).string());
+  EXPECT_EQ(sim.shell.Sounds().back().flags, SND_ASYNC | SND_NODEFAULT);
+}
+
+TEST_F(MainWindowTest, AboutWindowHidesTheMainWindowUntilItIsClosedEitherWay) {
+  StartProgram();
+  const std::size_t clicks = Clicks();
+  program->frmOptions.Click("cmdAbout");
+  EXPECT_EQ(Clicks(), clicks + 1);
+  EXPECT_FALSE(program->frmMain.visible);
+  EXPECT_TRUE(program->frmAbout.visible);
+  EXPECT_EQ(program->frmAbout.caption, "about drelm idle");
+  EXPECT_EQ(LogMessages().back(), "viewing about screen");
+
+  program->frmAbout.cmdSysInfo_Click();
+  EXPECT_TRUE(program->frmAbout.visible);
+  EXPECT_FALSE(program->frmMain.visible);
+
+  program->frmAbout.cmdOK_Click();
+  EXPECT_EQ(Clicks(), clicks + 2);
+  EXPECT_TRUE(program->frmMain.visible);
+  EXPECT_FALSE(program->frmAbout.visible);
+
+  program->frmOptions.Click("cmdAbout");
+  program->frmAbout.Form_Unload();
+  EXPECT_TRUE(program->frmMain.visible);
+  EXPECT_FALSE(program->frmAbout.visible);
+}
+
+TEST_F(MainWindowTest, GreetingsWindowTakesTheAboutIconAndBringsTheMainWindowBack) {
+  StartProgram();
+  program->frmOptions.Click("cmdGreets");
+  EXPECT_EQ(LogMessages().back(), "viewing greets screen");
+  EXPECT_FALSE(program->frmMain.visible);
+  EXPECT_TRUE(program->frmGreetz.visible);
+  EXPECT_EQ(program->frmGreetz.icon, program->frmAbout.icon);
+  EXPECT_EQ(program->frmGreetz.Label1.caption.size(), 187u);
+  EXPECT_EQ(program->frmGreetz.Label1.caption.rfind("here come the greetz:", 0), 0u);
+
+  const std::size_t clicks = Clicks();
+  program->frmGreetz.Form_Unload();
+  EXPECT_EQ(Clicks(), clicks + 1);
+  EXPECT_TRUE(program->frmMain.visible);
+  EXPECT_FALSE(program->frmGreetz.visible);
+}
+
+TEST_F(MainWindowTest, EditSkinsOnlyExplainsThatThereAreNone) {
+  StartProgram();
+  const auto entries = LogMessages().size();
+  sim.user.ExpectMessageBox("no more skins, cuz of the maker copying the skins", IDOK);
+  program->frmOptions.Click("cmdEditSkins");
+  ASSERT_EQ(sim.user.Seen().size(), 1u);
+  EXPECT_EQ(sim.user.Seen()[0].title, "drelm idle -by- quoSt n' vrin");
+  EXPECT_EQ(sim.user.Seen()[0].style, MB_ICONINFORMATION);
+  EXPECT_EQ(LogMessages().size(), entries);
+  EXPECT_TRUE(program->frmMain.visible);
+}
+
+}  // namespace
+}  // namespace drelm::testing

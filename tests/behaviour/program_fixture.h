@@ -1,0 +1,147 @@
+// A whole program on a simulated desktop: settings that record the order of their writes, a
+// status log in a temporary folder, an AOL client with a chat room that keeps what the members
+// saw, and a sampler of the main window's status line while the program runs.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "aol/chat_sender.h"
+#include "core/files.h"
+#include "platform/sim/simulator.h"
+#include "platform/winuser_constants.h"
+#include "program/program.h"
+#include "support/aol_tree.h"
+#include "support/temp_folder.h"
+
+namespace drelm::testing {
+
+// Passes everything to the simulator's registry and remembers each write's section and key,
+// and whether the status log existed at that moment.
+class RecordingRegistry : public Registry {
+ public:
+  RecordingRegistry(Registry& inner, std::filesystem::path logFile)
+      : inner_(inner), logFile_(std::move(logFile)) {}
+  bool SetValue(const std::string& section, const std::string& name,
+                const RegistryValue& value) override {
+    writes.push_back(section + "/" + name);
+    logExisted.push_back(FileExists(logFile_));
+    return inner_.SetValue(section, name, value);
+  }
+  std::optional<RegistryValue> QueryValue(const std::string& section,
+                                          const std::string& name) override {
+    return inner_.QueryValue(section, name);
+  }
+
+  std::vector<std::string> writes;
+  std::vector<bool> logExisted;
+
+ private:
+  Registry& inner_;
+  std::filesystem::path logFile_;
+};
+
+class ProgramTest : public ::testing::Test {
+ protected:
+  void TearDown() override {
+    EXPECT_EQ(sim.user.PendingExpectations(), 0u) << "a scripted prompt never came";
+    EXPECT_TRUE(sim.user.Failures().empty());
+  }
+
+  Program& MakeProgram() {
+    program = std::make_unique<Program>(
+        Platform{sim.windows, sim.loop, sim.clock, registry, sim.user, sim.shell, folder.path()});
+    return *program;
+  }
+
+  // Starts the program, noting every text the status line shows while the start-up runs.
+  void StartProgram() {
+    if (!program) MakeProgram();
+    const TimerId sampler = sim.loop.AddTimer(50, [this] { SampleStatus(); });
+    program->Start();
+    SampleStatus();
+    sim.loop.RemoveTimer(sampler);
+  }
+
+  void SampleStatus() {
+    const std::string& now = program->frmMain.lblStatus.caption;
+    if (statusSeen.empty() || statusSeen.back() != now) statusSeen.push_back(now);
+  }
+
+  // An AOL client of the given version with one chat room whose input posts a line on Enter.
+  void OpenAolWithChatRoom(const std::string& version) {
+    const auto tree = MakeAolFrame(sim.windows, "&What's New In AOL " + version + ".0");
+    chat = AddChatRoom(sim.windows, tree.mdi, "Lobby 12");
+    sim.windows.SetHandler(chat.input, [this](Hwnd input, const sim::SimMessage& m) {
+      std::optional<LResult> handled;
+      if (m.msg == WM_CHAR && m.wParam == 13) {
+        roomLines.push_back(sim.windows.Text(input));
+        sim.windows.SetText(input, "");
+        handled = 0;
+      }
+      return handled;
+    });
+  }
+
+  std::string Stored(std::string_view section, std::string_view key) {
+    return SettingsStore(sim.registry).ReadSetting(section, key);
+  }
+  void Store(std::string_view section, std::string_view key, std::string_view value) {
+    SettingsStore(sim.registry).WriteSetting(section, key, value);
+  }
+  // A user who has started before: every first-start default and an answered question.
+  void StoreReturningUser() {
+    SettingsStore store(sim.registry);
+    for (const SettingKey* key : FirstStartDefaults()) store.Write(*key, *key->firstStart);
+    store.Write(setting::kOss, "false");
+  }
+
+  std::string LogText() const {
+    std::ifstream file(folder.path() / kLogFileName, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), {});
+  }
+  // The messages of the status log's entries, in order, without their date and time stamps.
+  std::vector<std::string> LogMessages() const {
+    const std::string text = LogText();
+    std::vector<std::string> messages;
+    constexpr std::string_view kStampEnd = "]| - ";
+    std::size_t at = 0;
+    while ((at = text.find(kStampEnd, at)) != std::string::npos) {
+      at += kStampEnd.size();
+      const std::size_t end = text.find("\r\n", at);
+      messages.push_back(text.substr(at, end - at));
+    }
+    return messages;
+  }
+
+  // The default style around text, as the room receives it.
+  static std::string DefaultStyled(const std::string& text) {
+    ChatStyle style{
+        "\x8B"
+        "d"
+        "\x9B",
+        "\x8B"
+        "d"
+        "\x9B",
+        "arial narrow",
+        "arial narrow",
+        "#336699",
+        "#999999"};
+    return ComposeChatLine(style, text);
+  }
+
+  TempFolder folder;
+  sim::Simulator sim;
+  RecordingRegistry registry{sim.registry, folder.path() / kLogFileName};
+  std::unique_ptr<Program> program;
+  ChatRoomWindows chat;
+  std::vector<std::string> roomLines;
+  std::vector<std::string> statusSeen;
+};
+
+}  // namespace drelm::testing

@@ -1,0 +1,265 @@
+// Whole programs starting up: the Windows 2000 question, first-start defaults, the options menu
+// filled from the store, the start count, and the log reset and advertising with the AOL client.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "idle/idle_time_text.h"
+#include "options/toggle_table.h"
+#include "program_fixture.h"
+
+namespace drelm::testing {
+namespace {
+
+using ::testing::ElementsAre;
+
+TEST_F(ProgramTest, VeryFirstStartWithoutTheClientAsksDefaultsAndCountsOnlyThenPostsNothing) {
+  sim.user.ExpectInputBox("READ THIS PLEASE<>IT WONT BE ASKED AGAIN\rif you are using windows 2k",
+                          "no");
+  StartProgram();
+
+  ASSERT_EQ(sim.user.Seen().size(), 1u);
+  EXPECT_EQ(sim.user.Seen()[0].title, "drelm idle");
+  EXPECT_EQ(sim.user.Seen()[0].defaultAnswer, "");
+  EXPECT_THAT(statusSeen, ElementsAre("new user found", "setting defaults", "loading settings"));
+  EXPECT_EQ(Stored("settings", "oss"), "false");
+  EXPECT_EQ(program->drelmglobals.Win2kMode, "one");
+  EXPECT_EQ(Stored("stats", "loads"), "1");
+  EXPECT_THAT(LogMessages(), ElementsAre("drelm idle v1 loaded for first time"));
+  EXPECT_TRUE(sim.windows.Log().empty()) << "nothing may be posted without the client";
+  EXPECT_TRUE(program->frmMain.visible);
+  EXPECT_TRUE(program->frmMain.onTop);
+}
+
+TEST_F(ProgramTest, FirstStartWritesTheDefaultsInTheirOrderWithTheLogEntryAfterTheAfkMaximum) {
+  sim.user.ExpectInputBox("", "");
+  StartProgram();
+
+  std::vector<std::string> expected = {"settings/oss"};
+  for (const SettingKey* key : FirstStartDefaults()) {
+    expected.push_back(std::string(key->section) + "/" + std::string(key->key));
+  }
+  expected.push_back("stats/loads");
+  EXPECT_EQ(registry.writes, expected);
+  // The first-start entry comes between afkmax and hidestatus.
+  const auto afkmax = std::find(expected.begin(), expected.end(), "settings/afkmax");
+  const auto index = static_cast<std::size_t>(afkmax - expected.begin());
+  EXPECT_FALSE(registry.logExisted[index]);
+  EXPECT_EQ(registry.writes[index + 1], "settings/hidestatus");
+  EXPECT_TRUE(registry.logExisted[index + 1]);
+  EXPECT_EQ(Stored("settings", "left ascii"),
+            "\x8B"
+            "d"
+            "\x9B");
+  EXPECT_EQ(program->drelmglobals.UserHandle, "user");
+  EXPECT_EQ(program->frmOptions.Item("cmdHandle").caption, "handle -[ user ]-");
+  EXPECT_EQ(program->frmOptions.Item("cmdAim").caption, "aim -[ drelm me ]-");
+}
+
+TEST_F(ProgramTest, TheWindowsTwoThousandAnswerIsAskedOnceAndPicksTheSendingPath) {
+  sim.user.ExpectInputBox("", "YES");
+  StartProgram();
+  EXPECT_EQ(Stored("settings", "oss"), "true");
+  EXPECT_EQ(program->drelmglobals.Win2kMode, "two");
+
+  // The next start does not ask again (an unexpected prompt would fail the test).
+  sim::Simulator& s = sim;
+  Program second(Platform{s.windows, s.loop, s.clock, s.registry, s.user, s.shell, folder.path()});
+  second.Start();
+  EXPECT_EQ(second.drelmglobals.Win2kMode, "two");
+}
+
+TEST_F(ProgramTest, StartWithTheClientResetsTheLogAdvertisesAndCountsTheFifthLoad) {
+  StoreReturningUser();
+  Store("stats", "loads", "4");
+  Store("stats", "count", "90000");
+  {
+    std::ofstream old(folder.path() / kLogFileName, std::ios::binary);
+    old << "\r\nan entry of an earlier run\r\n";
+  }
+  sim.clock.SetUptimeMs((86400ULL + 2 * 3600 + 3 * 60) * 1000);
+  OpenAolWithChatRoom("6");
+  StartProgram();
+
+  EXPECT_THAT(LogMessages(), ElementsAre("drelm - version one loaded."));
+  EXPECT_EQ(LogText().rfind("\r\n<d> |[", 0), 0u) << LogText();
+  ASSERT_EQ(roomLines.size(), 3u);
+  EXPECT_EQ(roomLines[0],
+            "</u></i></b><font color=##336699><font face=\"arial narrow\">\x8B"
+            "d\x9B <font color=##999999><font face=\"arial narrow\">drelm idle [1.1] by quoSt n' "
+            "vrin <font color=##336699><font face=\"arial narrow\">\x8B"
+            "d\x9B");
+  EXPECT_EQ(roomLines[1],
+            "</u></i></b><font color=##336699><font face=\"arial narrow\">\x8B"
+            "d\x9B <font face=\"arial narrow\"><font color=##999999>user: <font "
+            "color=##336699>user<font color=##999999> \xB7 aol: <font color=##336699>6<font "
+            "color=##999999> \xB7 loads: <font color=##336699>5 <font color=##336699><font "
+            "face=\"arial narrow\">\x8B"
+            "d\x9B");
+  EXPECT_EQ(roomLines[2], DefaultStyled("uptime: <font color=##336699>1d 2h 3m<font "
+                                        "color=##999999> \xB7 rec: <font color=##336699>1d 1h 0m"));
+  EXPECT_EQ(Stored("stats", "loads"), "5");
+  EXPECT_EQ(program->frmOptions.Item("cmdLoads").caption, "loads -[ 5 ]-");
+  EXPECT_THAT(statusSeen, ElementsAre("loading settings", "checking for updates", "none found",
+                                      "deleting log", "advertising", "idle"));
+}
+
+TEST_F(ProgramTest, AdvertisingShowsAZeroRecordWhenThereIsNone) {
+  StoreReturningUser();
+  OpenAolWithChatRoom("7");
+  StartProgram();
+  ASSERT_EQ(roomLines.size(), 3u);
+  EXPECT_NE(roomLines[2].find("rec: <font color=##336699>0d 0h 0m "), std::string::npos)
+      << roomLines[2];
+}
+
+TEST_F(ProgramTest, OlderClientsGetTheAdvertisingLinesTheCarefulWay) {
+  StoreReturningUser();
+  OpenAolWithChatRoom("4");
+  sim.windows.SetText(chat.input, "half typ");
+  StartProgram();
+  ASSERT_EQ(roomLines.size(), 3u);
+  EXPECT_NE(roomLines[1].find("aol: <font color=##336699>4<"), std::string::npos);
+  // The advertising line goes the quick way and takes what was typed with it; the two lines
+  // after it are sent carefully and leave the input as they found it.
+  EXPECT_EQ(sim.windows.Text(chat.input), "");
+}
+
+TEST_F(ProgramTest, IntervalGroupFollowsTheStoredInterval) {
+  struct Case {
+    const char* stored;  // nullptr: missing
+    bool one, two, three;
+    const char* custom;
+    std::int64_t seconds;
+  };
+  const Case cases[] = {
+      {"60", true, false, false, "custom -[ ]-", 60},
+      {"120", false, true, false, "custom -[ ]-", 120},
+      {"180", false, false, true, "custom -[ ]-", 180},
+      {"90", false, false, false, "custom -[90]-", 90},
+      {nullptr, false, false, false, "custom -[]-", 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.stored ? c.stored : "missing");
+    sim::Simulator s;
+    SettingsStore store(s.registry);
+    for (const SettingKey* key : FirstStartDefaults()) store.Write(*key, *key->firstStart);
+    store.Write(setting::kOss, "false");
+    if (c.stored) {
+      store.Write(setting::kInterval, c.stored);
+    } else {
+      s.registry.SetValue("custom settings", "interval", {kRegDword, std::string(4, '\0')});
+    }
+    Program p(s.MakePlatform(folder.path()));
+    p.Start();
+    EXPECT_EQ(p.frmOptions.Item("cmdOneMin").checked, c.one);
+    EXPECT_EQ(p.frmOptions.Item("cmdTwoMin").checked, c.two);
+    EXPECT_EQ(p.frmOptions.Item("cmdThreeMin").checked, c.three);
+    EXPECT_EQ(p.frmOptions.Item("mnuCustom").caption, c.custom);
+    EXPECT_EQ(p.drelmglobals.IdleInterval, c.seconds);
+  }
+}
+
+TEST_F(ProgramTest, CheckMarksFollowTheirRulesAndGroupsTheirValues) {
+  StoreReturningUser();
+  SettingsStore store(sim.registry);
+  sim.registry.SetValue("settings", "continuedownloads", {kRegDword, std::string(4, '\0')});
+  sim.registry.SetValue("settings", "killfnf", {kRegDword, std::string(4, '\0')});
+  store.Write(setting::kDcpAolStyle, "set");
+  store.Write(setting::kIdleType, "AFK");
+  store.Write(setting::kAolDcp, "on");
+  store.Write(setting::kIdleMin, "15");
+  StartProgram();
+  FrmOptions& o = program->frmOptions;
+  EXPECT_TRUE(o.Item("cmdContDown").checked) << "missing counts as on for the not-off rule";
+  EXPECT_FALSE(o.Item("cmdKillFileNotFound").checked) << "missing counts as off for the on rule";
+  EXPECT_TRUE(o.Item("cmdSetPW").checked);
+  EXPECT_FALSE(o.Item("cmdStoredPW").checked);
+  EXPECT_EQ(o.Item("mnuAolSTyle").caption, "dcp aol &style -[set]-");
+  EXPECT_TRUE(o.Item("cmdAFKBot").checked) << "only regular and linker are recognised";
+  EXPECT_FALSE(o.Item("cmdRegularIdle").checked);
+  EXPECT_TRUE(o.Item("cmdDcpAolOpts").checked);
+  EXPECT_EQ(o.Item("cmdDcpAolOpts").caption, "&dcp aol -[ on ]-");
+  EXPECT_EQ(o.Item("cmdIdleTime").caption, "idle time -[ 0d 0h 15m ]-");
+}
+
+TEST_F(ProgramTest, AnyStyleOtherThanStoredSelectsTheSetPassword) {
+  StoreReturningUser();
+  Store("settings", "dcpaolstyle", "Stored");
+  StartProgram();
+  EXPECT_TRUE(program->frmOptions.Item("cmdSetPW").checked);
+  EXPECT_EQ(program->frmOptions.Item("mnuAolSTyle").caption, "dcp aol &style -[set]-");
+}
+
+TEST_F(ProgramTest, ReasonsListIsLoadedFromTheReasonsFile) {
+  StoreReturningUser();
+  {
+    std::ofstream file(folder.path() / kReasonsFileName, std::ios::binary);
+    file << "at lunch, back soon\r\nasleep\r\n";
+  }
+  StartProgram();
+  EXPECT_THAT(program->frmReasons.lstRe.items, ElementsAre("at lunch, back soon", "asleep"));
+}
+
+TEST_F(ProgramTest, TimersRunAsDesignedAfterTheStart) {
+  StoreReturningUser();
+  StartProgram();
+  FrmMain& m = program->frmMain;
+  EXPECT_TRUE(m.Timer2.Enabled());
+  EXPECT_EQ(m.Timer2.Interval(), 1600u);
+  EXPECT_TRUE(m.Timer4.Enabled());
+  EXPECT_EQ(m.Timer4.Interval(), 60000u);
+  EXPECT_FALSE(m.Timer1.Enabled());
+  EXPECT_FALSE(m.Timer3.Enabled());
+  EXPECT_EQ(program->drelmglobals.AutoIdleCount, "0");
+}
+
+TEST_F(ProgramTest, ANonNumericStartCountStartsAgainAtOne) {
+  StoreReturningUser();
+  Store("stats", "loads", "many");
+  StartProgram();
+  EXPECT_EQ(Stored("stats", "loads"), "1");
+}
+
+TEST_F(ProgramTest, EveryToggleSwitchedTwiceReturnsToWhereItWasWithItsLogEntries) {
+  StoreReturningUser();
+  StartProgram();
+  FrmOptions& o = program->frmOptions;
+  for (const ToggleRow& row : ToggleTable()) {
+    SCOPED_TRACE(std::string(row.item));
+    const bool checked = o.Item(row.item).checked;
+    const std::string stored = Stored(row.setting->section, row.setting->key);
+    const std::size_t entries = LogMessages().size();
+    o.Click(row.item);
+    EXPECT_NE(o.Item(row.item).checked, checked);
+    EXPECT_EQ(Stored(row.setting->section, row.setting->key), checked ? row.offValue : row.onValue);
+    o.Click(row.item);
+    EXPECT_EQ(o.Item(row.item).checked, checked);
+    EXPECT_EQ(Stored(row.setting->section, row.setting->key), checked ? row.onValue : row.offValue);
+    const auto messages = LogMessages();
+    if (!row.onMessage) {
+      EXPECT_EQ(messages.size(), entries);
+      continue;
+    }
+    ASSERT_EQ(messages.size(), entries + 2);
+    EXPECT_EQ(messages[entries], checked ? *row.offMessage : *row.onMessage);
+    EXPECT_EQ(messages[entries + 1], checked ? *row.onMessage : *row.offMessage);
+  }
+}
+
+TEST_F(ProgramTest, ProgramsAreIndependentOfEachOther) {
+  sim::Simulator other;
+  TempFolder otherFolder;
+  SettingsStore(other.registry).WriteSetting("settings", "oss", "true");
+  sim.user.ExpectInputBox("", "no");
+  StartProgram();
+  Program second(other.MakePlatform(otherFolder.path()));
+  second.Start();
+  EXPECT_EQ(program->drelmglobals.Win2kMode, "one");
+  EXPECT_EQ(second.drelmglobals.Win2kMode, "two");
+  EXPECT_EQ(Stored("stats", "loads"), "1");
+}
+
+}  // namespace
+}  // namespace drelm::testing
