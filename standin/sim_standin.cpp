@@ -1,0 +1,22 @@
+#include "standin/sim_standin.h"
+
+namespace drelm::standin {
+
+SimStandIn::SimStandIn(sim::Simulator& simulator, StandInOptions options)
+    : SimHostHolder(simulator), StandIn(host, std::move(options)) {
+  sim::SimShell& shell = simulator.shell;
+  shell.RegisterLauncher(ExePath(), [this, &shell] {
+    const int showCmd = shell.Started().empty() ? 1 : shell.Started().back().showCmd;
+    Launch(showCmd);
+  });
+}
+
+std::vector<std::string> SimStandIn::UnexpectedInput() const {
+  std::vector<std::string> all = Strays();
+  for (std::string& line : host.InputToMissingWindows()) {
+    all.push_back("input to a missing window: " + line);
+  }
+  return all;
+}
+
+}  // namespace drelm::standin

@@ -1,0 +1,147 @@
+#include "standin_fixture.h"
+#include "support/message_checks.h"
+
+namespace drelm::standin::testing {
+namespace {
+
+using sim::ExpectedMessage;
+using sim::Via;
+
+class ChatRoomTest : public ::testing::Test, public StandInTest {
+ protected:
+  ChatRoomTest() : StandInTest(Version(6)) { aol.StartSignedOn("Lobby 12"); }
+};
+
+TEST_F(ChatRoomTest, FindChatRoomFindsTheRoomBehindOtherChildren) {
+  const Hwnd room = FindChatRoom(Windows());
+  ASSERT_NE(room, 0u);
+  EXPECT_EQ(GetCaption(Windows(), room), "Lobby 12");
+  // An IM window opened later comes first among the MDI children; the room is still found.
+  aol.ReceiveIm("Ann", "hi");
+  EXPECT_NE(Windows().FindWindowEx(Mdi(), 0, std::string("AOL Child"), std::nullopt), room);
+  EXPECT_EQ(FindChatRoom(Windows()), room);
+  EXPECT_EQ(FindChatInput(Windows()), Nth(room, "RICHCNTL", 2));
+  EXPECT_EQ(FindChatView(Windows()), Nth(room, "RICHCNTL", 1));
+}
+
+TEST_F(ChatRoomTest, EnterPostsTheInputByteForByteAndEmptiesIt) {
+  const std::string line =
+      "</u></i></b><font color=##336699><font face=\"Tahoma\">\x8B"
+      "d\x9B <font face=\"Arial\">"
+      "hi \xB7 there";
+  const Hwnd input = FindChatInput(Windows());
+  SetControlText(Windows(), input, "");
+  SetControlText(Windows(), input, line);
+  Windows().SendMessage(input, WM_CHAR, '\r', 0);
+  ASSERT_EQ(aol.Transcript().size(), 1u);
+  EXPECT_EQ(aol.Transcript()[0], (ChatLine{"Lobby 12", "Bob Smith", line}));
+  EXPECT_EQ(GetControlText(Windows(), input), "");
+  EXPECT_EQ(GetControlText(Windows(), FindChatView(Windows())), "\r\nBob Smith:\t" + line);
+  EXPECT_TRUE(aol.UnexpectedInput().empty());
+}
+
+TEST_F(ChatRoomTest, EnterAndTheSendIconTogetherPostTheLineOnce) {
+  const Hwnd input = FindChatInput(Windows());
+  SetControlText(Windows(), input, "once");
+  const std::size_t mark = Windows().Log().size();
+  Windows().SendMessage(input, WM_CHAR, '\r', 0);
+  ClickChatSend(Windows());
+  Pump();
+  const Hwnd send = Nth(FindChatRoom(Windows()), "_AOL_Icon", 5);
+  EXPECT_MESSAGES(Windows().LogSince(mark),
+                  {ExpectedMessage{input, WM_CHAR, '\r', 0, Via::kSent},
+                   ExpectedMessage{send, WM_LBUTTONDOWN, 0, 0, Via::kPosted},
+                   ExpectedMessage{send, WM_LBUTTONUP, 0, 0, Via::kPosted},
+                   ExpectedMessage{send, WM_KEYDOWN, VK_SPACE, 0, Via::kSent},
+                   ExpectedMessage{send, WM_KEYUP, VK_SPACE, 0, Via::kSent}});
+  ASSERT_EQ(aol.Transcript().size(), 1u);
+  EXPECT_EQ(aol.Transcript()[0].text, "once");
+}
+
+TEST_F(ChatRoomTest, OnlyTheFifthIconSendsAndOnlyAfterAButtonDown) {
+  const Hwnd room = FindChatRoom(Windows());
+  SetControlText(Windows(), FindChatInput(Windows()), "by icon");
+  PressSpace(Windows(), Nth(room, "_AOL_Icon", 5));  // a key-down does not arm an icon
+  EXPECT_TRUE(aol.Transcript().empty());
+  Press(Nth(room, "_AOL_Icon", 4));
+  EXPECT_TRUE(aol.Transcript().empty());
+  EXPECT_FALSE(aol.Strays().empty()) << "a press on a wrong icon must be visible";
+  Press(Nth(room, "_AOL_Icon", 5));
+  ASSERT_EQ(aol.Transcript().size(), 1u);
+  EXPECT_EQ(aol.Transcript()[0].text, "by icon");
+}
+
+TEST_F(ChatRoomTest, TypedCharactersAndMembersLinesReachTheRoomInOrder) {
+  std::vector<ChatLine> heard;
+  aol.Client().Chat().OnLine([&](const ChatLine& line) { heard.push_back(line); });
+  aol.Say("Ann", "bob, call me");
+  const Hwnd input = FindChatInput(Windows());
+  for (char c : std::string("ok!")) Windows().SendMessage(input, WM_CHAR, c, 0);
+  Windows().SendMessage(input, WM_CHAR, '\r', 0);
+  Windows().SendMessage(input, WM_CHAR, '\r', 0);  // an empty input posts nothing
+  const std::vector<ChatLine> expected = {{"Lobby 12", "Ann", "bob, call me"},
+                                          {"Lobby 12", "Bob Smith", "ok!"}};
+  EXPECT_EQ(aol.Transcript(), expected);
+  EXPECT_EQ(heard, expected);
+}
+
+TEST_F(ChatRoomTest, ATooLongLineIsRefusedWithTheBoxAndStaysInTheInput) {
+  aol.SetChatLineLimit(10);
+  const Hwnd input = FindChatInput(Windows());
+  SetControlText(Windows(), input, "eleven long");
+  Windows().SendMessage(input, WM_CHAR, '\r', 0);
+  EXPECT_TRUE(aol.Transcript().empty());
+  EXPECT_EQ(GetControlText(Windows(), input), "eleven long");
+  const Hwnd ok = Windows().FindWindowEx(AolBox(), 0, std::string("Button"), std::string("OK"));
+  ASSERT_NE(ok, 0u);
+  ClickMouse(Windows(), ok);
+  Pump();
+  EXPECT_EQ(AolBox(), 0u);
+  EXPECT_EQ(aol.Seen().boxesDismissed, 1);
+}
+
+TEST_F(ChatRoomTest, APrivateRoomReplacesTheCurrentRoom) {
+  Keyword("aol://2719:2-2-Twk");
+  Pump(100);
+  ASSERT_NE(FindChatRoom(Windows()), 0u);
+  EXPECT_EQ(GetCaption(Windows(), FindChatRoom(Windows())), "Twk");
+  EXPECT_EQ(MdiChild("Lobby 12"), 0u);
+  EXPECT_EQ(aol.Seen().roomRequests, std::vector<std::string>{"Twk"});
+}
+
+TEST_F(ChatRoomTest, AFullRoomRefusesWithTheBoxUntilItHasRoom) {
+  aol.FillRoom("twk", 2);  // names compare without blanks and case
+  for (int attempt = 1; attempt <= 2; ++attempt) {
+    Keyword("aol://2719:2-2-T wk");
+    Pump(100);
+    const Hwnd box = AolBox();
+    ASSERT_NE(box, 0u) << "attempt " << attempt;
+    EXPECT_EQ(GetCaption(Windows(), FindChatRoom(Windows())), "Lobby 12");
+    const Hwnd ok = Windows().FindWindowEx(box, 0, std::string("Button"), std::string("OK"));
+    // The way the room waits dismiss it: space down and up, sent, twice.
+    for (int i = 0; i < 2; ++i) {
+      Windows().SendMessage(ok, WM_KEYDOWN, VK_SPACE, 0);
+      Windows().SendMessage(ok, WM_KEYUP, VK_SPACE, 0);
+    }
+    EXPECT_EQ(AolBox(), 0u);
+  }
+  Keyword("aol://2719:2-2-T wk");
+  Pump(100);
+  EXPECT_EQ(AolBox(), 0u);
+  EXPECT_EQ(GetCaption(Windows(), FindChatRoom(Windows())), "T wk");
+  EXPECT_EQ(aol.Seen().roomsRefused.size(), 2u);
+}
+
+TEST_F(ChatRoomTest, TheRoomRequestTakesItsTimeSoWaitsAreExercised) {
+  aol.Exit();
+  StandInTest slow(Version(6, Delays{}));
+  slow.aol.StartSignedOn("Lobby 12");
+  slow.Keyword("aol://2719:2-2-Twk");
+  slow.Pump(1000);  // the keyword and the room each take a while
+  EXPECT_EQ(GetCaption(slow.Windows(), FindChatRoom(slow.Windows())), "Lobby 12");
+  EXPECT_TRUE(slow.RunUntil(
+      [&] { return GetCaption(slow.Windows(), FindChatRoom(slow.Windows())) == "Twk"; }, 5000));
+}
+
+}  // namespace
+}  // namespace drelm::standin::testing
