@@ -19,9 +19,9 @@ constexpr std::uint32_t kTimer1Ms = 1000;
 
 FrmMain::FrmMain(Program& program)
     : Form("frmMain", kAppTitle),
-      Timer4(program.platform.loop, program.entry, "Timer4", kTimer4Ms, true),
+      Timer4(program.platform.loop, program.entry, "Timer4", kTimer4Ms, false),
       Timer3(program.platform.loop, program.entry, "Timer3", kTimer3Ms, false),
-      Timer2(program.platform.loop, program.entry, "Timer2", kTimer2Ms, true),
+      Timer2(program.platform.loop, program.entry, "Timer2", kTimer2Ms, false),
       Timer1(program.platform.loop, program.entry, "Timer1", kTimer1Ms, false),
       lblStatus(Label("lblStatus", "idle", "Tahoma")),
       Label5(Label("Label5", "x", "Tahoma")),
@@ -45,7 +45,13 @@ void FrmMain::PauseSeconds(int seconds) {
 }
 
 void FrmMain::Form_Load() {
-  program_.entry.Run([this] { RunStartUp(); });
+  program_.entry.Run([this] {
+    // The timers that run by design start with the window, so they tick during the start-up's
+    // pauses but never before the program was started.
+    Timer4.SetEnabled(true);
+    Timer2.SetEnabled(true);
+    RunStartUp();
+  });
 }
 
 void FrmMain::lblDragMe_MouseDown() {

@@ -21,9 +21,8 @@
 
 namespace drelm {
 
+// The application's title: prompts without a title of their own show it.
 inline constexpr const char* kAppTitle = "drelm idle";
-// The default title of prompts and notices.
-inline constexpr const char* kPromptTitle = "drelm idle by quoSt n' vrin";
 
 class Program {
  public:

@@ -215,6 +215,18 @@ TEST_F(ProgramTest, TimersRunAsDesignedAfterTheStart) {
   EXPECT_EQ(program->drelmglobals.AutoIdleCount, "0");
 }
 
+TEST_F(ProgramTest, DesignTimersTickDuringTheStartUpPausesButNotBeforeTheStart) {
+  StoreReturningUser();
+  OpenAolWithChatRoom("6");
+  MakeProgram();
+  int ticks = 0;
+  program->frmMain.Timer2.Timer_Timer = [&] { ++ticks; };
+  sim.loop.RunFor(5000);
+  EXPECT_EQ(ticks, 0);
+  StartProgram();
+  EXPECT_GE(ticks, 2) << "a 1.6 s timer ticks in the five seconds of pauses";
+}
+
 TEST_F(ProgramTest, ANonNumericStartCountStartsAgainAtOne) {
   StoreReturningUser();
   Store("stats", "loads", "many");
@@ -245,6 +257,25 @@ TEST_F(ProgramTest, EveryToggleSwitchedTwiceReturnsToWhereItWasWithItsLogEntries
     ASSERT_EQ(messages.size(), entries + 2);
     EXPECT_EQ(messages[entries], checked ? *row.offMessage : *row.onMessage);
     EXPECT_EQ(messages[entries + 1], checked ? *row.onMessage : *row.offMessage);
+  }
+}
+
+TEST_F(ProgramTest, StatusWindowPreferencesSwitchedTwiceReturnToWhereTheyWere) {
+  StoreReturningUser();
+  StartProgram();
+  FrmOptions& o = program->frmOptions;
+  for (const char* item : {"mnuhidestatus", "mnushowstatus"}) {
+    SCOPED_TRACE(item);
+    const std::string key = std::string(item) == "mnuhidestatus" ? "hidestatus" : "showstatus";
+    ASSERT_TRUE(o.Item(item).checked);
+    const std::size_t entries = LogMessages().size();
+    o.Click(item);
+    EXPECT_FALSE(o.Item(item).checked);
+    EXPECT_EQ(Stored("settings", key), "off");
+    o.Click(item);
+    EXPECT_TRUE(o.Item(item).checked);
+    EXPECT_EQ(Stored("settings", key), "on");
+    EXPECT_EQ(LogMessages().size(), entries + 2);
   }
 }
 
