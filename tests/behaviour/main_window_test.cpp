@@ -38,13 +38,14 @@ TEST_F(MainWindowTest, ExitAnnouncesTheStoredIdleTimeLogsAndEndsTheProgram) {
   Store("idler", "days", "0");
   Store("idler", "hours", "2");
   Store("idler", "min", "15");
-  OpenAolWithChatRoom("6");
+  OpenAolWithChatRoom(6);
   StartProgram();
-  roomLines.clear();
+  ForgetRoomLines();
   const std::size_t clicks = Clicks();
 
   program->frmMain.lblExit_Click();
 
+  const std::vector<std::string> roomLines = RoomLines();
   ASSERT_EQ(roomLines.size(), 2u);
   EXPECT_NE(roomLines[0].find("drelm idle [1.1] by quoSt n' vrin"), std::string::npos);
   EXPECT_EQ(roomLines[1], DefaultStyled("unload: <font color=##336699>user<font color=##999999> "
@@ -64,9 +65,10 @@ TEST_F(MainWindowTest, ExitWithMissingIdleTotalsShowsThemEmpty) {
   sim.registry.SetValue("idler", "min", {kRegDword, std::string(4, '\0')});
   sim.registry.SetValue("idler", "hours", {kRegDword, std::string(4, '\0')});
   sim.registry.SetValue("idler", "days", {kRegDword, std::string(4, '\0')});
-  OpenAolWithChatRoom("6");
+  OpenAolWithChatRoom(6);
   StartProgram();
   program->frmMain.Label5_Click();
+  const std::vector<std::string> roomLines = RoomLines();
   ASSERT_FALSE(roomLines.empty());
   EXPECT_NE(roomLines.back().find(">d h m<"), std::string::npos) << roomLines.back();
 }
@@ -99,6 +101,7 @@ TEST_F(MainWindowTest, ExitKeepsTheLongestUptimeAsTheRecord) {
 TEST_F(MainWindowTest, ExitWithoutTheClientPostsNothingButStillSavesAndLogs) {
   StartProgram();
   program->frmMain.lblExit_Click();
+  const std::vector<std::string> roomLines = RoomLines();
   EXPECT_TRUE(roomLines.empty());
   EXPECT_EQ(Stored("stats", "count"), std::to_string(UptimeSeconds(sim.clock)));
   EXPECT_EQ(LogMessages().back(), "drelm - version one unloaded");
@@ -115,11 +118,12 @@ TEST_F(MainWindowTest, ExitDuringAStartUpPauseUnwindsTheStartUpAtOnce) {
 }
 
 TEST_F(MainWindowTest, ASecondExitClickDuringTheExitPostsNothingMore) {
-  OpenAolWithChatRoom("6");
+  OpenAolWithChatRoom(6);
   StartProgram();
-  roomLines.clear();
+  ForgetRoomLines();
   sim.loop.ScheduleOnce(300, [this] { program->frmMain.lblExit_Click(); });
   program->frmMain.lblExit_Click();
+  const std::vector<std::string> roomLines = RoomLines();
   EXPECT_EQ(roomLines.size(), 2u);
   EXPECT_EQ(LogMessages().back(), "drelm - version one unloaded");
   EXPECT_EQ(LogMessages().size(), 2u);

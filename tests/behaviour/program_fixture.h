@@ -1,6 +1,6 @@
 // A whole program on a simulated desktop: settings that record the order of their writes, a
-// status log in a temporary folder, an AOL client with a chat room that keeps what the members
-// saw, and a sampler of the main window's status line while the program runs.
+// status log in a temporary folder, the stand-in AOL client signed on in a chat room that keeps
+// what the members saw, and a sampler of the main window's status line while the program runs.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -16,7 +16,8 @@
 #include "platform/sim/simulator.h"
 #include "platform/winuser_constants.h"
 #include "program/program.h"
-#include "support/aol_tree.h"
+#include "standin/chat_room.h"
+#include "standin/sim_standin.h"
 #include "support/temp_folder.h"
 
 namespace drelm::testing {
@@ -51,6 +52,10 @@ class ProgramTest : public ::testing::Test {
   void TearDown() override {
     EXPECT_EQ(sim.user.PendingExpectations(), 0u) << "a scripted prompt never came";
     EXPECT_TRUE(sim.user.Failures().empty());
+    if (aol) {
+      EXPECT_TRUE(aol->UnexpectedInput().empty())
+          << ::testing::PrintToString(aol->UnexpectedInput());
+    }
   }
 
   Program& MakeProgram() {
@@ -73,20 +78,28 @@ class ProgramTest : public ::testing::Test {
     if (statusSeen.empty() || statusSeen.back() != now) statusSeen.push_back(now);
   }
 
-  // An AOL client of the given version with one chat room whose input posts a line on Enter.
-  void OpenAolWithChatRoom(const std::string& version) {
-    const auto tree = MakeAolFrame(sim.windows, "&What's New In AOL " + version + ".0");
-    chat = AddChatRoom(sim.windows, tree.mdi, "Lobby 12");
-    sim.windows.SetHandler(chat.input, [this](Hwnd input, const sim::SimMessage& m) {
-      std::optional<LResult> handled;
-      if (m.msg == WM_CHAR && m.wParam == 13) {
-        roomLines.push_back(sim.windows.Text(input));
-        sim.windows.SetText(input, "");
-        handled = 0;
-      }
-      return handled;
-    });
+  // The stand-in AOL client of the given version, signed on and in a chat room.
+  void OpenAolWithChatRoom(int version) {
+    standin::StandInOptions options;
+    options.version = version;
+    options.delays = standin::Delays::Immediate();
+    aol = std::make_unique<standin::SimStandIn>(sim, options);
+    aol->StartSignedOn("Lobby 12");
   }
+  Hwnd ChatInput() { return aol->Client().Chat().Input(); }
+
+  // The lines the user's program posted into the room since the last ForgetRoomLines, as the
+  // members received them.
+  std::vector<std::string> RoomLines() const {
+    std::vector<std::string> lines;
+    if (!aol) return lines;
+    const auto& transcript = aol->Transcript();
+    for (std::size_t i = roomMark; i < transcript.size(); ++i) {
+      if (transcript[i].sender == aol->Client().ScreenName()) lines.push_back(transcript[i].text);
+    }
+    return lines;
+  }
+  void ForgetRoomLines() { roomMark = aol ? aol->Transcript().size() : 0; }
 
   std::string Stored(std::string_view section, std::string_view key) {
     return SettingsStore(sim.registry).ReadSetting(section, key);
@@ -138,9 +151,9 @@ class ProgramTest : public ::testing::Test {
   TempFolder folder;
   sim::Simulator sim;
   RecordingRegistry registry{sim.registry, folder.path() / kLogFileName};
+  std::unique_ptr<standin::SimStandIn> aol;
   std::unique_ptr<Program> program;
-  ChatRoomWindows chat;
-  std::vector<std::string> roomLines;
+  std::size_t roomMark = 0;
   std::vector<std::string> statusSeen;
 };
 

@@ -79,11 +79,12 @@ TEST_F(ProgramTest, StartWithTheClientResetsTheLogAdvertisesAndCountsTheFifthLoa
     old << "\r\nan entry of an earlier run\r\n";
   }
   sim.clock.SetUptimeMs((86400ULL + 2 * 3600 + 3 * 60) * 1000);
-  OpenAolWithChatRoom("6");
+  OpenAolWithChatRoom(6);
   StartProgram();
 
   EXPECT_THAT(LogMessages(), ElementsAre("drelm - version one loaded."));
   EXPECT_EQ(LogText().rfind("\r\n<d> |[", 0), 0u) << LogText();
+  const std::vector<std::string> roomLines = RoomLines();
   ASSERT_EQ(roomLines.size(), 3u);
   EXPECT_EQ(roomLines[0],
             "</u></i></b><font color=##336699><font face=\"arial narrow\">\x8B"
@@ -107,8 +108,9 @@ TEST_F(ProgramTest, StartWithTheClientResetsTheLogAdvertisesAndCountsTheFifthLoa
 
 TEST_F(ProgramTest, AdvertisingShowsAZeroRecordWhenThereIsNone) {
   StoreReturningUser();
-  OpenAolWithChatRoom("7");
+  OpenAolWithChatRoom(7);
   StartProgram();
+  const std::vector<std::string> roomLines = RoomLines();
   ASSERT_EQ(roomLines.size(), 3u);
   EXPECT_NE(roomLines[2].find("rec: <font color=##336699>0d 0h 0m "), std::string::npos)
       << roomLines[2];
@@ -116,14 +118,15 @@ TEST_F(ProgramTest, AdvertisingShowsAZeroRecordWhenThereIsNone) {
 
 TEST_F(ProgramTest, OlderClientsGetTheAdvertisingLinesTheCarefulWay) {
   StoreReturningUser();
-  OpenAolWithChatRoom("4");
-  sim.windows.SetText(chat.input, "half typ");
+  OpenAolWithChatRoom(4);
+  sim.windows.SetText(ChatInput(), "half typ");
   StartProgram();
+  const std::vector<std::string> roomLines = RoomLines();
   ASSERT_EQ(roomLines.size(), 3u);
   EXPECT_NE(roomLines[1].find("aol: <font color=##336699>4<"), std::string::npos);
   // The advertising line goes the quick way and takes what was typed with it; the two lines
   // after it are sent carefully and leave the input as they found it.
-  EXPECT_EQ(sim.windows.Text(chat.input), "");
+  EXPECT_EQ(sim.windows.Text(ChatInput()), "");
 }
 
 TEST_F(ProgramTest, IntervalGroupFollowsTheStoredInterval) {
@@ -217,7 +220,7 @@ TEST_F(ProgramTest, TimersRunAsDesignedAfterTheStart) {
 
 TEST_F(ProgramTest, DesignTimersTickDuringTheStartUpPausesButNotBeforeTheStart) {
   StoreReturningUser();
-  OpenAolWithChatRoom("6");
+  OpenAolWithChatRoom(6);
   MakeProgram();
   int ticks = 0;
   program->frmMain.Timer2.Timer_Timer = [&] { ++ticks; };
