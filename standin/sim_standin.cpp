@@ -1,5 +1,7 @@
 #include "standin/sim_standin.h"
 
+#include "standin/toolbar.h"
+
 namespace drelm::standin {
 
 SimStandIn::SimStandIn(sim::Simulator& simulator, StandInOptions options)
@@ -13,6 +15,7 @@ SimStandIn::SimStandIn(sim::Simulator& simulator, StandInOptions options)
 
 std::vector<std::string> SimStandIn::UnexpectedInput() const {
   std::vector<std::string> all = Strays();
+  if (Client().Tools().MenuOpen()) all.push_back("a pop-up menu of the toolbar was left open");
   for (std::string& line : host.InputToMissingWindows()) {
     all.push_back("input to a missing window: " + line);
   }

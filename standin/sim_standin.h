@@ -24,8 +24,8 @@ class SimStandIn : private detail::SimHostHolder, public StandIn {
   SimStandIn(sim::Simulator& simulator, StandInOptions options);
 
   SimHost& Host() { return host; }
-  // Stray input the model noticed, then input the program sent to handle 0 or to a window of
-  // the client that was already gone.
+  // Stray input the model noticed, a toolbar menu left open, then input the program sent to
+  // handle 0 or to a window of the client that was already gone.
   std::vector<std::string> UnexpectedInput() const;
 };
 

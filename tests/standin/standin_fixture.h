@@ -23,6 +23,7 @@
 #include "standin/sim_standin.h"
 #include "standin/toolbar.h"
 #include "standin/transfers.h"
+#include "text/ansi.h"
 
 namespace drelm::standin::testing {
 
