@@ -59,7 +59,7 @@ void AolClient::Launch(int showCmd) {
     starting_ = false;
     running_ = true;
     BuildFrame(showCmd);
-    Later(Delay().signOnWindowMs, [this] { signOn_->ShowWindow(); });
+    Later(Delay().signOnWindowMs, [this] { signOn_->Show(); });
   });
 }
 

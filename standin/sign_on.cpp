@@ -9,7 +9,7 @@ namespace drelm::standin {
 
 SignOn::SignOn(AolClient& client) : client_(client) {}
 
-void SignOn::ShowWindow() {
+void SignOn::Show() {
   if (!client_.Running() || window_ != 0 || phase_ != Phase::kSignedOff) return;
   auto self = std::make_shared<WindowId>(0);
   window_ = client_.AddMdiChild("Sign On", false, [this, self] {
@@ -85,7 +85,7 @@ void SignOn::ProcessEnded() {
 void SignOn::Dropped() {
   phase_ = Phase::kSignedOff;
   ++attempt_;
-  client_.Later(client_.Delay().signOnWindowMs, [this] { ShowWindow(); });
+  client_.Later(client_.Delay().signOnWindowMs, [this] { Show(); });
 }
 
 }  // namespace drelm::standin

@@ -17,7 +17,7 @@ class SignOn {
   explicit SignOn(AolClient& client);
 
   // Shows "Sign On" unless it is there or the client is signed on or connecting.
-  void ShowWindow();
+  void Show();
   // Signed on at once, without the window (test set-up).
   void SignOnNow();
   // The connection is gone; the client shows "Sign On" again after a while.

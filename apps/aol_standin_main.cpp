@@ -1,0 +1,189 @@
+// aol-standin.exe: the stand-in AOL client in real windows, for driving the real program against
+// it under Wine and for demonstrations by hand.
+//
+//   aol-standin.exe [--version=4|5|6|7] [--screen-name=NAME] [--password=PASSWORD]
+//                   [--signed-on] [--room=ROOM] [--immediate] [--script]
+//
+// Without --signed-on or --room it starts the way AOL does: the main window, then "Sign On".
+// Options also come from the AOL_STANDIN_ARGS environment variable (blank-separated, before the
+// command line's), so a copy started again by its program path gets the same set-up. --script
+// reads the line protocol (docs/standin.md) on stdin and answers on stdout; the end of stdin
+// ends the program.
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <deque>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "standin/script_protocol.h"
+#include "standin/standin.h"
+#include "standin/win32/win32_host.h"
+
+namespace {
+
+using drelm::standin::StandInOptions;
+
+constexpr UINT kScriptLine = WM_APP + 10;
+constexpr UINT kScriptEnd = WM_APP + 11;
+
+struct Setup {
+  StandInOptions options;
+  bool signedOn = false;
+  std::string room;
+  bool script = false;
+};
+
+// Splits at blanks, keeping double-quoted parts together.
+std::vector<std::string> SplitArguments(const std::string& text) {
+  std::vector<std::string> parts;
+  std::string current;
+  bool quoted = false;
+  bool any = false;
+  for (char c : text) {
+    if (c == '"') {
+      quoted = !quoted;
+      any = true;
+    } else if (c == ' ' && !quoted) {
+      if (any) parts.push_back(current);
+      current.clear();
+      any = false;
+    } else {
+      current += c;
+      any = true;
+    }
+  }
+  if (any) parts.push_back(current);
+  return parts;
+}
+
+void Apply(Setup& setup, const std::string& argument) {
+  const auto value = [&](const char* name) -> const char* {
+    const std::size_t length = std::strlen(name);
+    return argument.compare(0, length, name) == 0 ? argument.c_str() + length : nullptr;
+  };
+  if (const char* v = value("--version=")) {
+    setup.options.version = std::atoi(v);
+  } else if (const char* v = value("--screen-name=")) {
+    setup.options.screenName = v;
+  } else if (const char* v = value("--password=")) {
+    setup.options.storedPassword = false;
+    setup.options.password = v;
+  } else if (const char* v = value("--room=")) {
+    setup.room = v;
+    setup.signedOn = true;
+  } else if (argument == "--signed-on") {
+    setup.signedOn = true;
+  } else if (argument == "--immediate") {
+    setup.options.delays = drelm::standin::Delays::Immediate();
+  } else if (argument == "--script") {
+    setup.script = true;
+  }
+}
+
+std::string ExePath() {
+  char path[MAX_PATH] = {};
+  GetModuleFileNameA(nullptr, path, MAX_PATH);
+  return path;
+}
+
+// The script channel: a thread reads stdin and hands whole lines to the window thread.
+class ScriptChannel {
+ public:
+  explicit ScriptChannel(DWORD threadId) : threadId_(threadId) {}
+
+  void Start() {
+    reader_ = std::thread([this] { Read(); });
+    reader_.detach();
+  }
+  bool Next(std::string& line) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (lines_.empty()) return false;
+    line = std::move(lines_.front());
+    lines_.pop_front();
+    return true;
+  }
+  static void Write(const std::vector<std::string>& reply) {
+    std::string out;
+    for (const std::string& line : reply) out += line + "\n";
+    DWORD written = 0;
+    WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), out.data(), static_cast<DWORD>(out.size()), &written,
+              nullptr);
+    FlushFileBuffers(GetStdHandle(STD_OUTPUT_HANDLE));
+  }
+
+ private:
+  void Read() {
+    HANDLE in = GetStdHandle(STD_INPUT_HANDLE);
+    std::string pending;
+    char buffer[4096];
+    DWORD got = 0;
+    while (ReadFile(in, buffer, sizeof buffer, &got, nullptr) && got > 0) {
+      pending.append(buffer, got);
+      std::size_t end;
+      while ((end = pending.find('\n')) != std::string::npos) {
+        {
+          std::lock_guard<std::mutex> lock(mutex_);
+          lines_.push_back(pending.substr(0, end));
+        }
+        pending.erase(0, end + 1);
+        PostThreadMessageA(threadId_, kScriptLine, 0, 0);
+      }
+    }
+    PostThreadMessageA(threadId_, kScriptEnd, 0, 0);
+  }
+
+  DWORD threadId_;
+  std::thread reader_;
+  std::mutex mutex_;
+  std::deque<std::string> lines_;
+};
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCmd) {
+  Setup setup;
+  char environment[4096] = {};
+  if (GetEnvironmentVariableA("AOL_STANDIN_ARGS", environment, sizeof environment) > 0) {
+    for (const std::string& argument : SplitArguments(environment)) Apply(setup, argument);
+  }
+  for (const std::string& argument : SplitArguments(GetCommandLineA())) Apply(setup, argument);
+  setup.options.exePath = ExePath();
+
+  drelm::standin::Win32Host host(instance);
+  drelm::standin::StandIn aol(host, setup.options);
+  host.OnProcessEnd([] { PostQuitMessage(0); });
+  drelm::standin::ScriptProtocol protocol(aol);
+  ScriptChannel channel(GetCurrentThreadId());
+
+  // Make sure the thread has a message queue before the reader posts to it.
+  MSG msg;
+  PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE);
+  if (setup.script) channel.Start();
+
+  if (setup.signedOn) {
+    aol.StartSignedOn(setup.room);
+  } else {
+    aol.Launch(showCmd);
+  }
+
+  while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+    if (msg.hwnd == nullptr && msg.message == kScriptLine) {
+      std::string line;
+      while (channel.Next(line)) ScriptChannel::Write(protocol.Handle(line));
+      continue;
+    }
+    if (msg.hwnd == nullptr && msg.message == kScriptEnd) {
+      if (aol.Running()) aol.Exit();
+      break;
+    }
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+  }
+  // The stdin reader may still be blocked in ReadFile: end without waiting for it.
+  ExitProcess(0);
+}

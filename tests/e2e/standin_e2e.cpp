@@ -1,0 +1,213 @@
+// End-to-end check of aol-standin.exe on real windows (run under Wine): another process finds its
+// chat room with the program's own window primitives, sends a line with Enter, reads the room's
+// transcript back through the script channel, meets the full-room box, picks a toolbar menu item
+// by its accelerator, and ends the client. Every wait has a deadline.
+//
+//   standin_e2e.exe [path of aol-standin.exe]   (default: beside this program)
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "aol/control_text.h"
+#include "aol/pressing.h"
+#include "aol/window_lookup.h"
+#include "platform/win32/win32_api.h"
+#include "platform/win32/win32_window_system.h"
+
+namespace {
+
+constexpr DWORD kDeadlineMs = 15000;
+int failures = 0;
+
+void Check(bool ok, const std::string& what) {
+  std::printf("%s %s\n", ok ? "PASS" : "FAIL", what.c_str());
+  std::fflush(stdout);
+  if (!ok) ++failures;
+}
+
+bool WaitFor(const std::function<bool()>& condition, DWORD deadlineMs = kDeadlineMs) {
+  const ULONGLONG end = GetTickCount64() + deadlineMs;
+  while (!condition()) {
+    if (GetTickCount64() >= end) return false;
+    Sleep(20);
+  }
+  return true;
+}
+
+class StandInProcess {
+ public:
+  bool Start(const std::string& exe, const std::string& arguments) {
+    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+    HANDLE childIn = nullptr;
+    HANDLE childOut = nullptr;
+    if (!CreatePipe(&childIn, &toChild_, &inherit, 0)) return false;
+    if (!CreatePipe(&fromChild_, &childOut, &inherit, 0)) return false;
+    SetHandleInformation(toChild_, HANDLE_FLAG_INHERIT, 0);
+    SetHandleInformation(fromChild_, HANDLE_FLAG_INHERIT, 0);
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = childIn;
+    startup.hStdOutput = childOut;
+    startup.hStdError = childOut;
+    std::string commandLine = "\"" + exe + "\" " + arguments;
+    const BOOL started = CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr, TRUE, 0,
+                                        nullptr, nullptr, &startup, &process_);
+    CloseHandle(childIn);
+    CloseHandle(childOut);
+    return started != FALSE;
+  }
+
+  // Sends one command and returns its reply lines ("ok", "ok <n>" and n rows, or "error ...").
+  std::vector<std::string> Command(const std::string& line) {
+    const std::string out = line + "\n";
+    DWORD written = 0;
+    WriteFile(toChild_, out.data(), static_cast<DWORD>(out.size()), &written, nullptr);
+    std::vector<std::string> reply{ReadLine()};
+    if (reply[0].rfind("ok ", 0) == 0) {
+      const int rows = std::atoi(reply[0].c_str() + 3);
+      for (int i = 0; i < rows; ++i) reply.push_back(ReadLine());
+    }
+    return reply;
+  }
+
+  bool WaitForExit(DWORD ms) { return WaitForSingleObject(process_.hProcess, ms) == WAIT_OBJECT_0; }
+
+  void Kill() {
+    if (process_.hProcess && !WaitForExit(0)) TerminateProcess(process_.hProcess, 1);
+  }
+
+ private:
+  std::string ReadLine() {
+    const ULONGLONG end = GetTickCount64() + kDeadlineMs;
+    while (true) {
+      const std::size_t newline = buffered_.find('\n');
+      if (newline != std::string::npos) {
+        std::string line = buffered_.substr(0, newline);
+        buffered_.erase(0, newline + 1);
+        return line;
+      }
+      DWORD available = 0;
+      if (!PeekNamedPipe(fromChild_, nullptr, 0, nullptr, &available, nullptr)) return "(closed)";
+      if (available > 0) {
+        char chunk[4096];
+        DWORD got = 0;
+        if (ReadFile(fromChild_, chunk, sizeof chunk, &got, nullptr)) buffered_.append(chunk, got);
+        continue;
+      }
+      if (GetTickCount64() >= end) return "(no reply)";
+      Sleep(10);
+    }
+  }
+
+  PROCESS_INFORMATION process_{};
+  HANDLE toChild_ = nullptr;
+  HANDLE fromChild_ = nullptr;
+  std::string buffered_;
+};
+
+std::string BesideThisProgram(const char* name) {
+  char path[MAX_PATH] = {};
+  GetModuleFileNameA(nullptr, path, MAX_PATH);
+  std::string folder = path;
+  folder.erase(folder.find_last_of("\\/") + 1);
+  return folder + name;
+}
+
+// A Unix path (as CMake passes it under Wine) on Wine's Z: drive.
+std::string WindowsPath(std::string path) {
+  if (!path.empty() && path[0] == '/') {
+    for (char& c : path) {
+      if (c == '/') c = '\\';
+    }
+    path = "Z:" + path;
+  }
+  return path;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  using drelm::Hwnd;
+  drelm::win32::Win32WindowSystem windows;
+  const std::string exe = argc > 1 ? WindowsPath(argv[1]) : BesideThisProgram("aol-standin.exe");
+
+  StandInProcess aol;
+  const bool started = aol.Start(
+      exe, "--script --immediate --version=6 \"--screen-name=Bob Smith\" \"--room=Lobby 12\"");
+  Check(started, "aol-standin.exe starts: " + exe);
+  if (!started) return 1;
+
+  Check(WaitFor([&] { return drelm::FindChatRoom(windows) != 0; }),
+        "FindChatRoom finds the stand-in's room");
+  const Hwnd room = drelm::FindChatRoom(windows);
+  Check(drelm::GetCaption(windows, room) == "Lobby 12", "the room's caption is its name");
+
+  Check(aol.Command("say\tAnn\thi bob") == std::vector<std::string>{"ok"},
+        "a member's line is scripted");
+  const Hwnd input = drelm::FindChatInput(windows);
+  drelm::SetControlText(windows, input, "");
+  drelm::SetControlText(windows, input, "hello \xB7 world");
+  windows.SendMessage(input, WM_CHAR, '\r', 0);
+  const std::vector<std::string> transcript = aol.Command("transcript");
+  Check(transcript == std::vector<std::string>{"ok 2", "Lobby 12\tAnn\thi bob",
+                                               "Lobby 12\tBob Smith\thello \\xB7 world"},
+        "the transcript holds both lines byte for byte");
+  Check(drelm::GetControlText(windows, input).empty(), "Enter empties the input");
+  Check(drelm::GetControlText(windows, drelm::FindChatView(windows))
+                .find("Bob Smith:\thello \xB7 world") != std::string::npos,
+        "the room's text shows the line");
+
+  // A full room answers with the box; OK by posted space; the next request gets in.
+  aol.Command("fill-room\tTwk\t1");
+  const Hwnd toolbar = drelm::FindNthChild(
+      windows, drelm::FindNthChild(windows, drelm::FindAolMainWindow(windows), "AOL Toolbar", 1),
+      "_AOL_Toolbar", 1);
+  const Hwnd keyword = drelm::FindNthChild(
+      windows, drelm::FindNthChild(windows, toolbar, "_AOL_Combobox", 1), "Edit", 1);
+  const auto goKeyword = [&](const std::string& text) {
+    drelm::SetControlText(windows, keyword, text);
+    windows.SendMessage(keyword, WM_CHAR, ' ', 0);
+    windows.SendMessage(keyword, WM_CHAR, '\r', 0);
+  };
+  const auto box = [&] {
+    return windows.FindWindow(std::string("#32770"), std::string("America Online"));
+  };
+  goKeyword("aol://2719:2-2-Twk");
+  Check(WaitFor([&] { return box() != 0; }), "a full room answers with the \"America Online\" box");
+  const Hwnd ok = windows.FindWindowEx(box(), 0, std::string("Button"), std::string("OK"));
+  Check(ok != 0, "the box has its \"OK\" button");
+  windows.PostMessage(ok, WM_KEYDOWN, VK_SPACE, 0);
+  windows.PostMessage(ok, WM_KEYUP, VK_SPACE, 0);
+  Check(WaitFor([&] { return box() == 0; }), "a posted space closes the box");
+  Check(drelm::GetCaption(windows, drelm::FindChatRoom(windows)) == "Lobby 12",
+        "the refused request leaves the room as it was");
+  goKeyword("aol://2719:2-2-Twk");
+  Check(WaitFor([&] { return drelm::GetCaption(windows, drelm::FindChatRoom(windows)) == "Twk"; }),
+        "the next request enters the private room");
+
+  // The first toolbar icon's menu by its accelerator.
+  drelm::ClickMouse(windows, drelm::FindNthChild(windows, toolbar, "_AOL_Icon", 1));
+  const auto popup = [&] { return windows.FindWindow(std::string("#32768"), std::nullopt); };
+  Check(WaitFor([&] { return popup() != 0 && windows.IsWindowVisible(popup()); }),
+        "the first toolbar icon opens a pop-up menu");
+  windows.PostMessage(popup(), WM_CHAR, 'B', 0);
+  const Hwnd mdi = drelm::FindAolMdiClient(windows);
+  Check(WaitFor([&] {
+          return windows.FindWindowEx(mdi, 0, std::string("AOL Child"),
+                                      std::string("Mail Waiting to be Sent")) != 0;
+        }),
+        "the accelerator B opens the outbox");
+
+  const std::vector<std::string> strays = aol.Command("strays");
+  Check(strays == std::vector<std::string>{"ok 0"},
+        "nothing stray reached the client" + (strays.size() > 1 ? ": " + strays[1] : ""));
+  Check(aol.Command("exit") == std::vector<std::string>{"ok"}, "exit is answered");
+  Check(aol.WaitForExit(kDeadlineMs), "the stand-in's process ends");
+  Check(drelm::FindAolMainWindow(windows) == 0, "its main window is gone");
+  aol.Kill();
+  std::printf("%s\n", failures == 0 ? "ALL PASSED" : "FAILED");
+  return failures == 0 ? 0 : 1;
+}
