@@ -89,6 +89,11 @@ void AutomaticAol::StartSession() {
   run.sendMail = boxes_[0];
   run.downloadFiles = boxes_[4];
   client_.Seen().flashSessions.push_back(run);
+  ShowStatus("Automatic AOL is running.");
+  client_.Later(client_.Delay().sessionMs, [this] { EndSession(); });
+}
+
+void AutomaticAol::ShowStatus(const std::string& text) {
   if (status_ == 0) {
     auto self = std::make_shared<WindowId>(0);
     status_ = client_.AddMdiChild("Automatic AOL Status", false, [this, self] {
@@ -100,8 +105,7 @@ void AutomaticAol::StartSession() {
   } else {
     client_.Host().Activate(status_);
   }
-  client_.Host().SetText(statusText_, "Automatic AOL is running.");
-  client_.Later(client_.Delay().sessionMs, [this] { EndSession(); });
+  client_.Host().SetText(statusText_, text);
 }
 
 void AutomaticAol::EndSession() {

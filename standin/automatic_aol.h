@@ -22,6 +22,8 @@ class AutomaticAol {
   void OpenSetup();
   void OpenRunNow();
   void StartSession();
+  // The status window alone, as a session leaves it behind.
+  void ShowStatus(const std::string& text);
 
   // Box n (1..5) is checked.
   bool Box(int n) const { return boxes_.at(n - 1); }

@@ -265,6 +265,10 @@ std::vector<std::string> ScriptProtocol::Handle(std::string_view line) {
       s.AddIncomingMail(Text(a, 1), Text(a, 2), Text(a, 3), Optional(a, 4));
       return kOk;
     };
+    c["status-window"] = [](StandIn& s, const Args&) {
+      s.ShowStatusWindow();
+      return kOk;
+    };
     c["flash-box"] = [](StandIn& s, const Args& a) {
       const int box = Number(a, 1);
       if (box < 1 || box > 5) throw BadCommand{"no such box"};

@@ -129,6 +129,10 @@ void StandIn::SetAutomaticAolBox(int box, bool checked) {
   client_.Flash().SetBox(box, checked);
 }
 
+void StandIn::ShowStatusWindow() {
+  client_.Flash().ShowStatus("Automatic AOL session complete.");
+}
+
 bool StandIn::SignedOn() const {
   return client_.SignedOn();
 }

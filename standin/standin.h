@@ -58,6 +58,8 @@ class StandIn {
   void AddIncomingMail(const std::string& date, const std::string& sender,
                        const std::string& subject, const std::string& attachment = "");
   void SetAutomaticAolBox(int box, bool checked);
+  // The "Automatic AOL Status" window, as a finished session leaves it.
+  void ShowStatusWindow();
 
   // Observing.
   const Observations& Seen() const { return client_.Seen(); }

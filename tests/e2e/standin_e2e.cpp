@@ -1,7 +1,8 @@
 // End-to-end check of aol-standin.exe on real windows (run under Wine): another process finds its
 // chat room with the program's own window primitives, sends a line with Enter, reads the room's
-// transcript back through the script channel, meets the full-room box, picks a toolbar menu item
-// by its accelerator, and ends the client. Every wait has a deadline.
+// transcript back through the script channel, meets the full-room box, picks toolbar menu items
+// by accelerator and by keys, reads a list, signs on again after a disconnect and after a start
+// by path, and closes the client. Every wait has a deadline.
 //
 //   standin_e2e.exe [path of aol-standin.exe]   (default: beside this program)
 #include <cstdio>
@@ -201,6 +202,50 @@ int main(int argc, char** argv) {
         }),
         "the accelerator B opens the outbox");
 
+  // The mailbox's list read across processes, as the program reads it.
+  aol.Command("incoming-mail\t01/02/03\tann\tpictures \xB7 2");
+  drelm::ClickMouse(windows, drelm::FindNthChild(windows, toolbar, "_AOL_Icon", 3));
+  Check(WaitFor([&] { return popup() != 0 && windows.IsWindowVisible(popup()); }),
+        "the third toolbar icon opens a pop-up menu");
+  for (const std::uint32_t key : {VK_UP, VK_UP, VK_RIGHT, VK_RETURN}) {
+    windows.PostMessage(popup(), WM_KEYDOWN, key, 0);
+    windows.PostMessage(popup(), WM_KEYUP, key, 0);
+    Sleep(100);
+  }
+  Hwnd mailbox = 0;
+  Check(WaitFor([&] {
+          mailbox = windows.FindWindowEx(mdi, 0, std::string("AOL Child"),
+                                         std::string("Incoming/Saved Mail"));
+          return mailbox != 0;
+        }),
+        "up, up, right and return open the mailbox");
+  const Hwnd tree = drelm::FindNthChild(windows, mailbox, "_AOL_Tree", 1);
+  Check(windows.SendMessage(tree, LB_GETCOUNT, 0, 0) == 1, "the mailbox lists one mail");
+  Check(windows.SendBufferMessage(tree, LB_GETTEXT, 0, 64) == "01/02/03\tann\tpictures \xB7 2",
+        "its line reads back byte for byte");
+
+  // The connection drops: "Sign On" comes back and its fourth icon signs on again.
+  const auto child = [&](const std::string& caption) {
+    return windows.FindWindowEx(drelm::FindAolMdiClient(windows), 0, std::string("AOL Child"),
+                                caption);
+  };
+  // As the program does, wait for the window's fourth icon: the window comes before its
+  // controls.
+  const auto signOn = [&] {
+    Hwnd button = 0;
+    WaitFor([&] {
+      return (button = drelm::FindNthChild(windows, child("Sign On"), "_aol_icon", 4)) != 0;
+    });
+    windows.PostMessage(button, WM_LBUTTONDOWN, 0, 0);
+    windows.PostMessage(button, WM_KEYUP, VK_SPACE, 0);
+  };
+  aol.Command("disconnect");
+  Check(WaitFor([&] { return child("Welcome, Bob Smith!") == 0 && child("Sign On") != 0; }),
+        "a disconnect takes the welcome away and brings \"Sign On\"");
+  signOn();
+  Check(WaitFor([&] { return child("Welcome, Bob Smith!") != 0; }),
+        "the fourth icon signs on again");
+
   const std::vector<std::string> strays = aol.Command("strays");
   Check(strays == std::vector<std::string>{"ok 0"},
         "nothing stray reached the client" + (strays.size() > 1 ? ": " + strays[1] : ""));
@@ -208,6 +253,26 @@ int main(int argc, char** argv) {
   Check(aol.WaitForExit(kDeadlineMs), "the stand-in's process ends");
   Check(drelm::FindAolMainWindow(windows) == 0, "its main window is gone");
   aol.Kill();
+
+  // Started again by its path it comes up as AOL does: the main window, then "Sign On".
+  StandInProcess again;
+  Check(again.Start(exe, "--immediate --version=6 \"--screen-name=Bob Smith\""),
+        "started again by its path");
+  Check(WaitFor([&] { return child("Sign On") != 0; }), "\"Sign On\" comes up");
+  signOn();
+  Check(WaitFor([&] { return child("Welcome, Bob Smith!") != 0; }), "and signs on");
+  const Hwnd main = drelm::FindAolMainWindow(windows);
+  char path[MAX_PATH] = {};
+  DWORD pid = 0;
+  GetWindowThreadProcessId(drelm::win32::ToHwnd(main), &pid);
+  HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid);
+  DWORD size = MAX_PATH;
+  QueryFullProcessImageNameA(process, 0, path, &size);
+  CloseHandle(process);
+  Check(_stricmp(path, exe.c_str()) == 0, std::string("its main window's process is ") + path);
+  windows.PostMessage(main, WM_CLOSE, 0, 0);
+  Check(again.WaitForExit(kDeadlineMs), "WM_CLOSE to the main window ends it");
+  again.Kill();
   std::printf("%s\n", failures == 0 ? "ALL PASSED" : "FAILED");
   return failures == 0 ? 0 : 1;
 }

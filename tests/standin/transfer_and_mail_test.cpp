@@ -175,6 +175,20 @@ TEST(FlashSession, Aol4RunsTheSessionFromTheMailCenterMenu) {
   EXPECT_TRUE(t.aol.UnexpectedInput().empty()) << t.aol.UnexpectedInput().front();
 }
 
+TEST(FlashSession, TheStatusWindowIsFoundWhileItIsOneOfTheFirstTwoChildren) {
+  StandInTest t(Version(6));
+  t.aol.StartSignedOn("Lobby 12");
+  t.aol.ShowStatusWindow();
+  const Hwnd status = t.MdiChild("Automatic AOL Status");
+  EXPECT_EQ(FindAolStatusWindow(t.Windows()), status);
+  t.aol.ReceiveIm("Ann", "hi");
+  EXPECT_EQ(FindAolStatusWindow(t.Windows()), status);
+  t.aol.ReceiveIm("Carl", "hi");
+  EXPECT_EQ(FindAolStatusWindow(t.Windows()), 0u);
+  t.aol.ShowStatusWindow();  // shown again, it comes first
+  EXPECT_EQ(FindAolStatusWindow(t.Windows()), status);
+}
+
 // --- the incoming mailbox and the reader ------------------------------------------------------
 
 TEST(Mailbox, TheReaderWalksTheMailsAndMarksFilesForLater) {
