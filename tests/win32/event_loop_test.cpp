@@ -1,0 +1,137 @@
+// The real message loop: waits block instead of spinning, Pause keeps timers running, a timer
+// never re-enters its own handler, quitting unwinds a wait, and a handler's exception comes out
+// of the pump instead of unwinding through user32.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <stdexcept>
+
+#include "aol/pause.h"
+#include "platform/win32/win32_api.h"
+#include "platform/win32/win32_clock.h"
+#include "platform/win32/win32_event_loop.h"
+
+namespace drelm::contract {
+namespace {
+
+std::uint64_t ProcessCpuMs() {
+  FILETIME created{}, exited{}, kernel{}, user{};
+  GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
+  const auto ms = [](const FILETIME& t) {
+    return ((static_cast<std::uint64_t>(t.dwHighDateTime) << 32) | t.dwLowDateTime) / 10000;
+  };
+  return ms(kernel) + ms(user);
+}
+
+TEST(Win32EventLoop, PauseOfTwoSecondsLastsAboutTwoAndBurnsNoCpu) {
+  win32::Win32Clock clock;
+  win32::Win32EventLoop loop;
+  int ticks = 0;
+  loop.AddTimer(100, [&] { ++ticks; });
+  const std::uint64_t cpuBefore = ProcessCpuMs();
+  const std::uint64_t start = GetTickCount64();
+  Pause(clock, loop, 2);
+  const std::uint64_t elapsed = GetTickCount64() - start;
+  const std::uint64_t cpu = ProcessCpuMs() - cpuBefore;
+  std::printf("Pause(2): %llu ms wall, %llu ms CPU, %d timer ticks\n",
+              static_cast<unsigned long long>(elapsed), static_cast<unsigned long long>(cpu),
+              ticks);
+  EXPECT_GE(elapsed, 1500u);
+  EXPECT_LE(elapsed, 2500u);
+  EXPECT_LT(cpu * 10, elapsed) << "the wait spins instead of blocking";
+  EXPECT_GE(ticks, 10) << "timers must keep running during a pause";
+}
+
+TEST(Win32EventLoop, WaitWithNothingToDoBlocksUntilTheDeadline) {
+  win32::Win32EventLoop loop;
+  loop.PumpPending();
+  const std::uint64_t deadline = GetTickCount64() + 300;
+  int wakeUps = 0;
+  while (GetTickCount64() < deadline && wakeUps < 1000) {
+    loop.WaitForEvents(deadline);
+    ++wakeUps;
+  }
+  EXPECT_GE(GetTickCount64(), deadline);
+  EXPECT_LE(wakeUps, 5) << "a wait without events must not return over and over";
+}
+
+TEST(Win32EventLoop, TimerIsNotReenteredWhileItsHandlerWaitsButOthersRun) {
+  win32::Win32EventLoop loop;
+  int depth = 0;
+  int reentries = 0;
+  int slowRuns = 0;
+  int fastTicks = 0;
+  int fastTicksDuringSlow = 0;
+  loop.AddTimer(20, [&] {
+    if (depth > 0) ++reentries;
+    ++depth;
+    ++slowRuns;
+    const int fastBefore = fastTicks;
+    const std::uint64_t until = GetTickCount64() + 300;
+    while (GetTickCount64() < until) loop.WaitForEvents(until);
+    fastTicksDuringSlow += fastTicks - fastBefore;
+    --depth;
+  });
+  loop.AddTimer(20, [&] { ++fastTicks; });
+  const std::uint64_t deadline = GetTickCount64() + 3000;
+  while (slowRuns < 3 && GetTickCount64() < deadline) loop.WaitForEvents(deadline);
+  EXPECT_GE(slowRuns, 3);
+  EXPECT_EQ(reentries, 0);
+  EXPECT_GT(loop.SkippedTicks(), 0u) << "ticks of the busy timer should have been dropped";
+  EXPECT_GT(fastTicksDuringSlow, 0) << "another timer must run inside the nested wait";
+}
+
+TEST(Win32EventLoop, QuitRequestedByATimerEndsAPauseEarly) {
+  win32::Win32Clock clock;
+  win32::Win32EventLoop loop;
+  loop.AddTimer(200, [&] { loop.RequestQuit(3); });
+  const std::uint64_t start = GetTickCount64();
+  Pause(clock, loop, 5);
+  EXPECT_LT(GetTickCount64() - start, 1500u);
+  EXPECT_TRUE(loop.QuitRequested());
+  EXPECT_EQ(loop.ExitCode(), 3);
+}
+
+TEST(Win32EventLoop, PostedQuitMessageEndsTheLoopWithItsCode) {
+  win32::Win32EventLoop loop;
+  PostQuitMessage(7);
+  loop.PumpPending();
+  EXPECT_TRUE(loop.QuitRequested());
+  EXPECT_EQ(loop.ExitCode(), 7);
+}
+
+TEST(Win32EventLoop, HandlerExceptionLeavesThePumpAndTheTimerTicksAgain) {
+  win32::Win32EventLoop loop;
+  int runs = 0;
+  loop.AddTimer(20, [&] {
+    if (++runs == 1) throw std::runtime_error("handler failed");
+  });
+  const std::uint64_t deadline = GetTickCount64() + 2000;
+  bool thrown = false;
+  while (!thrown && GetTickCount64() < deadline) {
+    try {
+      loop.WaitForEvents(deadline);
+    } catch (const std::runtime_error& error) {
+      thrown = std::string(error.what()) == "handler failed";
+    }
+  }
+  EXPECT_TRUE(thrown);
+  while (runs < 2 && GetTickCount64() < deadline) loop.WaitForEvents(deadline);
+  EXPECT_GE(runs, 2) << "the timer must not stay marked as running after a throw";
+}
+
+TEST(Win32EventLoop, TimerRemovedByItsOwnHandlerNeverTicksAgain) {
+  win32::Win32EventLoop loop;
+  int runs = 0;
+  TimerId id = 0;
+  id = loop.AddTimer(10, [&] {
+    ++runs;
+    loop.RemoveTimer(id);
+  });
+  const std::uint64_t deadline = GetTickCount64() + 300;
+  while (GetTickCount64() < deadline) loop.WaitForEvents(deadline);
+  EXPECT_EQ(runs, 1);
+}
+
+}  // namespace
+}  // namespace drelm::contract

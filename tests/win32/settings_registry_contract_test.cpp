@@ -1,0 +1,166 @@
+// The settings store over the real registry must read what it reads over the simulator's, for
+// the cases where registries differ in detail: case of names, empty texts, foreign value types,
+// embedded NULs, and bytes above 0x7F that the ANSI calls convert.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "core/settings_store.h"
+#include "mirrored_desktop.h"
+#include "platform/sim/memory_registry.h"
+#include "platform/win32/win32_api.h"
+#include "platform/win32/win32_registry.h"
+#include "text/ansi.h"
+
+namespace drelm::contract {
+namespace {
+
+using ::testing::AnyOf;
+using ::testing::Eq;
+
+const std::string kDecoration =
+    "\x8B"
+    "d"
+    "\x9B";
+
+std::string UpperAscii(std::string text) {
+  for (char& c : text) {
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  }
+  return text;
+}
+
+class SettingsRegistryContract : public ::testing::Test {
+ protected:
+  void TearDown() override {
+    RegDeleteTreeA(HKEY_CURRENT_USER, win32::Win32Registry::SectionPath(section_).c_str());
+  }
+
+  // A value another program put there, on both sides, past the store's rules.
+  void PutForeign(const std::string& key, const RegistryValue& value) {
+    ASSERT_TRUE(real_.SetValue(section_, key, value));
+    ASSERT_TRUE(simulated_.SetValue(section_, key, value));
+  }
+  void WriteBoth(const std::string& section, const std::string& key, const std::string& value) {
+    realStore_.WriteSetting(section, key, value);
+    simStore_.WriteSetting(section, key, value);
+  }
+  void ExpectBothRead(const std::string& section, const std::string& key,
+                      const std::string& expected) {
+    SCOPED_TRACE(section + "/" + key);
+    EXPECT_EQ(realStore_.ReadSetting(section, key), expected);
+    EXPECT_EQ(simStore_.ReadSetting(section, key), expected);
+  }
+
+  // Raw data of a value as the ANSI or the UTF-16 query gives it; empty optional when missing.
+  std::optional<std::string> RawAnsi(const std::string& key, DWORD* type = nullptr) const {
+    DWORD size = 0;
+    DWORD valueType = 0;
+    const std::string path = win32::Win32Registry::SectionPath(section_);
+    if (RegGetValueA(HKEY_CURRENT_USER, path.c_str(), key.c_str(), RRF_RT_ANY | RRF_NOEXPAND,
+                     &valueType, nullptr, &size) != ERROR_SUCCESS) {
+      return std::nullopt;
+    }
+    std::string data(size, '\0');
+    if (RegGetValueA(HKEY_CURRENT_USER, path.c_str(), key.c_str(), RRF_RT_ANY | RRF_NOEXPAND,
+                     &valueType, data.data(), &size) != ERROR_SUCCESS) {
+      return std::nullopt;
+    }
+    if (type) *type = valueType;
+    data.resize(size);
+    return data;
+  }
+  std::wstring RawWide(const std::string& key) const {
+    HKEY hkey = nullptr;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, win32::Win32Registry::SectionPath(section_).c_str(), 0,
+                      KEY_QUERY_VALUE, &hkey) != ERROR_SUCCESS) {
+      return L"<no key>";
+    }
+    const std::wstring name(key.begin(), key.end());
+    wchar_t buffer[64] = {};
+    DWORD size = sizeof buffer - sizeof(wchar_t);
+    DWORD type = 0;
+    const LSTATUS status = RegQueryValueExW(hkey, name.c_str(), nullptr, &type,
+                                            reinterpret_cast<BYTE*>(buffer), &size);
+    RegCloseKey(hkey);
+    if (status != ERROR_SUCCESS) return L"<no value>";
+    return std::wstring(buffer, size / sizeof(wchar_t));
+  }
+
+  const std::string section_ = LowerAnsi(UniqueName("drelm contract"));
+  win32::Win32Registry real_;
+  sim::MemoryRegistry simulated_;
+  SettingsStore realStore_{real_};
+  SettingsStore simStore_{simulated_};
+};
+
+TEST_F(SettingsRegistryContract, UpperAndLowerCaseNamesAreOneSetting) {
+  WriteBoth(section_, "handle", "bob");
+  ExpectBothRead(section_, "HANDLE", "bob");
+  ExpectBothRead(UpperAscii(section_), "Handle", "bob");
+  WriteBoth(section_, "HANDLE", "carol");
+  ExpectBothRead(section_, "handle", "carol");
+}
+
+TEST_F(SettingsRegistryContract, TextIsStoredAsItsBytesWithoutATerminatingNul) {
+  WriteBoth(section_, "handle", "bob");
+  DWORD type = 0;
+  const std::optional<std::string> raw = RawAnsi("handle", &type);
+  ASSERT_TRUE(raw.has_value());
+  EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
+  // Given the text's length, Windows (and Wine) still add the NUL that follows the buffer, as
+  // for a caller that forgot to count it; nothing beyond that may be stored.
+  EXPECT_THAT(RawWide("handle"), AnyOf(Eq(L"bob"), Eq(std::wstring(L"bob", 4))));
+}
+
+TEST_F(SettingsRegistryContract, EmptyTextIsAZeroLengthStringAndReadsEmpty) {
+  WriteBoth(section_, "linkermsg", "");
+  DWORD type = 0;
+  const std::optional<std::string> raw = RawAnsi("linkermsg", &type);
+  ASSERT_TRUE(raw.has_value()) << "an empty write must still create the value";
+  EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
+  EXPECT_EQ(RawWide("linkermsg"), std::wstring());
+  ExpectBothRead(section_, "linkermsg", "");
+}
+
+TEST_F(SettingsRegistryContract, MissingSectionOrKeyReadsEmpty) {
+  ExpectBothRead(section_, "nothing here", "");
+  WriteBoth(section_, "handle", "bob");
+  ExpectBothRead(section_, "nothing here", "");
+  EXPECT_FALSE(real_.QueryValue(section_ + " absent", "handle").has_value());
+}
+
+TEST_F(SettingsRegistryContract, ForeignTypesReadEmptyAndEmbeddedNulEndsTheText) {
+  const std::uint32_t number = 35;
+  std::string dword(sizeof number, '\0');
+  std::memcpy(dword.data(), &number, sizeof number);
+  PutForeign("loads", RegistryValue{kRegDword, dword});
+  PutForeign("mb", RegistryValue{kRegBinary, "12"});
+  PutForeign("aim", RegistryValue{kRegSz, std::string("abc\0def", 7)});
+  PutForeign("handle", RegistryValue{kRegSz, std::string("bob\0", 4)});
+  ExpectBothRead(section_, "loads", "");
+  ExpectBothRead(section_, "mb", "");
+  ExpectBothRead(section_, "aim", "abc");
+  ExpectBothRead(section_, "handle", "bob");
+}
+
+TEST_F(SettingsRegistryContract, DecorationIsStoredAsItsThreeAnsiBytes) {
+  WriteBoth(section_, "left ascii", kDecoration);
+  ExpectBothRead(section_, "left ascii", kDecoration);
+  const std::optional<std::string> raw = RawAnsi("left ascii");
+  ASSERT_TRUE(raw.has_value());
+  EXPECT_EQ(raw->substr(0, 3), kDecoration);
+  // As text in code page 1252: single guillemets around the d.
+  EXPECT_THAT(RawWide("left ascii"),
+              AnyOf(Eq(L"\u2039d\u203A"), Eq(std::wstring(L"\u2039d\u203A", 4))));
+}
+
+TEST_F(SettingsRegistryContract, RewritingWithAShorterTextLeavesNoTail) {
+  WriteBoth(section_, "regrea", "gone to the store for milk");
+  WriteBoth(section_, "regrea", "back");
+  ExpectBothRead(section_, "regrea", "back");
+}
+
+}  // namespace
+}  // namespace drelm::contract
