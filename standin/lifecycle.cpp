@@ -49,7 +49,7 @@ void AolClient::Launch(int showCmd) {
   seen_.launches.push_back(showCmd);
   if (running_ || starting_) {
     // One client at a time: a second start only brings the running one forward.
-    Stray("started by its program path while already running");
+    ++seen_.launchesWhileRunning;
     if (frame_ != 0) host_.Activate(frame_);
     return;
   }

@@ -50,6 +50,7 @@ struct Observations {
   std::vector<std::string> signOns;       // screen names, one per completed sign-on
   int failedSignOns = 0;                  // presses with a wrong password
   std::vector<int> launches;              // show command of every start by program path
+  int launchesWhileRunning = 0;           // of those, starts that found the client running
   int exits = 0;
   int disconnects = 0;
   std::vector<std::string> boxesShown;  // texts of the "America Online" boxes

@@ -325,6 +325,7 @@ std::vector<std::string> ScriptProtocol::Handle(std::string_view line) {
                    {"privacy", s.Privacy()},
                    {"flash-boxes", boxes},
                    {"launches", std::to_string(o.launches.size())},
+                   {"launches-while-running", std::to_string(o.launchesWhileRunning)},
                    {"exits", std::to_string(o.exits)},
                    {"disconnects", std::to_string(o.disconnects)},
                    {"failed-sign-ons", std::to_string(o.failedSignOns)},

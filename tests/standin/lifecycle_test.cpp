@@ -127,14 +127,16 @@ TEST(SignOn, PressesWhileConnectingAreIgnoredAndADropCancelsTheConnection) {
   EXPECT_TRUE(t.aol.Strays().empty());
 }
 
-TEST(Lifecycle, ASecondStartWhileRunningIsStrayAndChangesNothing) {
+TEST(Lifecycle, ASecondStartWhileRunningOnlyCountsAndChangesNothing) {
   StandInTest t(Version(7));
   t.aol.StartSignedOn();
   const Hwnd main = FindAolMainWindow(t.Windows());
   ASSERT_TRUE(t.sim.shell.StartProgram(t.aol.ExePath(), "", SW_SHOWNORMAL));
   t.Pump(5000);
   EXPECT_EQ(FindAolMainWindow(t.Windows()), main);
-  EXPECT_EQ(t.aol.Strays().size(), 1u);
+  EXPECT_EQ(t.sim.shell.ProcessIds().size(), 1u);
+  EXPECT_EQ(t.aol.Seen().launchesWhileRunning, 1);
+  EXPECT_TRUE(t.aol.Strays().empty());
 }
 
 TEST(Lifecycle, ClosingTheFrameEndsTheClientAndAllItsWindows) {
