@@ -61,12 +61,12 @@ WindowId AolClient::Track(WindowId window, bool needsConnection) {
 WindowId AolClient::AddMdiChild(const std::string& caption, bool needsConnection,
                                 std::function<void()> onDestroyed, MessageHandler onMessage) {
   auto self = std::make_shared<WindowId>(0);
-  *self = host_.Create(WindowSpec{"AOL Child", caption, mdi_, WindowKind::kMdiChild,
-                                  std::move(onMessage),
-                                  [this, self, onDestroyed = std::move(onDestroyed)] {
-                                    online_.erase(*self);
-                                    if (onDestroyed) onDestroyed();
-                                  }});
+  *self = host_.Create(NewWindow{"AOL Child", caption, mdi_, WindowKind::kMdiChild,
+                                 std::move(onMessage),
+                                 [this, self, onDestroyed = std::move(onDestroyed)] {
+                                   online_.erase(*self);
+                                   if (onDestroyed) onDestroyed();
+                                 }});
   return Track(*self, needsConnection);
 }
 
@@ -74,18 +74,17 @@ WindowId AolClient::AddTopLevel(const std::string& className, const std::string&
                                 bool needsConnection, std::function<void()> onDestroyed,
                                 MessageHandler onMessage) {
   auto self = std::make_shared<WindowId>(0);
-  *self =
-      host_.Create(WindowSpec{className, caption, 0, WindowKind::kTopLevel, std::move(onMessage),
-                              [this, self, onDestroyed = std::move(onDestroyed)] {
-                                online_.erase(*self);
-                                if (onDestroyed) onDestroyed();
-                              }});
+  *self = host_.Create(NewWindow{className, caption, 0, WindowKind::kTopLevel, std::move(onMessage),
+                                 [this, self, onDestroyed = std::move(onDestroyed)] {
+                                   online_.erase(*self);
+                                   if (onDestroyed) onDestroyed();
+                                 }});
   return Track(*self, needsConnection);
 }
 
 WindowId AolClient::AddControl(WindowId parent, const std::string& className,
                                const std::string& text, WindowKind kind, MessageHandler onMessage) {
-  return host_.Create(WindowSpec{className, text, parent, kind, std::move(onMessage), {}});
+  return host_.Create(NewWindow{className, text, parent, kind, std::move(onMessage), {}});
 }
 
 WindowId AolClient::AddIcon(WindowId parent, const std::string& label, std::function<void()> action,

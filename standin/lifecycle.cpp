@@ -10,7 +10,7 @@ namespace drelm::standin {
 
 namespace {
 
-std::vector<MenuItemSpec> MenuBar(int version) {
+std::vector<MenuItem> MenuBar(int version) {
   const std::string whatsNew = "&What's New In AOL " + std::to_string(version) + ".0";
   return {
       {"&File",
@@ -73,16 +73,16 @@ void AolClient::StartSignedOn() {
 
 void AolClient::BuildFrame(int showCmd) {
   closing_ = false;
-  frame_ = host_.Create(WindowSpec{"AOL Frame25", "America Online", 0, WindowKind::kFrame,
-                                   [this](const Message& m) { return FrameMessage(m); },
-                                   [this] {
-                                     frame_ = 0;
-                                     if (running_) CloseRequested();
-                                   }});
+  frame_ = host_.Create(NewWindow{"AOL Frame25", "America Online", 0, WindowKind::kFrame,
+                                  [this](const Message& m) { return FrameMessage(m); },
+                                  [this] {
+                                    frame_ = 0;
+                                    if (running_) CloseRequested();
+                                  }});
   if (showCmd != SW_SHOWNORMAL && showCmd != SW_SHOW) host_.Show(frame_, showCmd);
   host_.SetMenuBar(frame_, MenuBar(options_.version));
   toolbar_->Build(frame_);
-  mdi_ = host_.Create(WindowSpec{"MDIClient", "", frame_, WindowKind::kMdiClient, {}, {}});
+  mdi_ = host_.Create(NewWindow{"MDIClient", "", frame_, WindowKind::kMdiClient, {}, {}});
 }
 
 std::optional<LResult> AolClient::FrameMessage(const Message& m) {

@@ -7,7 +7,7 @@ namespace drelm::standin {
 
 namespace {
 
-bool IsSeparator(const MenuItemSpec& item) {
+bool IsSeparator(const MenuItem& item) {
   return item.text.empty();
 }
 
@@ -26,7 +26,7 @@ char AcceleratorOf(const std::string& text) {
 
 }  // namespace
 
-MenuTracker::MenuTracker(std::vector<MenuItemSpec> items) : root_(std::move(items)) {
+MenuTracker::MenuTracker(std::vector<MenuItem> items) : root_(std::move(items)) {
   levels_.push_back(Level{&root_, -1});
 }
 
@@ -61,7 +61,7 @@ void MenuTracker::Move(int step) {
 MenuTracker::Outcome MenuTracker::OpenSelectedSubmenu() {
   const Level& level = levels_.back();
   if (level.selected < 0) return Outcome::kNothing;
-  const MenuItemSpec& item = (*level.items)[level.selected];
+  const MenuItem& item = (*level.items)[level.selected];
   if (item.submenu.empty()) return Outcome::kNothing;
   levels_.push_back(Level{&item.submenu, -1});
   Move(1);  // a submenu opened from the keyboard shows its first item selected
@@ -74,7 +74,7 @@ MenuTracker::Outcome MenuTracker::Execute() {
     levels_.clear();
     return Outcome::kClosed;
   }
-  const MenuItemSpec& item = (*level.items)[level.selected];
+  const MenuItem& item = (*level.items)[level.selected];
   if (!item.submenu.empty()) return OpenSelectedSubmenu();
   picked_ = item.id;
   levels_.clear();

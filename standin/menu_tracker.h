@@ -23,7 +23,7 @@ class MenuTracker {
     kUnmatchedLetter  // a letter matched no accelerator; the menu stays
   };
 
-  explicit MenuTracker(std::vector<MenuItemSpec> items);
+  explicit MenuTracker(std::vector<MenuItem> items);
 
   Outcome KeyDown(std::uint32_t virtualKey);
   Outcome Char(unsigned char character);
@@ -35,14 +35,14 @@ class MenuTracker {
 
  private:
   struct Level {
-    const std::vector<MenuItemSpec>* items;
+    const std::vector<MenuItem>* items;
     int selected;
   };
   void Move(int step);
   Outcome OpenSelectedSubmenu();
   Outcome Execute();
 
-  std::vector<MenuItemSpec> root_;
+  std::vector<MenuItem> root_;
   std::vector<Level> levels_;
   std::uint32_t picked_ = 0;
 };

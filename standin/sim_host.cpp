@@ -7,7 +7,7 @@
 namespace drelm::standin {
 
 struct SimHost::Popup {
-  explicit Popup(std::vector<MenuItemSpec> items) : tracker(std::move(items)) {}
+  explicit Popup(std::vector<MenuItem> items) : tracker(std::move(items)) {}
   MenuTracker tracker;
   PopupCallbacks callbacks;
   WindowId owner = 0;
@@ -67,20 +67,20 @@ void SimHost::WindowGone(WindowId window) {
   goneAt_[window] = windows_.Log().size();
 }
 
-WindowId SimHost::Create(WindowSpec spec) {
+WindowId SimHost::Create(NewWindow request) {
   std::optional<sim::SimControl> control;
-  if (spec.kind == WindowKind::kListBox) control = sim::SimControl::kListBox;
-  if (spec.kind == WindowKind::kCheckBox) control = sim::SimControl::kCheckBox;
-  if (spec.kind != WindowKind::kListBox && spec.kind != WindowKind::kCheckBox) {
+  if (request.kind == WindowKind::kListBox) control = sim::SimControl::kListBox;
+  if (request.kind == WindowKind::kCheckBox) control = sim::SimControl::kCheckBox;
+  if (request.kind != WindowKind::kListBox && request.kind != WindowKind::kCheckBox) {
     control = sim::SimControl::kPlain;
   }
-  const ProcessId pid = spec.parent == 0 ? pid_ : 0;
+  const ProcessId pid = request.parent == 0 ? pid_ : 0;
   const WindowId window = windows_.CreateWindow(
-      spec.className, spec.text, spec.parent,
-      Wrap(std::move(spec.onMessage), std::move(spec.onDestroyed)), pid, control);
+      request.className, request.text, request.parent,
+      Wrap(std::move(request.onMessage), std::move(request.onDestroyed)), pid, control);
   alive_.insert(window);
-  if (spec.parent == 0) topLevel_.insert(window);
-  if (spec.kind == WindowKind::kMdiChild) windows_.BringToTop(window);
+  if (request.parent == 0) topLevel_.insert(window);
+  if (request.kind == WindowKind::kMdiChild) windows_.BringToTop(window);
   return window;
 }
 
@@ -141,20 +141,20 @@ void SimHost::SetCheckState(WindowId box, int state) {
   windows_.SetCheckState(box, state);
 }
 
-MenuHandle SimHost::BuildMenu(const std::vector<MenuItemSpec>& items) {
+MenuHandle SimHost::BuildMenu(const std::vector<MenuItem>& items) {
   const MenuHandle menu = windows_.CreateMenu();
-  for (const MenuItemSpec& item : items) {
+  for (const MenuItem& item : items) {
     const MenuHandle submenu = item.submenu.empty() ? 0 : BuildMenu(item.submenu);
     windows_.AppendMenuItem(menu, item.text, item.id, submenu);
   }
   return menu;
 }
 
-void SimHost::SetMenuBar(WindowId frame, const std::vector<MenuItemSpec>& menus) {
+void SimHost::SetMenuBar(WindowId frame, const std::vector<MenuItem>& menus) {
   windows_.SetMenu(frame, BuildMenu(menus));
 }
 
-void SimHost::OpenPopupMenu(WindowId owner, const std::vector<MenuItemSpec>& items,
+void SimHost::OpenPopupMenu(WindowId owner, const std::vector<MenuItem>& items,
                             PopupCallbacks callbacks) {
   ClosePopupMenu();
   popup_ = std::make_unique<Popup>(items);
@@ -174,12 +174,12 @@ void SimHost::SyncPopupWindows() {
   }
   while (levels.size() < depth) {
     // A menu window of its own for every open level, the deepest on top, as Windows shows them.
-    const WindowId window = Create(WindowSpec{"#32768", "", 0, WindowKind::kTopLevel,
-                                              [this](const Message& m) { return PopupMessage(m); },
-                                              [this, level = levels.size()] {
-                                                if (popup_ && popup_->levelWindows.size() > level)
-                                                  EndPopup(0, true);
-                                              }});
+    const WindowId window = Create(NewWindow{"#32768", "", 0, WindowKind::kTopLevel,
+                                             [this](const Message& m) { return PopupMessage(m); },
+                                             [this, level = levels.size()] {
+                                               if (popup_ && popup_->levelWindows.size() > level)
+                                                 EndPopup(0, true);
+                                             }});
     levels.push_back(window);
   }
 }
@@ -254,7 +254,7 @@ WindowId SimHost::ShowMessageBox(const std::string& title, const std::string& te
     windows_.DestroyWindow(box->dialog);
     if (box->onOk) box->onOk();
   };
-  box->dialog = Create(WindowSpec{
+  box->dialog = Create(NewWindow{
       "#32770", title, 0, WindowKind::kTopLevel,
       [dismiss](const Message& m) -> std::optional<LResult> {
         const bool command =
@@ -268,38 +268,38 @@ WindowId SimHost::ShowMessageBox(const std::string& title, const std::string& te
         return std::nullopt;
       },
       [box] { box->done = true; }});
-  Create(WindowSpec{"Static", text, box->dialog, WindowKind::kControl, {}, {}});
+  Create(NewWindow{"Static", text, box->dialog, WindowKind::kControl, {}, {}});
   // A push button: pressed by a button-down or a space key-down, clicked when the button or the
   // space key comes up while pressed, or by BM_CLICK.
-  Create(WindowSpec{"Button",
-                    "OK",
-                    box->dialog,
-                    WindowKind::kControl,
-                    [box, dismiss](const Message& m) -> std::optional<LResult> {
-                      switch (m.msg) {
-                        case WM_LBUTTONDOWN:
-                          box->buttonArmed = true;
-                          return 0;
-                        case WM_KEYDOWN:
-                          if (m.wParam == VK_SPACE) box->buttonArmed = true;
-                          return 0;
-                        case WM_KEYUP:
-                          if (m.wParam != VK_SPACE) return 0;
-                          [[fallthrough]];
-                        case WM_LBUTTONUP:
-                          if (box->buttonArmed) {
-                            box->buttonArmed = false;
-                            dismiss();
-                          }
-                          return 0;
-                        case BM_CLICK:
-                          dismiss();
-                          return 0;
-                        default:
-                          return std::nullopt;
-                      }
-                    },
-                    {}});
+  Create(NewWindow{"Button",
+                   "OK",
+                   box->dialog,
+                   WindowKind::kControl,
+                   [box, dismiss](const Message& m) -> std::optional<LResult> {
+                     switch (m.msg) {
+                       case WM_LBUTTONDOWN:
+                         box->buttonArmed = true;
+                         return 0;
+                       case WM_KEYDOWN:
+                         if (m.wParam == VK_SPACE) box->buttonArmed = true;
+                         return 0;
+                       case WM_KEYUP:
+                         if (m.wParam != VK_SPACE) return 0;
+                         [[fallthrough]];
+                       case WM_LBUTTONUP:
+                         if (box->buttonArmed) {
+                           box->buttonArmed = false;
+                           dismiss();
+                         }
+                         return 0;
+                       case BM_CLICK:
+                         dismiss();
+                         return 0;
+                       default:
+                         return std::nullopt;
+                     }
+                   },
+                   {}});
   return box->dialog;
 }
 

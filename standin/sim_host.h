@@ -30,7 +30,7 @@ class SimHost : public WindowHost {
   SimHost(const SimHost&) = delete;
   SimHost& operator=(const SimHost&) = delete;
 
-  WindowId Create(WindowSpec spec) override;
+  WindowId Create(NewWindow request) override;
   void Destroy(WindowId window) override;
   bool Exists(WindowId window) override;
   void SetText(WindowId window, const std::string& text) override;
@@ -44,8 +44,8 @@ class SimHost : public WindowHost {
   void SetListSelection(WindowId list, int index) override;
   int CheckState(WindowId box) override;
   void SetCheckState(WindowId box, int state) override;
-  void SetMenuBar(WindowId frame, const std::vector<MenuItemSpec>& menus) override;
-  void OpenPopupMenu(WindowId owner, const std::vector<MenuItemSpec>& items,
+  void SetMenuBar(WindowId frame, const std::vector<MenuItem>& menus) override;
+  void OpenPopupMenu(WindowId owner, const std::vector<MenuItem>& items,
                      PopupCallbacks callbacks) override;
   void ClosePopupMenu() override;
   WindowId ShowMessageBox(const std::string& title, const std::string& text,
@@ -67,7 +67,7 @@ class SimHost : public WindowHost {
   std::optional<LResult> PopupMessage(const Message& message);
   void SyncPopupWindows();
   void EndPopup(std::uint32_t picked, bool notify);
-  MenuHandle BuildMenu(const std::vector<MenuItemSpec>& items);
+  MenuHandle BuildMenu(const std::vector<MenuItem>& items);
 
   sim::SimWindowSystem& windows_;
   sim::SimEventLoop& loop_;

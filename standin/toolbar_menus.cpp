@@ -8,15 +8,15 @@ constexpr std::uint32_t kFirstFillerId = 100;
 
 class MenuBuilder {
  public:
-  MenuItemSpec Item(const std::string& text, MenuTarget target = MenuTarget::kNone) {
+  MenuItem Item(const std::string& text, MenuTarget target = MenuTarget::kNone) {
     const std::uint32_t id =
         target == MenuTarget::kNone ? nextFiller_++ : static_cast<std::uint32_t>(target);
-    return MenuItemSpec{text, id, {}};
+    return MenuItem{text, id, {}};
   }
-  MenuItemSpec Sub(const std::string& text, std::vector<MenuItemSpec> items) {
-    return MenuItemSpec{text, 0, std::move(items)};
+  MenuItem Sub(const std::string& text, std::vector<MenuItem> items) {
+    return MenuItem{text, 0, std::move(items)};
   }
-  static MenuItemSpec Separator() { return MenuItemSpec{}; }
+  static MenuItem Separator() { return MenuItem{}; }
 
  private:
   std::uint32_t nextFiller_ = kFirstFillerId;
@@ -25,7 +25,7 @@ class MenuBuilder {
 std::vector<ToolbarIcon> Aol4(MenuBuilder& b) {
   // Counted without separators: 10th Automatic AOL, 11th run it, 12th the filing cabinet with
   // the mailbox first and the outbox second, 13th the last.
-  std::vector<MenuItemSpec> mailCenter = {
+  std::vector<MenuItem> mailCenter = {
       b.Item("Mail &Center"),
       b.Item("&Read Mail"),
       b.Item("&Write Mail"),
@@ -53,7 +53,7 @@ std::vector<ToolbarIcon> Aol4(MenuBuilder& b) {
 std::vector<ToolbarIcon> Aol5(MenuBuilder& b) {
   // Counted without separators: 12th Automatic AOL, 13th run it, 15th the outbox, 16th the
   // filing cabinet with the mailbox first, 17th the last.
-  std::vector<MenuItemSpec> mailCenter = {
+  std::vector<MenuItem> mailCenter = {
       b.Item("Mail &Center"),
       b.Item("&Read Mail"),
       b.Item("&Write Mail"),
@@ -83,7 +83,7 @@ std::vector<ToolbarIcon> Aol5(MenuBuilder& b) {
 
 std::vector<ToolbarIcon> Aol6And7(MenuBuilder& b) {
   // The mail menu is reached by accelerators: B for the outbox, U for Automatic AOL.
-  std::vector<MenuItemSpec> mail = {
+  std::vector<MenuItem> mail = {
       b.Item("Mail &Center"),
       b.Item("&Write Mail"),
       b.Item("&Address Book"),
@@ -99,7 +99,7 @@ std::vector<ToolbarIcon> Aol6And7(MenuBuilder& b) {
       b.Item("&Help with Mail"),
   };
   // The next to last item holds the mailbox first.
-  std::vector<MenuItemSpec> myFiles = {
+  std::vector<MenuItem> myFiles = {
       b.Item("&Log Manager"),
       b.Item("&Favorite Places"),
       b.Item("My &Web Page"),
@@ -112,8 +112,8 @@ std::vector<ToolbarIcon> Aol6And7(MenuBuilder& b) {
           {"Internet", {}},     {"Channels", {}}, {"Keyword", {}}};
 }
 
-bool FindLabel(const std::vector<MenuItemSpec>& menu, std::uint32_t id, std::string& label) {
-  for (const MenuItemSpec& item : menu) {
+bool FindLabel(const std::vector<MenuItem>& menu, std::uint32_t id, std::string& label) {
+  for (const MenuItem& item : menu) {
     if (item.submenu.empty() && !item.text.empty() && item.id == id) {
       for (char c : item.text) {
         if (c != '&') label += c;
@@ -139,7 +139,7 @@ MenuTarget TargetOf(std::uint32_t itemId) {
   return MenuTarget::kNone;
 }
 
-std::string ItemLabel(const std::vector<MenuItemSpec>& menu, std::uint32_t itemId) {
+std::string ItemLabel(const std::vector<MenuItem>& menu, std::uint32_t itemId) {
   std::string label;
   FindLabel(menu, itemId, label);
   return label;

@@ -22,13 +22,13 @@ enum class MenuTarget : std::uint32_t {
 
 struct ToolbarIcon {
   std::string label;
-  std::vector<MenuItemSpec> menu;  // empty: the icon opens no menu
+  std::vector<MenuItem> menu;  // empty: the icon opens no menu
 };
 
 std::vector<ToolbarIcon> ToolbarLayout(int version);
 // What an item id stands for; ids of filler items are kNone.
 MenuTarget TargetOf(std::uint32_t itemId);
 // The text of the item with this id anywhere in the menu, without its "&".
-std::string ItemLabel(const std::vector<MenuItemSpec>& menu, std::uint32_t itemId);
+std::string ItemLabel(const std::vector<MenuItem>& menu, std::uint32_t itemId);
 
 }  // namespace drelm::standin

@@ -39,7 +39,7 @@ enum class WindowKind {
   kCheckBox,   // answers BM_GETCHECK/BM_SETCHECK; what a click does is up to the model
 };
 
-struct WindowSpec {
+struct NewWindow {
   std::string className;
   std::string text;
   WindowId parent = 0;
@@ -49,10 +49,10 @@ struct WindowSpec {
 };
 
 // A menu item: text with "&" before its accelerator, empty text for a separator.
-struct MenuItemSpec {
+struct MenuItem {
   std::string text;
   std::uint32_t id = 0;
-  std::vector<MenuItemSpec> submenu;
+  std::vector<MenuItem> submenu;
 };
 
 struct PopupCallbacks {
@@ -66,7 +66,7 @@ class WindowHost {
  public:
   virtual ~WindowHost() = default;
 
-  virtual WindowId Create(WindowSpec spec) = 0;
+  virtual WindowId Create(NewWindow request) = 0;
   virtual void Destroy(WindowId window) = 0;
   virtual bool Exists(WindowId window) = 0;
 
@@ -84,10 +84,10 @@ class WindowHost {
   virtual int CheckState(WindowId box) = 0;
   virtual void SetCheckState(WindowId box, int state) = 0;
 
-  virtual void SetMenuBar(WindowId frame, const std::vector<MenuItemSpec>& menus) = 0;
+  virtual void SetMenuBar(WindowId frame, const std::vector<MenuItem>& menus) = 0;
   // Opens a "#32768" pop-up menu for owner, driven by keyboard and mouse messages as Windows
   // drives a menu opened by TrackPopupMenu. Opening one closes any other.
-  virtual void OpenPopupMenu(WindowId owner, const std::vector<MenuItemSpec>& items,
+  virtual void OpenPopupMenu(WindowId owner, const std::vector<MenuItem>& items,
                              PopupCallbacks callbacks) = 0;
   virtual void ClosePopupMenu() = 0;
   // A standard "#32770" dialog box with the title, a static text and one "OK" "Button"; onOk runs

@@ -70,9 +70,9 @@ std::vector<WORD> BoxTemplate(const std::string& title, const std::string& text)
   return words;
 }
 
-HMENU BuildMenu(const std::vector<MenuItemSpec>& items, bool bar) {
+HMENU BuildMenu(const std::vector<MenuItem>& items, bool bar) {
   HMENU menu = bar ? CreateMenu() : CreatePopupMenu();
-  for (const MenuItemSpec& item : items) {
+  for (const MenuItem& item : items) {
     if (item.text.empty()) {
       AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
     } else if (!item.submenu.empty()) {
@@ -135,17 +135,17 @@ Win32Host::~Win32Host() {
   g_host = nullptr;
 }
 
-std::string Win32Host::ClassFor(const WindowSpec& spec) {
-  const std::string lower = LowerAnsi(spec.className);
-  if (spec.kind == WindowKind::kMdiClient) return "MDICLIENT";
-  if (IsSystemClass(lower)) return spec.className;
+std::string Win32Host::ClassFor(const NewWindow& request) {
+  const std::string lower = LowerAnsi(request.className);
+  if (request.kind == WindowKind::kMdiClient) return "MDICLIENT";
+  if (IsSystemClass(lower)) return request.className;
   if (auto it = registered_.find(lower); it != registered_.end()) return it->second;
   WNDCLASSEXA wc{};
   wc.cbSize = sizeof wc;
-  if (spec.kind == WindowKind::kListBox || spec.kind == WindowKind::kCheckBox) {
+  if (request.kind == WindowKind::kListBox || request.kind == WindowKind::kCheckBox) {
     // A list box or button under the client's class name: the system's own behaviour for the
     // messages the model leaves alone.
-    GetClassInfoExA(nullptr, spec.kind == WindowKind::kListBox ? "LISTBOX" : "BUTTON", &wc);
+    GetClassInfoExA(nullptr, request.kind == WindowKind::kListBox ? "LISTBOX" : "BUTTON", &wc);
   } else {
     wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
@@ -155,33 +155,33 @@ std::string Win32Host::ClassFor(const WindowSpec& spec) {
   wc.cbSize = sizeof wc;
   wc.lpfnWndProc = WindowProc;
   wc.hInstance = instance_;
-  wc.lpszClassName = spec.className.c_str();
+  wc.lpszClassName = request.className.c_str();
   wc.style &= ~static_cast<UINT>(CS_GLOBALCLASS);
   RegisterClassExA(&wc);
-  registered_[lower] = spec.className;
+  registered_[lower] = request.className;
   if (base) baseProcs_[lower] = base;
-  return spec.className;
+  return request.className;
 }
 
-WindowId Win32Host::Create(WindowSpec spec) {
+WindowId Win32Host::Create(NewWindow request) {
   HostCall call(*this);
-  const std::string lower = LowerAnsi(spec.className);
-  const std::string className = ClassFor(spec);
+  const std::string lower = LowerAnsi(request.className);
+  const std::string className = ClassFor(request);
   auto entry = std::make_unique<Entry>();
-  entry->onMessage = std::move(spec.onMessage);
-  entry->onDestroyed = std::move(spec.onDestroyed);
-  entry->kind = spec.kind;
+  entry->onMessage = std::move(request.onMessage);
+  entry->onDestroyed = std::move(request.onDestroyed);
+  entry->kind = request.kind;
   if (auto base = baseProcs_.find(lower); base != baseProcs_.end()) entry->baseProc = base->second;
-  entry->painted = spec.kind == WindowKind::kControl && !IsSystemClass(lower);
+  entry->painted = request.kind == WindowKind::kControl && !IsSystemClass(lower);
   entry->horizontal = lower == "_aol_toolbar";
-  const bool system = IsSystemClass(lower) || spec.kind == WindowKind::kMdiClient;
-  HWND parent = ToHwnd(spec.parent);
+  const bool system = IsSystemClass(lower) || request.kind == WindowKind::kMdiClient;
+  HWND parent = ToHwnd(request.parent);
   HWND window = nullptr;
   pending_ = system ? nullptr : entry.get();
   adopted_ = false;
-  switch (spec.kind) {
+  switch (request.kind) {
     case WindowKind::kFrame:
-      window = CreateWindowExA(0, className.c_str(), spec.text.c_str(),
+      window = CreateWindowExA(0, className.c_str(), request.text.c_str(),
                                WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | WS_VISIBLE, CW_USEDEFAULT,
                                CW_USEDEFAULT, 820, 640, nullptr, nullptr, instance_, nullptr);
       break;
@@ -198,11 +198,11 @@ WindowId Win32Host::Create(WindowSpec spec) {
       break;
     }
     case WindowKind::kMdiChild:
-      window = CreateMDIWindowA(className.c_str(), spec.text.c_str(), WS_VISIBLE, CW_USEDEFAULT,
+      window = CreateMDIWindowA(className.c_str(), request.text.c_str(), WS_VISIBLE, CW_USEDEFAULT,
                                 CW_USEDEFAULT, 420, 440, parent, instance_, 0);
       break;
     case WindowKind::kTopLevel:
-      window = CreateWindowExA(0, className.c_str(), spec.text.c_str(),
+      window = CreateWindowExA(0, className.c_str(), request.text.c_str(),
                                WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_VISIBLE, CW_USEDEFAULT,
                                CW_USEDEFAULT, 360, 200, nullptr, nullptr, instance_, nullptr);
       break;
@@ -238,12 +238,12 @@ WindowId Win32Host::Create(WindowSpec spec) {
       }
       DWORD style = WS_CHILD | WS_VISIBLE;
       if (lower == "edit") style |= WS_BORDER | ES_AUTOHSCROLL;
-      if (spec.kind == WindowKind::kCheckBox) style |= BS_CHECKBOX;
-      if (spec.kind == WindowKind::kListBox) style |= WS_BORDER | WS_VSCROLL | LBS_NOTIFY;
-      if (spec.kind == WindowKind::kListBox) height = 80;
-      window = CreateWindowExA(0, className.c_str(), spec.text.c_str(), style, x, y, width, height,
-                               parent, nullptr, instance_, nullptr);
-      if (host && !host->horizontal && !icon && spec.kind == WindowKind::kListBox) {
+      if (request.kind == WindowKind::kCheckBox) style |= BS_CHECKBOX;
+      if (request.kind == WindowKind::kListBox) style |= WS_BORDER | WS_VSCROLL | LBS_NOTIFY;
+      if (request.kind == WindowKind::kListBox) height = 80;
+      window = CreateWindowExA(0, className.c_str(), request.text.c_str(), style, x, y, width,
+                               height, parent, nullptr, instance_, nullptr);
+      if (host && !host->horizontal && !icon && request.kind == WindowKind::kListBox) {
         host->nextY += 56;
       }
       break;
@@ -255,7 +255,7 @@ WindowId Win32Host::Create(WindowSpec spec) {
     (void)entry.release();
     adopted_ = false;
     if (!window) return 0;
-    if (spec.kind == WindowKind::kFrame || spec.kind == WindowKind::kTopLevel) {
+    if (request.kind == WindowKind::kFrame || request.kind == WindowKind::kTopLevel) {
       topLevel_.insert(window);
     }
     return FromHwnd(window);
@@ -267,7 +267,7 @@ WindowId Win32Host::Create(WindowSpec spec) {
         SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(WindowProc)));
   }
   windows_[window] = std::move(entry);
-  if (spec.kind == WindowKind::kFrame || spec.kind == WindowKind::kTopLevel) {
+  if (request.kind == WindowKind::kFrame || request.kind == WindowKind::kTopLevel) {
     topLevel_.insert(window);
   }
   return FromHwnd(window);
@@ -387,13 +387,13 @@ void Win32Host::SetCheckState(WindowId box, int state) {
   SendMessageA(ToHwnd(box), BM_SETCHECK, static_cast<WPARAM>(state), 0);
 }
 
-void Win32Host::SetMenuBar(WindowId frame, const std::vector<MenuItemSpec>& menus) {
+void Win32Host::SetMenuBar(WindowId frame, const std::vector<MenuItem>& menus) {
   HostCall call(*this);
   SetMenu(ToHwnd(frame), BuildMenu(menus, true));
   DrawMenuBar(ToHwnd(frame));
 }
 
-void Win32Host::OpenPopupMenu(WindowId, const std::vector<MenuItemSpec>& items,
+void Win32Host::OpenPopupMenu(WindowId, const std::vector<MenuItem>& items,
                               PopupCallbacks callbacks) {
   pendingPopup_ = std::make_unique<PendingPopup>(PendingPopup{items, std::move(callbacks)});
   if (popupOpen_) EndMenu();

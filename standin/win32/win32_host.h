@@ -25,7 +25,7 @@ class Win32Host : public WindowHost {
   Win32Host(const Win32Host&) = delete;
   Win32Host& operator=(const Win32Host&) = delete;
 
-  WindowId Create(WindowSpec spec) override;
+  WindowId Create(NewWindow request) override;
   void Destroy(WindowId window) override;
   bool Exists(WindowId window) override;
   void SetText(WindowId window, const std::string& text) override;
@@ -39,8 +39,8 @@ class Win32Host : public WindowHost {
   void SetListSelection(WindowId list, int index) override;
   int CheckState(WindowId box) override;
   void SetCheckState(WindowId box, int state) override;
-  void SetMenuBar(WindowId frame, const std::vector<MenuItemSpec>& menus) override;
-  void OpenPopupMenu(WindowId owner, const std::vector<MenuItemSpec>& items,
+  void SetMenuBar(WindowId frame, const std::vector<MenuItem>& menus) override;
+  void OpenPopupMenu(WindowId owner, const std::vector<MenuItem>& items,
                      PopupCallbacks callbacks) override;
   void ClosePopupMenu() override;
   WindowId ShowMessageBox(const std::string& title, const std::string& text,
@@ -64,7 +64,7 @@ class Win32Host : public WindowHost {
 
   LRESULT Dispatch(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
   LRESULT Default(HWND window, const Entry* entry, UINT msg, WPARAM wParam, LPARAM lParam);
-  std::string ClassFor(const WindowSpec& spec);
+  std::string ClassFor(const NewWindow& request);
   bool Dying(HWND window) const;
   void Paint(HWND window);
   void RunPopup();
@@ -86,7 +86,7 @@ class Win32Host : public WindowHost {
   std::map<int, std::unique_ptr<Box>> boxes_;
   int nextBox_ = 1;
   struct PendingPopup {
-    std::vector<MenuItemSpec> items;
+    std::vector<MenuItem> items;
     PopupCallbacks callbacks;
   };
   std::unique_ptr<PendingPopup> pendingPopup_;

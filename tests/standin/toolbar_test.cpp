@@ -62,12 +62,12 @@ TEST(KeywordBoxOrder, KeywordsNeedTheConnectionAndUnknownOnesAreStray) {
 
 // --- pop-up menus --------------------------------------------------------------------------
 
-MenuItemSpec Item(const std::string& text, std::uint32_t id) {
-  return MenuItemSpec{text, id, {}};
+MenuItem Item(const std::string& text, std::uint32_t id) {
+  return MenuItem{text, id, {}};
 }
 
 TEST(MenuTracker, MovesLikeWindowsMenusWrapAndSkipSeparators) {
-  MenuTracker menu({Item("&One", 1), MenuItemSpec{}, Item("&Two", 2), Item("T&hree", 3)});
+  MenuTracker menu({Item("&One", 1), MenuItem{}, Item("&Two", 2), Item("T&hree", 3)});
   menu.KeyDown(VK_DOWN);
   EXPECT_EQ(menu.Selected(0), 0);
   menu.KeyDown(VK_DOWN);
@@ -87,7 +87,7 @@ TEST(MenuTracker, MovesLikeWindowsMenusWrapAndSkipSeparators) {
 }
 
 TEST(MenuTracker, SubmenusOpenWithTheirFirstItemSelected) {
-  MenuTracker menu({Item("&One", 1), MenuItemSpec{"&Sub", 0, {Item("&A", 10), Item("&B", 11)}}});
+  MenuTracker menu({Item("&One", 1), MenuItem{"&Sub", 0, {Item("&A", 10), Item("&B", 11)}}});
   menu.KeyDown(VK_UP);
   EXPECT_EQ(menu.KeyDown(VK_RIGHT), MenuTracker::Outcome::kOpenedSubmenu);
   EXPECT_EQ(menu.Selected(1), 0);
@@ -95,7 +95,7 @@ TEST(MenuTracker, SubmenusOpenWithTheirFirstItemSelected) {
   EXPECT_EQ(menu.KeyDown(VK_RETURN), MenuTracker::Outcome::kPicked);
   EXPECT_EQ(menu.Picked(), 11u);
 
-  MenuTracker enter({MenuItemSpec{"&Sub", 0, {Item("&A", 10)}}});
+  MenuTracker enter({MenuItem{"&Sub", 0, {Item("&A", 10)}}});
   enter.KeyDown(VK_DOWN);
   EXPECT_EQ(enter.KeyDown(VK_RETURN), MenuTracker::Outcome::kOpenedSubmenu)
       << "Enter on a submenu item opens it rather than picking";
