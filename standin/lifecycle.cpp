@@ -1,6 +1,8 @@
 // The program's life: starting by its program path, the main window with its menu bar, MDI client
 // and toolbar, closing (WM_CLOSE, or WM_DESTROY sent from outside, ends the process), and the
 // connection dropping.
+#include <cstdio>
+
 #include "platform/winuser_constants.h"
 #include "standin/client.h"
 #include "standin/sign_on.h"
@@ -91,13 +93,10 @@ std::optional<LResult> AolClient::FrameMessage(const Message& m) {
     return 0;
   }
   if (IsInput(m.msg)) {
-    Stray("input message 0x" +
-          [&] {
-            char buffer[16];
-            std::snprintf(buffer, sizeof buffer, "%04X", static_cast<unsigned>(m.msg));
-            return std::string(buffer);
-          }() +
-          " (wParam " + std::to_string(m.wParam) + ") to the main window");
+    char number[16];
+    std::snprintf(number, sizeof number, "0x%04X", static_cast<unsigned>(m.msg));
+    Stray(std::string("input message ") + number + " (wParam " + std::to_string(m.wParam) +
+          ") to the main window");
   }
   return std::nullopt;
 }
