@@ -36,8 +36,10 @@ TEST(Win32EventLoop, PauseOfTwoSecondsLastsAboutTwoAndBurnsNoCpu) {
   std::printf("Pause(2): %llu ms wall, %llu ms CPU, %d timer ticks\n",
               static_cast<unsigned long long>(elapsed), static_cast<unsigned long long>(cpu),
               ticks);
+  // Between 1.5 and 2.5 s by the rounding of the start, plus a little for the wake-up itself.
+  constexpr std::uint64_t kWakeSlackMs = 50;
   EXPECT_GE(elapsed, 1500u);
-  EXPECT_LE(elapsed, 2500u);
+  EXPECT_LE(elapsed, 2500u + kWakeSlackMs);
   EXPECT_LT(cpu * 10, elapsed) << "the wait spins instead of blocking";
   EXPECT_GE(ticks, 10) << "timers must keep running during a pause";
 }

@@ -20,21 +20,56 @@ const char* OrNull(const std::optional<std::string>& text) {
   return text ? text->c_str() : nullptr;
 }
 
-// Sends within this thread directly; to anyone else with a bound, so a hung target costs at
-// most kCrossProcessSendMs. False when the target did not answer.
+// Wine lets SendMessageTimeout wait for as long as the receiver does not look at its queue, so
+// the bound would not hold there. A WM_NULL sent with a completion callback first shows whether
+// the receiver answers at all within the bound; Windows honours the timeout either way.
+thread_local ULONG_PTR answeredProbe = 0;
+thread_local ULONG_PTR issuedProbe = 0;
+// The completion arrives as a sent-message wake-up; should a system deliver it without one,
+// the wait still looks again this often.
+constexpr DWORD kProbeRecheckMs = 100;
+
+void CALLBACK ProbeAnswered(HWND, UINT, ULONG_PTR token, LRESULT) {
+  // The receiver answers in order, so a later token covers every earlier one.
+  if (token > answeredProbe) answeredProbe = token;
+}
+
+bool AnswersWithin(HWND window, DWORD timeoutMs) {
+  const ULONG_PTR token = ++issuedProbe;
+  if (!SendMessageCallbackA(window, WM_NULL, 0, 0, ProbeAnswered, token)) return false;
+  const ULONGLONG deadline = GetTickCount64() + timeoutMs;
+  MSG msg{};
+  for (;;) {
+    // Runs the completion callback, and messages other threads send us, as a send would;
+    // posted messages and input stay queued.
+    PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+    if (answeredProbe >= token) return true;
+    const ULONGLONG now = GetTickCount64();
+    if (now >= deadline) return false;
+    MsgWaitForMultipleObjectsEx(
+        0, nullptr, static_cast<DWORD>(std::min<ULONGLONG>(deadline - now, kProbeRecheckMs)),
+        QS_SENDMESSAGE, 0);
+  }
+}
+
+// Sends within this thread directly; to anyone else only once it has shown that it answers,
+// and then with a bound, so a hung target costs about kCrossProcessSendMs. False when the
+// target did not answer.
 bool Send(HWND window, UINT msg, WPARAM wParam, LPARAM lParam, bool wide, LRESULT* result) {
+  *result = 0;
   if (OwnedByThisThread(window)) {
     *result = wide ? SendMessageW(window, msg, wParam, lParam)
                    : SendMessageA(window, msg, wParam, lParam);
     return true;
   }
+  if (!AnswersWithin(window, timeouts::kCrossProcessSendMs)) return false;
   DWORD_PTR answer = 0;
   const UINT flags = SMTO_NORMAL | SMTO_ABORTIFHUNG;
   const LRESULT ok = wide ? SendMessageTimeoutW(window, msg, wParam, lParam, flags,
                                                 timeouts::kCrossProcessSendMs, &answer)
                           : SendMessageTimeoutA(window, msg, wParam, lParam, flags,
                                                 timeouts::kCrossProcessSendMs, &answer);
-  *result = ok ? static_cast<LRESULT>(answer) : 0;
+  if (ok) *result = static_cast<LRESULT>(answer);
   return ok != 0;
 }
 

@@ -1,0 +1,202 @@
+// The AOL client is another process. This suite starts a second copy of this test program as a
+// window host holding an AOL-like tree, and drives it from here: lookups, texts and list items
+// must cross the process boundary intact (list items are where Wine's ANSI marshalling breaks),
+// and a host that stops answering must cost no more than the send timeout.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "aol/control_text.h"
+#include "aol/window_lookup.h"
+#include "mirrored_desktop.h"
+#include "platform/timeouts.h"
+#include "platform/win32/win32_api.h"
+
+namespace drelm::contract {
+namespace {
+
+constexpr const char* kHostVariable = "DRELM_WINDOW_HOST";
+constexpr const char* kProbeClass = "_AOL_Modal";
+// Posted to the host's probe window: the host stops pumping for wParam milliseconds.
+constexpr UINT kHangMessage = WM_APP + 7;
+constexpr std::uint64_t kHostStartMs = 15000;
+constexpr std::uint64_t kHostLifeMs = 60000;
+
+const std::string kViewText =
+    "hello from the host \x8B"
+    "d"
+    "\x9B";
+const std::vector<std::string> kItems = {"bob", "\xB7 middle dot \xB7", "", "caf\xE9 \x80"};
+
+std::string ProbeCaption(const std::string& frameCaption) {
+  return "probe " + frameCaption;
+}
+
+// The host side: only does anything when started by HostProcess below.
+TEST(CrossProcessHost, ServesAnAolTreeWhenStartedAsHost) {
+  const char* caption = std::getenv(kHostVariable);
+  if (!caption || !*caption) GTEST_SKIP() << "runs only as the window host of CrossProcess";
+  MirroredDesktop desktop;
+  const int frame = desktop.Add("AOL Frame25", caption);
+  desktop.SetMenuBar(frame, {{"&Help", {"&What's New In AOL 6.0"}}});
+  const int mdi = desktop.Add("MDIClient", "", frame);
+  const int status = desktop.Add("AOL Child", "Status", mdi);
+  const int room = desktop.Add("AOL Child", "Lobby 12", mdi);
+  const int view = desktop.Add("RICHCNTL", kViewText, room);
+  desktop.Add("RICHCNTL", "", room);
+  const int list = desktop.Add("_AOL_Listbox", "", room);
+  desktop.Add("_AOL_Icon", "", room);
+  desktop.Add("_AOL_Static", "", room);
+  for (const std::string& item : kItems) {
+    desktop.real.SendTextMessage(desktop.Real(list), LB_ADDSTRING, 0, item);
+  }
+  desktop.Add(kProbeClass, ProbeCaption(caption));
+  // Shown, so that hiding the status window from outside can be seen to take effect.
+  for (const int shown : {frame, mdi, status}) {
+    ShowWindow(win32::ToHwnd(desktop.Real(shown)), SW_SHOWNOACTIVATE);
+  }
+  (void)view;
+
+  const std::uint64_t end = GetTickCount64() + kHostLifeMs;
+  while (IsWindow(win32::ToHwnd(desktop.Real(frame))) && GetTickCount64() < end) {
+    MsgWaitForMultipleObjectsEx(0, nullptr, 100, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+    MSG msg{};
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      if (msg.message == kHangMessage) {
+        Sleep(static_cast<DWORD>(msg.wParam));
+        continue;
+      }
+      TranslateMessage(&msg);
+      DispatchMessageA(&msg);
+    }
+  }
+}
+
+// A second copy of this program serving the tree; closed and waited for when it goes.
+class HostProcess {
+ public:
+  HostProcess() {
+    caption_ = UniqueName("drelm host");
+    char exe[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, exe, MAX_PATH);
+    std::string commandLine = std::string("\"") + exe +
+                              "\" --gtest_filter=CrossProcessHost.ServesAnAolTreeWhenStartedAsHost";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    SetEnvironmentVariableA(kHostVariable, caption_.c_str());
+    const BOOL started = CreateProcessA(exe, commandLine.data(), nullptr, nullptr, FALSE, 0,
+                                        nullptr, nullptr, &startup, &process_);
+    SetEnvironmentVariableA(kHostVariable, nullptr);
+    if (!started) return;
+    // The probe is the host's last window: once it is there, the whole tree is.
+    const std::uint64_t deadline = GetTickCount64() + kHostStartMs;
+    while (!(probe_ = FindWindowA(kProbeClass, ProbeCaption(caption_).c_str())) &&
+           GetTickCount64() < deadline) {
+      Sleep(20);
+    }
+    frame_ = FindWindowA("AOL Frame25", caption_.c_str());
+  }
+  ~HostProcess() {
+    if (!process_.hProcess) return;
+    if (frame_) PostMessageA(frame_, WM_CLOSE, 0, 0);
+    if (WaitForSingleObject(process_.hProcess, 15000) != WAIT_OBJECT_0) {
+      TerminateProcess(process_.hProcess, 1);
+    }
+    CloseHandle(process_.hThread);
+    CloseHandle(process_.hProcess);
+  }
+  HostProcess(const HostProcess&) = delete;
+  HostProcess& operator=(const HostProcess&) = delete;
+
+  bool Ready() const { return frame_ && probe_; }
+  Hwnd Frame() const { return win32::FromHwnd(frame_); }
+  HWND Probe() const { return probe_; }
+  ProcessId Pid() const { return process_.dwProcessId; }
+
+ private:
+  std::string caption_;
+  PROCESS_INFORMATION process_{};
+  HWND frame_ = nullptr;
+  HWND probe_ = nullptr;
+};
+
+bool WaitFor(const std::function<bool()>& condition, std::uint64_t timeoutMs) {
+  const std::uint64_t deadline = GetTickCount64() + timeoutMs;
+  while (!condition()) {
+    if (GetTickCount64() >= deadline) return false;
+    Sleep(20);
+  }
+  return true;
+}
+
+TEST(CrossProcess, LookupsTextsAndListItemsReachTheOtherProcess) {
+  HostProcess host;
+  ASSERT_TRUE(host.Ready());
+  win32::Win32WindowSystem windows;
+  EXPECT_EQ(FindAolMainWindow(windows), host.Frame());
+  const Hwnd room = FindChatRoom(windows);
+  ASSERT_NE(room, 0u);
+  EXPECT_EQ(GetCaption(windows, room), "Lobby 12");
+  EXPECT_EQ(windows.WindowProcessId(room), host.Pid());
+  EXPECT_EQ(GetCaption(windows, FindAolStatusWindow(windows)), "Status");
+
+  EXPECT_EQ(GetControlText(windows, FindChatView(windows)), kViewText);
+  const std::string line =
+      "</u></i></b><font color=#336699>\x8B"
+      "d"
+      "\x9B \xB7 away";
+  SetControlText(windows, FindChatInput(windows), line);
+  EXPECT_EQ(GetControlText(windows, FindChatInput(windows)), line);
+
+  const Hwnd list = windows.FindWindowEx(room, 0, std::string("_aol_listbox"), std::nullopt);
+  ASSERT_EQ(windows.SendMessage(list, LB_GETCOUNT, 0, 0), static_cast<LResult>(kItems.size()));
+  for (std::size_t i = 0; i < kItems.size(); ++i) {
+    const LResult length = windows.SendMessage(list, LB_GETTEXTLEN, i, 0);
+    EXPECT_EQ(windows.SendBufferMessage(list, LB_GETTEXT, i, static_cast<std::size_t>(length) + 1),
+              kItems[i]);
+  }
+}
+
+TEST(CrossProcess, ShowingAndHidingAnotherProcessesWindowTakesEffect) {
+  HostProcess host;
+  ASSERT_TRUE(host.Ready());
+  win32::Win32WindowSystem windows;
+  const Hwnd status = FindAolStatusWindow(windows);
+  ASSERT_NE(status, 0u);
+  ASSERT_TRUE(windows.IsWindowVisible(status));
+  EXPECT_TRUE(windows.ShowWindow(status, SW_HIDE)) << "answers the visibility before the call";
+  EXPECT_TRUE(WaitFor([&] { return !windows.IsWindowVisible(status); }, 3000));
+  EXPECT_EQ(FindAolStatusWindow(windows), status) << "a hidden window is still found";
+  EXPECT_FALSE(windows.ShowWindow(status, SW_SHOW));
+  EXPECT_TRUE(WaitFor([&] { return windows.IsWindowVisible(status); }, 3000));
+  windows.ShowWindow(host.Frame(), SW_SHOWMINIMIZED);
+  EXPECT_TRUE(WaitFor([&] { return windows.ShowState(host.Frame()) == SW_SHOWMINIMIZED; }, 3000));
+}
+
+TEST(CrossProcess, HungClientCostsAtMostTheSendTimeout) {
+  HostProcess host;
+  ASSERT_TRUE(host.Ready());
+  win32::Win32WindowSystem windows;
+  const Hwnd view = FindChatView(windows);
+  ASSERT_NE(view, 0u);
+  constexpr DWORD kHangMs = timeouts::kCrossProcessSendMs + 2500;
+  PostMessageA(host.Probe(), kHangMessage, kHangMs, 0);
+  Sleep(200);  // the host is now asleep inside its loop
+
+  std::uint64_t start = GetTickCount64();
+  EXPECT_EQ(GetControlText(windows, view), "");
+  const std::uint64_t sendMs = GetTickCount64() - start;
+  std::printf("send to a hung window returned after %llu ms\n",
+              static_cast<unsigned long long>(sendMs));
+  EXPECT_LE(sendMs, timeouts::kCrossProcessSendMs + 1000u);
+
+  start = GetTickCount64();
+  windows.ShowWindow(FindAolStatusWindow(windows), SW_HIDE);
+  EXPECT_LE(GetTickCount64() - start, 1000u) << "showing a hung client's window must not block";
+
+  EXPECT_TRUE(WaitFor([&] { return GetControlText(windows, view) == kViewText; }, 10000))
+      << "the client answers again once it wakes";
+}
+
+}  // namespace
+}  // namespace drelm::contract
