@@ -42,7 +42,7 @@ TEST(CrossProcessHost, ServesAnAolTreeWhenStartedAsHost) {
   const int mdi = desktop.Add("MDIClient", "", frame);
   const int status = desktop.Add("AOL Child", "Status", mdi);
   const int room = desktop.Add("AOL Child", "Lobby 12", mdi);
-  const int view = desktop.Add("RICHCNTL", kViewText, room);
+  desktop.Add("RICHCNTL", kViewText, room);
   desktop.Add("RICHCNTL", "", room);
   const int list = desktop.Add("_AOL_Listbox", "", room);
   desktop.Add("_AOL_Icon", "", room);
@@ -50,12 +50,12 @@ TEST(CrossProcessHost, ServesAnAolTreeWhenStartedAsHost) {
   for (const std::string& item : kItems) {
     desktop.real.SendTextMessage(desktop.Real(list), LB_ADDSTRING, 0, item);
   }
-  desktop.Add(kProbeClass, ProbeCaption(caption));
   // Shown, so that hiding the status window from outside can be seen to take effect.
   for (const int shown : {frame, mdi, status}) {
     ShowWindow(win32::ToHwnd(desktop.Real(shown)), SW_SHOWNOACTIVATE);
   }
-  (void)view;
+  // Last, because the driving side takes the probe as the sign that the host is ready.
+  desktop.Add(kProbeClass, ProbeCaption(caption));
 
   const std::uint64_t end = GetTickCount64() + kHostLifeMs;
   while (IsWindow(win32::ToHwnd(desktop.Real(frame))) && GetTickCount64() < end) {

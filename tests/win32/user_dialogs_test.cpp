@@ -17,24 +17,26 @@ const std::string kTitle = "drelm idle by quoSt n' vrin";
 // be found fails the test instead of hanging it.
 constexpr int kDriverTicks = 100;
 
+struct WindowSearch {
+  const char* className;
+  HWND found;
+};
+
+// A named CALLBACK, not a lambda: 32-bit Windows wants the stdcall convention here.
+BOOL CALLBACK MatchVisibleOfClass(HWND window, LPARAM param) {
+  auto* search = reinterpret_cast<WindowSearch*>(param);
+  char name[64] = {};
+  GetClassNameA(window, name, sizeof name);
+  if (lstrcmpiA(name, search->className) == 0 && IsWindowVisible(window)) {
+    search->found = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
 HWND FindOwnWindow(const char* className) {
-  struct Search {
-    const char* className;
-    HWND found;
-  } search{className, nullptr};
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND window, LPARAM param) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(param);
-        char name[64] = {};
-        GetClassNameA(window, name, sizeof name);
-        if (lstrcmpiA(name, s->className) == 0 && IsWindowVisible(window)) {
-          s->found = window;
-          return FALSE;
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
+  WindowSearch search{className, nullptr};
+  EnumThreadWindows(GetCurrentThreadId(), MatchVisibleOfClass, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
 
