@@ -24,4 +24,10 @@ inline constexpr int kChatInputClearTries = 50;
 // How often the careful send looks at the input again while it waits.
 inline constexpr std::uint32_t kChatSendPollMs = 10;
 
+// The Linux settings file store: another running copy holds its lock only for the read and
+// replace of one small file, so a lock still held after this long belongs to a stuck process and
+// the write goes ahead alone.
+inline constexpr long kSettingsLockWaitMs = 2000;
+inline constexpr long kSettingsLockRetryMs = 10;
+
 }  // namespace drelm::timeouts

@@ -1,5 +1,7 @@
 #include "platform/posix/file_registry.h"
 
+#include "platform/timeouts.h"
+
 #include <fcntl.h>
 #include <pwd.h>
 #include <sys/file.h>
@@ -28,10 +30,6 @@ constexpr std::uint32_t kFormatVersion = 1;
 constexpr std::string_view kSectionSuffix = ".section";
 constexpr std::string_view kDamagedSuffix = ".bad";
 constexpr std::string_view kLockFileName = ".lock";
-// Another running copy holds the lock only for the read and replace of one small file, so a
-// lock still held after this long belongs to a stuck process: the write then goes ahead alone.
-constexpr long kLockWaitMs = 2000;
-constexpr long kLockRetryMs = 10;
 constexpr int kTempNameAttempts = 100;
 
 struct Record {
@@ -200,10 +198,11 @@ class SectionLock {
   explicit SectionLock(const fs::path& folder) {
     fd_ = ::open((folder / kLockFileName).c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
     if (fd_ < 0) return;
-    for (long waited = 0; waited < kLockWaitMs; waited += kLockRetryMs) {
+    for (long waited = 0; waited < timeouts::kSettingsLockWaitMs;
+         waited += timeouts::kSettingsLockRetryMs) {
       if (::flock(fd_, LOCK_EX | LOCK_NB) == 0) return;
       if (errno != EWOULDBLOCK && errno != EINTR) return;
-      SleepMs(kLockRetryMs);
+      SleepMs(timeouts::kSettingsLockRetryMs);
     }
   }
   ~SectionLock() {
