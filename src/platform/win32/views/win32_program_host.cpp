@@ -1,0 +1,69 @@
+#include "platform/win32/views/win32_program_host.h"
+
+#include <exception>
+#include <limits>
+#include <string>
+
+namespace drelm::win32::view {
+
+namespace {
+
+constexpr std::uint64_t kNoDeadline = std::numeric_limits<std::uint64_t>::max();
+
+// A fault no handler caught: nothing the user could act on, so it goes to the debugger's output
+// and the program carries on, as every other failing step does.
+void ReportFault(const char* what) {
+  OutputDebugStringA((std::string("drelm idle: ") + what + "\n").c_str());
+}
+
+}  // namespace
+
+ProgramHost::ProgramHost(const std::filesystem::path& programFolder)
+    : loop_(platform_.loop, [this] { RefreshViews(); }),
+      user_(platform_.user, [this] { RefreshViews(); }),
+      program_(Platform{platform_.windows, loop_, platform_.clock, platform_.registry, user_,
+                        platform_.shell, programFolder}),
+      events_(program_.entry, platform_.loop, [this] { RefreshViews(); }) {
+  options_ = std::make_unique<OptionsWindowView>(program_.frmOptions, events_);
+  main_ = std::make_unique<MainWindowView>(program_.frmMain, events_, [this] { program_.End(0); });
+  program_.frmMain.window = FromHwnd(main_->Window());
+  // Dialogs and menus belong to the main window, so they stay above it while it is on top.
+  platform_.user.SetOwner(FromHwnd(main_->Window()));
+  platform_.shell.SetTrayHandler([this](std::uint32_t mouseMsg) {
+    events_.Run([this, mouseMsg] { program_.frmOptions.Form_MouseMove(mouseMsg); });
+  });
+  viewsReady_ = true;
+}
+
+ProgramHost::~ProgramHost() {
+  viewsReady_ = false;
+  platform_.shell.SetTrayHandler(nullptr);
+}
+
+void ProgramHost::RefreshViews() {
+  if (!viewsReady_) return;
+  main_->Refresh();
+}
+
+int ProgramHost::Run() {
+  try {
+    program_.Start();
+  } catch (const ProgramEnded&) {
+    // The start-up was cut short by the end of the program.
+  } catch (const std::exception& error) {
+    ReportFault(error.what());
+  }
+  while (!loop_.QuitRequested()) {
+    try {
+      loop_.WaitForEvents(kNoDeadline);
+    } catch (const ProgramEnded&) {
+      // Ended from inside a nested handler; the loop has been asked to quit.
+    } catch (const std::exception& error) {
+      ReportFault(error.what());
+    }
+  }
+  RefreshViews();
+  return loop_.ExitCode();
+}
+
+}  // namespace drelm::win32::view

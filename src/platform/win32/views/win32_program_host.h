@@ -1,0 +1,46 @@
+// One running drelm idle on the real desktop: the Win32 services, the program over them, and the
+// real windows that show its models (main window, hidden options window, about and greetings
+// windows, tray icon). Run() loads the main window (the start-up) and then waits on the message
+// queue until the program ends; it returns the process's exit code.
+#pragma once
+
+#include <filesystem>
+#include <memory>
+
+#include "platform/win32/views/win32_main_window.h"
+#include "platform/win32/views/win32_options_window.h"
+#include "platform/win32/views/win32_view_events.h"
+#include "platform/win32/views/win32_view_refresh.h"
+#include "platform/win32/win32_platform.h"
+#include "program/program.h"
+
+namespace drelm::win32::view {
+
+class ProgramHost {
+ public:
+  // programFolder holds log.txt, drelm-reasons.tmp and add1.wav: the executable's folder.
+  explicit ProgramHost(const std::filesystem::path& programFolder);
+  ~ProgramHost();
+  ProgramHost(const ProgramHost&) = delete;
+  ProgramHost& operator=(const ProgramHost&) = delete;
+
+  int Run();
+
+  Program& program() { return program_; }
+  MainWindowView& mainWindow() { return *main_; }
+  OptionsWindowView& optionsWindow() { return *options_; }
+
+ private:
+  void RefreshViews();
+
+  Win32Platform platform_;
+  RefreshingEventLoop loop_;
+  RefreshingUser user_;
+  Program program_;
+  ViewEvents events_;
+  std::unique_ptr<OptionsWindowView> options_;
+  std::unique_ptr<MainWindowView> main_;
+  bool viewsReady_ = false;
+};
+
+}  // namespace drelm::win32::view
