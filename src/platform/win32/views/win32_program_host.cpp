@@ -26,6 +26,8 @@ ProgramHost::ProgramHost(const std::filesystem::path& programFolder)
       events_(program_.entry, platform_.loop, [this] { RefreshViews(); }) {
   options_ = std::make_unique<OptionsWindowView>(program_.frmOptions, events_);
   main_ = std::make_unique<MainWindowView>(program_.frmMain, events_, [this] { program_.End(0); });
+  about_ = MakeAboutView(program_.frmAbout, events_);
+  greetz_ = MakeGreetzView(program_.frmGreetz, events_);
   program_.frmMain.window = FromHwnd(main_->Window());
   // Dialogs and menus belong to the main window, so they stay above it while it is on top.
   platform_.user.SetOwner(FromHwnd(main_->Window()));
@@ -41,8 +43,19 @@ ProgramHost::~ProgramHost() {
 }
 
 void ProgramHost::RefreshViews() {
-  if (!viewsReady_) return;
-  main_->Refresh();
+  // Showing a window sends messages that may come back here; one pass at a time is enough.
+  if (!viewsReady_ || refreshing_) return;
+  refreshing_ = true;
+  try {
+    main_->Refresh();
+    about_->Refresh();
+    greetz_->Refresh();
+    if (about_->Window()) program_.frmAbout.window = FromHwnd(about_->Window());
+    if (greetz_->Window()) program_.frmGreetz.window = FromHwnd(greetz_->Window());
+  } catch (const std::exception& error) {
+    ReportFault(error.what());
+  }
+  refreshing_ = false;
 }
 
 int ProgramHost::Run() {

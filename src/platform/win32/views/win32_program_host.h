@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "platform/win32/views/win32_about_windows.h"
 #include "platform/win32/views/win32_main_window.h"
 #include "platform/win32/views/win32_options_window.h"
 #include "platform/win32/views/win32_view_events.h"
@@ -40,7 +41,10 @@ class ProgramHost {
   ViewEvents events_;
   std::unique_ptr<OptionsWindowView> options_;
   std::unique_ptr<MainWindowView> main_;
+  std::unique_ptr<PlainFormView> about_;
+  std::unique_ptr<PlainFormView> greetz_;
   bool viewsReady_ = false;
+  bool refreshing_ = false;
 };
 
 }  // namespace drelm::win32::view
