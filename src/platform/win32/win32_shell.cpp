@@ -94,11 +94,11 @@ Win32Shell::~Win32Shell() {
 bool Win32Shell::Notify(std::uint32_t action) {
   NOTIFYICONDATAA data{};
   data.cbSize = sizeof data;
-  data.hWnd = ToHwnd(trayWindow_);
+  data.hWnd = ToHwnd(TrayWindow());
   data.uID = kTrayIconId;
   if (action != NIM_DELETE) {
     data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
-    data.uCallbackMessage = kTrayCallback;
+    data.uCallbackMessage = owner_ != 0 ? ownerCallback_ : kTrayCallback;
     data.hIcon = TrayIcon() ? TrayIcon() : LoadIconA(nullptr, IDI_APPLICATION);
     const std::size_t length = std::min(trayTip_.size(), sizeof data.szTip - 1);
     trayTip_.copy(data.szTip, length);

@@ -34,7 +34,14 @@ class Win32Shell : public Shell {
     trayHandler_ = std::move(handler);
   }
   // The hidden window that owns the icon; a menu opened from the tray may use it as owner.
-  Hwnd TrayWindow() const { return trayWindow_; }
+  Hwnd TrayWindow() const { return owner_ != 0 ? owner_ : trayWindow_; }
+  // Gives the icon to another window of this thread, which then receives the icon's mouse
+  // messages as callbackMessage (lParam = the mouse message) and hands them on itself. Call it
+  // before the icon is first added.
+  void SetTrayOwner(Hwnd window, std::uint32_t callbackMessage) {
+    owner_ = window;
+    ownerCallback_ = callbackMessage;
+  }
 
   // Called by the tray window's procedure; not for other callers.
   void OnTrayMessage(std::uint32_t mouseMsg);
@@ -44,6 +51,8 @@ class Win32Shell : public Shell {
   bool Notify(std::uint32_t action);
 
   Hwnd trayWindow_ = 0;
+  Hwnd owner_ = 0;
+  std::uint32_t ownerCallback_ = 0;
   bool trayPresent_ = false;
   std::string trayTip_;
   std::function<void(std::uint32_t)> trayHandler_;

@@ -38,6 +38,12 @@ LRESULT CALLBACK OptionsWindowView::WindowProc(HWND window, UINT msg, WPARAM wPa
     self->events_.Run([self, id] { self->form_.Click(id); });
     return 0;
   }
+  if (self && msg == kTrayCallbackMessage) {
+    // The tray icon reports here as mouse moves whose lParam is the real mouse message.
+    const auto mouseMsg = static_cast<std::uint32_t>(LOWORD(lParam));
+    self->events_.Run([self, mouseMsg] { self->form_.Form_MouseMove(mouseMsg); });
+    return 0;
+  }
   // Never closed from outside: the menu's commands would have nowhere to go.
   if (self && msg == WM_CLOSE) return 0;
   return DefWindowProcA(window, msg, wParam, lParam);

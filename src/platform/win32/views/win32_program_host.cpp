@@ -31,15 +31,15 @@ ProgramHost::ProgramHost(const std::filesystem::path& programFolder)
   program_.frmMain.window = FromHwnd(main_->Window());
   // Dialogs and menus belong to the main window, so they stay above it while it is on top.
   platform_.user.SetOwner(FromHwnd(main_->Window()));
-  platform_.shell.SetTrayHandler([this](std::uint32_t mouseMsg) {
-    events_.Run([this, mouseMsg] { program_.frmOptions.Form_MouseMove(mouseMsg); });
-  });
+  // The icon belongs to the options window, which takes its mouse messages.
+  platform_.shell.SetTrayOwner(FromHwnd(options_->Window()), kTrayCallbackMessage);
   viewsReady_ = true;
 }
 
 ProgramHost::~ProgramHost() {
   viewsReady_ = false;
-  platform_.shell.SetTrayHandler(nullptr);
+  // The icon's window goes with the views, before the shell could take the icon away itself.
+  platform_.shell.TrayDelete();
 }
 
 void ProgramHost::RefreshViews() {
