@@ -1,0 +1,71 @@
+// docs/windows.md lists every menu command id for people who drive the program from scripts.
+// The list is only worth having while it is right: this test rebuilds it from the menu tree and
+// fails, printing the list as it should read, when an item moved, was added or changed caption.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "options/menu_tree.h"
+
+namespace drelm {
+namespace {
+
+constexpr std::string_view kBegin = "<!-- command ids: begin -->\n";
+constexpr std::string_view kEnd = "<!-- command ids: end -->";
+const std::string kTopLevel = "(top level)";
+
+void AddRows(const std::vector<MenuItem>& items, const std::string& path, std::string& out) {
+  for (const MenuItem& item : items) {
+    if (!item.IsSeparator()) {
+      out += "| " + std::to_string(item.commandId) + " | " + item.name + " | `" + item.caption +
+             "` | " + path + " |\n";
+    }
+    AddRows(item.children, path == kTopLevel ? item.caption : path + " > " + item.caption, out);
+  }
+}
+
+std::string ExpectedTable() {
+  std::string table = "| id | item | caption | in menu |\n|---|---|---|---|\n";
+  AddRows(BuildOptionsMenuTree(), kTopLevel, table);
+  return table;
+}
+
+std::string DocumentedTable() {
+  const std::filesystem::path doc =
+      std::filesystem::path(__FILE__).parent_path() / ".." / ".." / "docs" / "windows.md";
+  std::ifstream in(doc, std::ios::binary);
+  const std::string text(std::istreambuf_iterator<char>(in), {});
+  const std::size_t begin = text.find(kBegin);
+  const std::size_t end = text.find(kEnd);
+  if (begin == std::string::npos || end == std::string::npos || end < begin) return {};
+  return text.substr(begin + kBegin.size(), end - begin - kBegin.size());
+}
+
+TEST(CommandIdsDoc, ScriptWritersFindEveryMenuCommandUnderItsCurrentId) {
+  const std::string expected = ExpectedTable();
+  EXPECT_EQ(DocumentedTable(), expected)
+      << "docs/windows.md is out of date; between the markers it should read:\n"
+      << kBegin << expected << kEnd;
+}
+
+TEST(CommandIdsDoc, IdsStayInTheRangeAWmCommandCarries) {
+  // WM_COMMAND takes the id from the low word of wParam.
+  std::vector<const MenuItem*> pending;
+  const std::vector<MenuItem> menus = BuildOptionsMenuTree();
+  for (const MenuItem& item : menus) pending.push_back(&item);
+  while (!pending.empty()) {
+    const MenuItem* item = pending.back();
+    pending.pop_back();
+    EXPECT_GT(item->commandId, 0u) << item->name;
+    EXPECT_LE(item->commandId, 0xFFFFu) << item->name;
+    for (const MenuItem& child : item->children) pending.push_back(&child);
+  }
+}
+
+}  // namespace
+}  // namespace drelm
