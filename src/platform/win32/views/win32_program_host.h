@@ -17,10 +17,18 @@
 
 namespace drelm::win32::view {
 
+// Services that replace the real ones, for tests of the windows that must not touch the user's
+// settings or wait for a person; null means the real one.
+struct HostReplacements {
+  Registry* registry = nullptr;
+  User* user = nullptr;
+};
+
 class ProgramHost {
  public:
   // programFolder holds log.txt, drelm-reasons.tmp and add1.wav: the executable's folder.
-  explicit ProgramHost(const std::filesystem::path& programFolder);
+  explicit ProgramHost(const std::filesystem::path& programFolder,
+                       HostReplacements replacements = {});
   ~ProgramHost();
   ProgramHost(const ProgramHost&) = delete;
   ProgramHost& operator=(const ProgramHost&) = delete;
@@ -28,6 +36,8 @@ class ProgramHost {
   int Run();
 
   Program& program() { return program_; }
+  EventLoop& loop() { return loop_; }
+  Win32Shell& shell() { return platform_.shell; }
   MainWindowView& mainWindow() { return *main_; }
   OptionsWindowView& optionsWindow() { return *options_; }
 
