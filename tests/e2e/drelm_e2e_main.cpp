@@ -1,0 +1,62 @@
+// End-to-end driver of drelm-idle.exe under Wine: runs one scenario against the real program
+// (and the stand-in AOL client) and prints a line per check.
+//
+//   drelm_e2e.exe SCENARIO [--program=PATH] [--program-i686=PATH] [--click-sound=PATH]
+//                 [--standin=PATH] [--work=FOLDER] [--screenshot-script=UNIX PATH]
+//                 [--screenshots=UNIX FOLDER] [--figures=UNIX PATH]
+//   SCENARIO: first-start | client | tray | figures
+// The programs default to the ones beside this driver; the work folder to one beside it.
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+#include "e2e_scenarios.h"
+
+namespace {
+
+using drelm::e2e::E2eSetup;
+
+bool TakeOption(std::string_view argument, std::string_view name, std::string& into) {
+  const std::string prefix = "--" + std::string(name) + "=";
+  if (argument.substr(0, prefix.size()) != prefix) return false;
+  into = std::string(argument.substr(prefix.size()));
+  return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  using namespace drelm::e2e;
+  E2eSetup setup;
+  const std::string here = FolderOfThisProgram();
+  setup.programExe = JoinPath(here, "drelm-idle.exe");
+  setup.standInExe = JoinPath(here, "aol-standin.exe");
+  setup.workFolder = JoinPath(here, "e2e-runs");
+  std::string scenario;
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view argument = argv[i];
+    if (TakeOption(argument, "program", setup.programExe) ||
+        TakeOption(argument, "program-i686", setup.programExeI686) ||
+        TakeOption(argument, "click-sound", setup.clickSound) ||
+        TakeOption(argument, "standin", setup.standInExe) ||
+        TakeOption(argument, "work", setup.workFolder) ||
+        TakeOption(argument, "screenshot-script", setup.screenshotScript) ||
+        TakeOption(argument, "screenshots", setup.screenshotFolder) ||
+        TakeOption(argument, "figures", setup.figuresFile)) {
+      continue;
+    }
+    if (scenario.empty() && argument.substr(0, 2) != "--") {
+      scenario = argument;
+      continue;
+    }
+    std::fprintf(stderr, "unknown argument: %s\n", argv[i]);
+    return 2;
+  }
+  if (setup.screenshotScript.empty()) setup.screenshotFolder.clear();
+  if (scenario == "first-start") return FirstStartScenario(setup);
+  if (scenario == "client") return ClientScenario(setup);
+  if (scenario == "tray") return TrayScenario(setup);
+  if (scenario == "figures") return FiguresRun(setup);
+  std::fprintf(stderr, "usage: drelm_e2e first-start|client|tray|figures [--option=value...]\n");
+  return 2;
+}

@@ -1,0 +1,19 @@
+// The end-to-end scenarios of drelm-idle.exe; each returns the driver's exit code (0 when every
+// check passed) after printing one line per check and the closing count.
+#pragma once
+
+#include "program_run.h"
+
+namespace drelm::e2e {
+
+// The very first start without the AOL client, answered through the real input box.
+int FirstStartScenario(const E2eSetup& setup);
+// A start with the stand-in AOL client signed on in a room, then the exit by the "x" label.
+int ClientScenario(const E2eSetup& setup);
+// The tray: "-" hides the main window to the tray, the icon's right-click menu brings it back
+// and ends the program; screenshots of the main window and its open options menu.
+int TrayScenario(const E2eSetup& setup);
+// Measurements for the report: idle CPU time, start-to-window time, executable sizes.
+int FiguresRun(const E2eSetup& setup);
+
+}  // namespace drelm::e2e

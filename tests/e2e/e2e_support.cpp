@@ -1,0 +1,378 @@
+#include "e2e_support.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <system_error>
+
+namespace drelm::e2e {
+
+namespace {
+
+constexpr const char* kSettingsRoot = "Software\\VB and VBA Program Settings\\drelm";
+
+std::string SectionPath(const std::string& section) {
+  return std::string(kSettingsRoot) + "\\" + section;
+}
+
+class OpenKey {
+ public:
+  explicit OpenKey(const std::string& path, REGSAM access = KEY_READ) {
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, access, &key_) != ERROR_SUCCESS) {
+      key_ = nullptr;
+    }
+  }
+  ~OpenKey() {
+    if (key_) RegCloseKey(key_);
+  }
+  OpenKey(const OpenKey&) = delete;
+  OpenKey& operator=(const OpenKey&) = delete;
+  HKEY get() const { return key_; }
+
+ private:
+  HKEY key_ = nullptr;
+};
+
+std::filesystem::path FsPath(const std::string& path) {
+  return std::filesystem::path(WindowsPath(path));
+}
+
+}  // namespace
+
+bool Checks::Check(bool ok, const std::string& what) {
+  const double seconds = static_cast<double>(GetTickCount64() - startedAtMs_) / 1000.0;
+  std::printf("%s [%5.1f s] %s\n", ok ? "PASS" : "FAIL", seconds, what.c_str());
+  std::fflush(stdout);
+  lastFailed_ = !ok;
+  if (ok) {
+    ++passed_;
+  } else {
+    ++failures_;
+  }
+  return ok;
+}
+
+void Checks::Detail(const std::string& text) {
+  if (!lastFailed_) return;
+  std::printf("     %s\n", text.c_str());
+  std::fflush(stdout);
+}
+
+int Checks::Finish() {
+  std::printf("%d passed, %d failed\n", passed_, failures_);
+  std::fflush(stdout);
+  return failures_ == 0 ? 0 : 1;
+}
+
+bool WaitFor(const std::function<bool()>& condition, DWORD deadlineMs) {
+  const ULONGLONG end = GetTickCount64() + deadlineMs;
+  while (!condition()) {
+    if (GetTickCount64() >= end) return false;
+    // The driver owns no windows; this only keeps it from spinning.
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, kPollMs, QS_ALLINPUT);
+  }
+  return true;
+}
+
+ChildProcess::~ChildProcess() {
+  EndIfRunning();
+  for (HANDLE handle : {process_.hProcess, process_.hThread, toChild_, fromChild_}) {
+    if (handle) CloseHandle(handle);
+  }
+}
+
+bool ChildProcess::Start(const std::string& exe, const std::string& arguments,
+                         const std::string& folder, bool scripted) {
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  HANDLE childIn = nullptr;
+  HANDLE childOut = nullptr;
+  if (scripted) {
+    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+    if (!CreatePipe(&childIn, &toChild_, &inherit, 0)) return false;
+    if (!CreatePipe(&fromChild_, &childOut, &inherit, 0)) return false;
+    SetHandleInformation(toChild_, HANDLE_FLAG_INHERIT, 0);
+    SetHandleInformation(fromChild_, HANDLE_FLAG_INHERIT, 0);
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = childIn;
+    startup.hStdOutput = childOut;
+    startup.hStdError = childOut;
+  }
+  std::string commandLine = "\"" + exe + "\"";
+  if (!arguments.empty()) commandLine += " " + arguments;
+  startedAtMs_ = GetTickCount64();
+  const BOOL started =
+      CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr, scripted ? TRUE : FALSE, 0,
+                     nullptr, folder.empty() ? nullptr : folder.c_str(), &startup, &process_);
+  if (childIn) CloseHandle(childIn);
+  if (childOut) CloseHandle(childOut);
+  return started != FALSE;
+}
+
+std::vector<std::string> ChildProcess::Command(const std::string& line) {
+  const std::string out = line + "\n";
+  DWORD written = 0;
+  WriteFile(toChild_, out.data(), static_cast<DWORD>(out.size()), &written, nullptr);
+  std::vector<std::string> reply{ReadLine()};
+  if (reply[0].rfind("ok ", 0) == 0) {
+    const int rows = std::atoi(reply[0].c_str() + 3);
+    for (int i = 0; i < rows; ++i) reply.push_back(ReadLine());
+  }
+  return reply;
+}
+
+std::string ChildProcess::ReadLine() {
+  const ULONGLONG end = GetTickCount64() + kScriptReplyMs;
+  while (true) {
+    const std::size_t newline = buffered_.find('\n');
+    if (newline != std::string::npos) {
+      std::string line = buffered_.substr(0, newline);
+      buffered_.erase(0, newline + 1);
+      if (!line.empty() && line.back() == '\r') line.pop_back();
+      return line;
+    }
+    DWORD available = 0;
+    if (!PeekNamedPipe(fromChild_, nullptr, 0, nullptr, &available, nullptr)) return "(closed)";
+    if (available > 0) {
+      char chunk[4096];
+      DWORD got = 0;
+      if (ReadFile(fromChild_, chunk, sizeof chunk, &got, nullptr)) buffered_.append(chunk, got);
+      continue;
+    }
+    if (GetTickCount64() >= end) return "(no reply)";
+    Sleep(10);
+  }
+}
+
+bool ChildProcess::Running() const {
+  return process_.hProcess && !WaitForExit(0);
+}
+
+bool ChildProcess::WaitForExit(DWORD ms) const {
+  return process_.hProcess && WaitForSingleObject(process_.hProcess, ms) == WAIT_OBJECT_0;
+}
+
+std::optional<DWORD> ChildProcess::ExitCode() const {
+  DWORD code = 0;
+  if (!process_.hProcess || !GetExitCodeProcess(process_.hProcess, &code) || code == STILL_ACTIVE) {
+    return std::nullopt;
+  }
+  return code;
+}
+
+double ChildProcess::CpuMs() const {
+  FILETIME created{}, exited{}, kernel{}, user{};
+  if (!GetProcessTimes(process_.hProcess, &created, &exited, &kernel, &user)) return -1;
+  const auto ticks = [](const FILETIME& t) {
+    return (static_cast<std::uint64_t>(t.dwHighDateTime) << 32) | t.dwLowDateTime;
+  };
+  return static_cast<double>(ticks(kernel) + ticks(user)) / 10000.0;
+}
+
+void ChildProcess::EndIfRunning() {
+  if (Running()) {
+    TerminateProcess(process_.hProcess, 1);
+    WaitForExit(kExitDeadlineMs);
+  }
+}
+
+bool RunningUnderWine() {
+  const HMODULE ntdll = GetModuleHandleA("ntdll.dll");
+  return ntdll && GetProcAddress(ntdll, "wine_get_version") != nullptr;
+}
+
+std::string WindowsPath(std::string path) {
+  if (!path.empty() && path[0] == '/') {
+    for (char& c : path) {
+      if (c == '/') c = '\\';
+    }
+    path = "Z:" + path;
+  }
+  return path;
+}
+
+std::string FolderOfThisProgram() {
+  char path[MAX_PATH] = {};
+  GetModuleFileNameA(nullptr, path, MAX_PATH);
+  std::string folder = path;
+  folder.erase(folder.find_last_of("\\/"));
+  return folder;
+}
+
+std::string JoinPath(const std::string& folder, const std::string& name) {
+  return WindowsPath(folder) + "\\" + name;
+}
+
+bool FileExists(const std::string& path) {
+  std::error_code error;
+  return std::filesystem::is_regular_file(FsPath(path), error);
+}
+
+std::optional<std::string> ReadWholeFile(const std::string& path) {
+  std::ifstream file(FsPath(path), std::ios::binary);
+  if (!file) return std::nullopt;
+  return std::string(std::istreambuf_iterator<char>(file), {});
+}
+
+bool WriteWholeFile(const std::string& path, const std::string& bytes) {
+  std::ofstream file(FsPath(path), std::ios::binary | std::ios::trunc);
+  file << bytes;
+  return static_cast<bool>(file);
+}
+
+std::optional<std::uint64_t> FileSize(const std::string& path) {
+  std::error_code error;
+  const std::uintmax_t size = std::filesystem::file_size(FsPath(path), error);
+  if (error) return std::nullopt;
+  return size;
+}
+
+bool MakeEmptyFolder(const std::string& path) {
+  std::error_code error;
+  std::filesystem::remove_all(FsPath(path), error);
+  std::filesystem::create_directories(FsPath(path), error);
+  return std::filesystem::is_directory(FsPath(path), error);
+}
+
+std::string Visible(const std::string& bytes) {
+  std::string out;
+  for (const char c : bytes) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (c == '\r') {
+      out += "\\r";
+    } else if (c == '\n') {
+      out += "\\n";
+    } else if (c == '\\') {
+      out += "\\\\";
+    } else if (byte >= 0x20 && byte < 0x7F) {
+      out += c;
+    } else {
+      char hex[8];
+      std::snprintf(hex, sizeof hex, "\\x%02X", byte);
+      out += hex;
+    }
+  }
+  return out;
+}
+
+std::optional<StoredValue> ReadStored(const std::string& section, const std::string& key) {
+  OpenKey open(SectionPath(section));
+  if (!open.get()) return std::nullopt;
+  StoredValue value;
+  DWORD size = 0;
+  if (RegQueryValueExA(open.get(), key.c_str(), nullptr, &value.type, nullptr, &size) !=
+      ERROR_SUCCESS) {
+    return std::nullopt;
+  }
+  value.data.assign(size, '\0');
+  if (size > 0 &&
+      RegQueryValueExA(open.get(), key.c_str(), nullptr, &value.type,
+                       reinterpret_cast<BYTE*>(value.data.data()), &size) != ERROR_SUCCESS) {
+    return std::nullopt;
+  }
+  value.data.resize(size);
+  return value;
+}
+
+std::optional<std::wstring> ReadStoredWide(const std::string& section, const std::string& key) {
+  OpenKey open(SectionPath(section));
+  if (!open.get()) return std::nullopt;
+  const std::wstring name(key.begin(), key.end());
+  DWORD type = 0;
+  DWORD size = 0;
+  if (RegQueryValueExW(open.get(), name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS) {
+    return std::nullopt;
+  }
+  std::wstring text(size / sizeof(wchar_t) + 1, L'\0');
+  if (size > 0 && RegQueryValueExW(open.get(), name.c_str(), nullptr, &type,
+                                   reinterpret_cast<BYTE*>(text.data()), &size) != ERROR_SUCCESS) {
+    return std::nullopt;
+  }
+  text.resize(size / sizeof(wchar_t));
+  return text;
+}
+
+bool WriteStored(const std::string& section, const std::string& key, const std::string& value) {
+  HKEY raw = nullptr;
+  if (RegCreateKeyExA(HKEY_CURRENT_USER, SectionPath(section).c_str(), 0, nullptr,
+                      REG_OPTION_NON_VOLATILE, KEY_SET_VALUE, nullptr, &raw,
+                      nullptr) != ERROR_SUCCESS) {
+    return false;
+  }
+  const LSTATUS status =
+      RegSetValueExA(raw, key.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(value.data()),
+                     static_cast<DWORD>(value.size()));
+  RegCloseKey(raw);
+  return status == ERROR_SUCCESS;
+}
+
+std::vector<std::string> StoredSections() {
+  std::vector<std::string> sections;
+  OpenKey open(kSettingsRoot);
+  if (!open.get()) return sections;
+  for (DWORD i = 0;; ++i) {
+    char name[256];
+    DWORD length = sizeof name;
+    if (RegEnumKeyExA(open.get(), i, name, &length, nullptr, nullptr, nullptr, nullptr) !=
+        ERROR_SUCCESS) {
+      break;
+    }
+    sections.emplace_back(name, length);
+  }
+  return sections;
+}
+
+std::vector<std::string> StoredNames(const std::string& section) {
+  std::vector<std::string> names;
+  OpenKey open(SectionPath(section));
+  if (!open.get()) return names;
+  for (DWORD i = 0;; ++i) {
+    char name[256];
+    DWORD length = sizeof name;
+    if (RegEnumValueA(open.get(), i, name, &length, nullptr, nullptr, nullptr, nullptr) !=
+        ERROR_SUCCESS) {
+      break;
+    }
+    names.emplace_back(name, length);
+  }
+  return names;
+}
+
+bool ClearStoredSettings() {
+  const LSTATUS status = RegDeleteTreeA(HKEY_CURRENT_USER, kSettingsRoot);
+  if (status != ERROR_SUCCESS && status != ERROR_FILE_NOT_FOUND) return false;
+  OpenKey gone(kSettingsRoot);
+  return gone.get() == nullptr;
+}
+
+std::string StoredText(const std::string& section, const std::string& key) {
+  const std::optional<StoredValue> value = ReadStored(section, key);
+  if (!value || value->type != REG_SZ) return {};
+  return value->data.substr(0, value->data.find('\0'));
+}
+
+bool TakeScreenshot(const std::string& scriptUnixPath, const std::string& pngUnixPath,
+                    const ScreenArea& area) {
+  std::error_code error;
+  std::filesystem::remove(FsPath(pngUnixPath), error);
+  char geometry[64];
+  std::snprintf(geometry, sizeof geometry, "%dx%d+%d+%d", area.right - area.left,
+                area.bottom - area.top, area.left, area.top);
+  // Wine starts a Unix program given by its Unix path, but does not wait for it: the script
+  // writes the picture under another name and renames it when done, and we wait for the name.
+  std::string commandLine = "/bin/sh " + scriptUnixPath + " " + pngUnixPath + " " + geometry;
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                      &startup, &process)) {
+    return false;
+  }
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  return WaitFor([&] { return FileExists(pngUnixPath); }, kScreenshotDeadlineMs);
+}
+
+}  // namespace drelm::e2e

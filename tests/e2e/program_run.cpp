@@ -1,0 +1,109 @@
+#include "program_run.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "aol/window_lookup.h"
+#include "core/files.h"
+#include "core/settings_catalogue.h"
+#include "core/status_log.h"
+#include "platform/win32/win32_clock.h"
+#include "platform/win32/win32_window_system.h"
+#include "program_windows.h"
+#include "standin/script_protocol.h"
+
+namespace drelm::e2e {
+
+std::string PrepareProgramFolder(const E2eSetup& setup, const std::string& scenario) {
+  const std::string folder = JoinPath(setup.workFolder, scenario);
+  if (!MakeEmptyFolder(folder)) return {};
+  const std::string exe = JoinPath(folder, "drelm-idle.exe");
+  std::error_code error;
+  std::filesystem::copy_file(WindowsPath(setup.programExe), exe, error);
+  if (error) return {};
+  if (!setup.clickSound.empty() && FileExists(setup.clickSound)) {
+    std::filesystem::copy_file(WindowsPath(setup.clickSound),
+                               JoinPath(folder, std::string(kClickSoundFileName)), error);
+  }
+  return exe;
+}
+
+bool StoreReturningUser(const std::string& oss) {
+  bool ok = true;
+  for (const SettingKey* key : FirstStartDefaults()) {
+    ok = WriteStored(std::string(key->section), std::string(key->key),
+                     std::string(*key->firstStart)) &&
+         ok;
+  }
+  return WriteStored(std::string(setting::kOss.section), std::string(setting::kOss.key), oss) && ok;
+}
+
+ChatStyle DefaultStyle() {
+  return ChatStyle{
+      std::string(*setting::kLeftAscii.firstStart),  std::string(*setting::kRightAscii.firstStart),
+      std::string(*setting::kAsciiFont.firstStart),  std::string(*setting::kMainFont.firstStart),
+      std::string(*setting::kAsciiColor.firstStart), std::string(*setting::kMainColor.firstStart)};
+}
+
+LocalDateTime LocalNow() {
+  return win32::Win32Clock().Now();
+}
+
+std::int64_t UptimeSecondsNow() {
+  return static_cast<std::int64_t>(GetTickCount64() / 1000);
+}
+
+bool LogHolds(const std::string& log, const std::vector<std::string>& messages,
+              const std::vector<LocalDateTime>& candidates) {
+  win32::Win32Clock clock;
+  const std::string am = clock.AmDesignator();
+  const std::string pm = clock.PmDesignator();
+  // The file opens with a line end; each entry is followed by one, and entries are parted by an
+  // empty line.
+  std::size_t at = 0;
+  for (std::size_t i = 0; i < messages.size(); ++i) {
+    if (log.compare(at, 2, "\r\n") != 0) return false;
+    at += 2;
+    bool matched = false;
+    for (const LocalDateTime& when : candidates) {
+      const std::string entry = FormatLogEntry(when, am, pm, messages[i]) + "\r\n";
+      if (log.compare(at, entry.size(), entry) == 0) {
+        at += entry.size();
+        matched = true;
+        break;
+      }
+    }
+    if (!matched) return false;
+  }
+  return at == log.size();
+}
+
+bool StartStandInInRoom(const E2eSetup& setup, ChildProcess& aol, int version) {
+  const std::string arguments = "--script --immediate --version=" + std::to_string(version) +
+                                " \"--screen-name=" + kScreenName + "\" \"--room=" + kRoomName +
+                                "\"";
+  if (!aol.Start(WindowsPath(setup.standInExe), arguments, {}, true)) return false;
+  win32::Win32WindowSystem windows;
+  return WaitFor([&] { return FindChatRoom(windows) != 0; }, kWindowDeadlineMs);
+}
+
+std::vector<std::string> LinesFromUser(ChildProcess& aol) {
+  std::vector<std::string> lines;
+  const std::vector<std::string> reply = aol.Command("transcript");
+  for (std::size_t i = 1; i < reply.size(); ++i) {
+    const std::vector<std::string> fields = standin::SplitCommand(reply[i]);
+    if (fields.size() == 3 && fields[1] == kScreenName) lines.push_back(fields[2]);
+  }
+  return lines;
+}
+
+std::string DescribeLabels(DWORD processId) {
+  std::string text;
+  for (const std::string& label : LabelTexts(FindMainWindow(processId))) {
+    if (!text.empty()) text += "|";
+    text += label;
+  }
+  return "labels: " + text;
+}
+
+}  // namespace drelm::e2e

@@ -1,0 +1,59 @@
+// One run of drelm-idle.exe as the end-to-end scenarios set it up and judge it: where the
+// programs and the outputs are, a fresh program folder per scenario, the settings of a returning
+// user, the stand-in AOL client signed on in a room, and the lines and log entries to expect.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "aol/chat_sender.h"
+#include "e2e_support.h"
+#include "platform/clock.h"
+
+namespace drelm::e2e {
+
+struct E2eSetup {
+  std::string programExe;        // drelm-idle.exe, x86_64
+  std::string programExeI686;    // the i686 build's, when built
+  std::string clickSound;        // add1.wav to put beside the program, when there is one
+  std::string standInExe;        // aol-standin.exe
+  std::string workFolder;        // each scenario's program folder goes under here
+  std::string screenshotScript;  // Unix path of the script that writes a PNG
+  std::string screenshotFolder;  // Unix path
+  std::string figuresFile;       // Unix path of the measurements' report
+};
+
+inline constexpr const char* kScreenName = "Bob Smith";
+inline constexpr const char* kRoomName = "Lobby 12";
+
+// A new folder named after the scenario with the program (and its click sound) copied in; the
+// program's path inside it, empty when the copy failed.
+std::string PrepareProgramFolder(const E2eSetup& setup, const std::string& scenario);
+
+// Every first-start default and the Windows 2000 answer, as a user who started before has them.
+bool StoreReturningUser(const std::string& oss);
+
+// The chat style every first-start default gives.
+ChatStyle DefaultStyle();
+
+// The local date and time, as the program stamps log entries.
+LocalDateTime LocalNow();
+// Whole seconds since Windows started, as the program counts them.
+std::int64_t UptimeSecondsNow();
+
+// Whether the log file holds exactly these entries in the log's layout, each stamped with one of
+// the candidate times (the minutes the scenario ran through).
+bool LogHolds(const std::string& log, const std::vector<std::string>& messages,
+              const std::vector<LocalDateTime>& candidates);
+
+// The stand-in AOL client, signed on as kScreenName in kRoomName, scripted over pipes.
+bool StartStandInInRoom(const E2eSetup& setup, ChildProcess& aol, int version);
+// What the stand-in's room received from its own user (the program's lines), byte for byte.
+std::vector<std::string> LinesFromUser(ChildProcess& aol);
+
+// The main window's labels joined by "|", for a failure's detail.
+std::string DescribeLabels(DWORD processId);
+
+}  // namespace drelm::e2e

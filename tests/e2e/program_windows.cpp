@@ -1,0 +1,210 @@
+#include "program_windows.h"
+
+#include <shellapi.h>
+#include <algorithm>
+
+namespace drelm::e2e {
+
+namespace {
+
+constexpr UINT kTrayIconId = 1;
+// The callback message the program gives its tray icon, and the mouse message a right click ends
+// with, which the shell reports in the callback's lParam.
+constexpr UINT kTrayCallbackMessage = WM_MOUSEMOVE;
+constexpr const char* kWineTrayClass = "__winex11_standalone_tray";
+constexpr const char* kWineTrayIconClass = "__winex11_tray_icon";
+
+bool OwnedBy(HWND window, DWORD processId) {
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  return owner == processId;
+}
+
+std::string ClassOf(HWND window) {
+  char name[256] = {};
+  const int length = GetClassNameA(window, name, sizeof name);
+  return std::string(name, static_cast<std::size_t>(std::max(length, 0)));
+}
+
+struct MenuSearch {
+  DWORD processId;
+  std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectMenus(HWND window, LPARAM param) {
+  auto* search = reinterpret_cast<MenuSearch*>(param);
+  if (ClassOf(window) == "#32768" && IsWindowVisible(window) &&
+      OwnedBy(window, search->processId)) {
+    search->found.push_back(window);
+  }
+  return TRUE;
+}
+
+std::vector<HWND> ChildrenOf(HWND parent, const char* className) {
+  std::vector<HWND> children;
+  for (HWND child = FindWindowExA(parent, nullptr, className, nullptr); child;
+       child = FindWindowExA(parent, child, className, nullptr)) {
+    children.push_back(child);
+  }
+  return children;
+}
+
+}  // namespace
+
+HWND FindProgramWindow(DWORD processId, const char* className, const char* caption) {
+  for (HWND window = FindWindowExA(nullptr, nullptr, className, caption); window;
+       window = FindWindowExA(nullptr, window, className, caption)) {
+    if (OwnedBy(window, processId)) return window;
+  }
+  return nullptr;
+}
+
+HWND FindMainWindow(DWORD processId) {
+  return FindProgramWindow(processId, kMainClass, kMainCaption);
+}
+
+HWND FindOptionsWindow(DWORD processId) {
+  return FindProgramWindow(processId, kOptionsClass, kOptionsCaption);
+}
+
+HWND FindLabel(HWND main, const std::string& caption) {
+  if (!main) return nullptr;
+  for (HWND label : ChildrenOf(main, "Static")) {
+    if (ControlText(label) == caption) return label;
+  }
+  return nullptr;
+}
+
+std::vector<std::string> LabelTexts(HWND main) {
+  std::vector<std::string> texts;
+  if (!main) return texts;
+  for (HWND label : ChildrenOf(main, "Static")) texts.push_back(ControlText(label));
+  return texts;
+}
+
+std::string ControlText(HWND control) {
+  if (!control) return {};
+  DWORD_PTR length = 0;
+  if (!SendMessageTimeoutA(control, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kWindowDeadlineMs,
+                           &length)) {
+    return {};
+  }
+  std::string text(length + 1, '\0');
+  DWORD_PTR copied = 0;
+  if (!SendMessageTimeoutA(control, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
+                           SMTO_ABORTIFHUNG, kWindowDeadlineMs, &copied)) {
+    return {};
+  }
+  text.resize(std::min<std::size_t>(copied, length));
+  return text;
+}
+
+void Click(HWND control) {
+  PostMessageA(control, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(1, 1));
+  PostMessageA(control, WM_LBUTTONUP, 0, MAKELPARAM(1, 1));
+}
+
+void ClickWithPointer(HWND control) {
+  RECT rect{};
+  if (control && GetWindowRect(control, &rect)) {
+    SetCursorPos((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+  }
+  Click(control);
+}
+
+HWND FindInputBox(DWORD processId) {
+  return FindProgramWindow(processId, "#32770", kInputBoxTitle);
+}
+
+std::string InputBoxTexts(HWND box) {
+  std::string texts;
+  for (HWND text : ChildrenOf(box, "Static")) {
+    if (!texts.empty()) texts += "|";
+    texts += ControlText(text);
+  }
+  return texts;
+}
+
+bool AnswerInputBox(HWND box, const std::string& answer) {
+  const HWND edit = FindWindowExA(box, nullptr, "Edit", nullptr);
+  const HWND ok = FindWindowExA(box, nullptr, "Button", "OK");
+  if (!edit || !ok) return false;
+  DWORD_PTR result = 0;
+  SendMessageTimeoutA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(answer.c_str()),
+                      SMTO_ABORTIFHUNG, kWindowDeadlineMs, &result);
+  if (ControlText(edit) != answer) return false;
+  Click(ok);
+  return true;
+}
+
+std::vector<HWND> OpenMenus(DWORD processId) {
+  MenuSearch search{processId, {}};
+  EnumWindows(CollectMenus, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+void PressMenuKey(HWND menu, WPARAM key) {
+  PostMessageA(menu, WM_KEYDOWN, key, 1);
+  PostMessageA(menu, WM_KEYUP, key, 0xC0000001);
+}
+
+ScreenArea AreaAround(const std::vector<HWND>& windows, int margin) {
+  ScreenArea area{};
+  bool first = true;
+  for (HWND window : windows) {
+    RECT rect{};
+    if (!window || !GetWindowRect(window, &rect)) continue;
+    if (first) {
+      area = {rect.left, rect.top, rect.right, rect.bottom};
+      first = false;
+    } else {
+      area.left = std::min<int>(area.left, rect.left);
+      area.top = std::min<int>(area.top, rect.top);
+      area.right = std::max<int>(area.right, rect.right);
+      area.bottom = std::max<int>(area.bottom, rect.bottom);
+    }
+  }
+  const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
+  const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
+  area.left = std::max(0, area.left - margin);
+  area.top = std::max(0, area.top - margin);
+  area.right = std::min(screenWidth, area.right + margin);
+  area.bottom = std::min(screenHeight, area.bottom + margin);
+  return area;
+}
+
+bool TrayIconShown(HWND options) {
+  if (!options) return false;
+  // A modify that changes nothing succeeds exactly when the shell holds the icon.
+  NOTIFYICONDATAA data{};
+  data.cbSize = sizeof data;
+  data.hWnd = options;
+  data.uID = kTrayIconId;
+  return Shell_NotifyIconA(NIM_MODIFY, &data) != FALSE;
+}
+
+int TrayIconsInWineTray() {
+  int shown = 0;
+  const HWND tray = FindWindowA(kWineTrayClass, nullptr);
+  if (!tray || !IsWindowVisible(tray)) return 0;
+  for (HWND icon : ChildrenOf(tray, kWineTrayIconClass)) {
+    if (IsWindowVisible(icon)) ++shown;
+  }
+  return shown;
+}
+
+bool RightClickTrayIcon(HWND options) {
+  const HWND tray = FindWindowA(kWineTrayClass, nullptr);
+  const std::vector<HWND> icons = tray ? ChildrenOf(tray, kWineTrayIconClass) : std::vector<HWND>{};
+  if (icons.size() == 1) {
+    PostMessageA(icons[0], WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(4, 4));
+    PostMessageA(icons[0], WM_RBUTTONUP, 0, MAKELPARAM(4, 4));
+    return true;
+  }
+  if (!tray && options) {
+    return PostMessageA(options, kTrayCallbackMessage, kTrayIconId, WM_RBUTTONUP) != FALSE;
+  }
+  return false;
+}
+
+}  // namespace drelm::e2e

@@ -1,0 +1,56 @@
+// drelm-idle.exe's windows as another process sees them: the main window and its labels, the
+// input box, the options window that the tray reports to, open pop-up menus and the tray icon.
+// Lookups give nullptr when the window is not there; actions are posted as a user's would be.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "e2e_support.h"
+
+namespace drelm::e2e {
+
+inline constexpr const char* kMainClass = "DrelmIdleMain";
+inline constexpr const char* kMainCaption = "drelm idle";
+inline constexpr const char* kOptionsClass = "DrelmIdleOptions";
+inline constexpr const char* kOptionsCaption = "drelm idle options";
+inline constexpr const char* kInputBoxTitle = "drelm idle";
+
+// The program's top-level window of the class and caption, owned by process id.
+HWND FindProgramWindow(DWORD processId, const char* className, const char* caption);
+HWND FindMainWindow(DWORD processId);
+HWND FindOptionsWindow(DWORD processId);
+// The main window's label showing caption.
+HWND FindLabel(HWND main, const std::string& caption);
+// The texts of every label of the main window, in child order.
+std::vector<std::string> LabelTexts(HWND main);
+// A control's text, read with WM_GETTEXT as another process must.
+std::string ControlText(HWND control);
+// A left click as the mouse gives it: button down, then up, posted.
+void Click(HWND control);
+// The same with the mouse pointer moved over the control first, for what pops up at the mouse.
+void ClickWithPointer(HWND control);
+
+// The modal input box the program asks with, and its parts.
+HWND FindInputBox(DWORD processId);
+// Every "Static" text of the box, joined by "|".
+std::string InputBoxTexts(HWND box);
+// Types answer into the box's edit field and clicks "OK"; false when a part is missing.
+bool AnswerInputBox(HWND box, const std::string& answer);
+
+// Visible pop-up menus ("#32768") of the process, the most recently opened first.
+std::vector<HWND> OpenMenus(DWORD processId);
+// A key press on the open menu: key down, then up, posted.
+void PressMenuKey(HWND menu, WPARAM key);
+// The screen area that holds every given window, with a margin.
+ScreenArea AreaAround(const std::vector<HWND>& windows, int margin);
+
+// Whether the shell holds the icon the program added for its options window (id 1).
+bool TrayIconShown(HWND options);
+// Icons shown in Wine's own tray window (0 where there is none, as on Windows).
+int TrayIconsInWineTray();
+// A right click on the program's icon in Wine's tray window; where that window does not exist,
+// the callback message that the shell would send. False when neither can be done.
+bool RightClickTrayIcon(HWND options);
+
+}  // namespace drelm::e2e
