@@ -219,18 +219,20 @@ void MainWindowView::Refresh() {
 }
 
 void MainWindowView::RefreshWindowState() {
-  const bool shown = IsWindowVisible(window_) != FALSE;
-  const bool iconic = IsIconic(window_) != FALSE;
+  // Only a change of the model moves the window. Comparing with the window itself instead would
+  // repeat a show command the desktop does not carry out (a shell that refuses to minimise) on
+  // every wait, and each repetition would wake the loop again.
+  if (form_.visible == appliedVisible_ && form_.state == appliedState_) return;
+  appliedVisible_ = form_.visible;
+  appliedState_ = form_.state;
   if (!form_.visible) {
-    if (shown) ShowWindow(window_, SW_HIDE);
+    ShowWindow(window_, SW_HIDE);
     return;
   }
   if (form_.state == WindowState::kMinimized) {
-    if (!shown || !iconic) ShowWindow(window_, SW_MINIMIZE);
-  } else if (!shown) {
-    ShowWindow(window_, iconic ? SW_RESTORE : SW_SHOWNORMAL);
-  } else if (iconic) {
-    ShowWindow(window_, SW_RESTORE);
+    ShowWindow(window_, SW_MINIMIZE);
+  } else {
+    ShowWindow(window_, IsIconic(window_) ? SW_RESTORE : SW_SHOWNORMAL);
   }
   NoteFirstShown();
 }
@@ -299,8 +301,8 @@ LRESULT MainWindowView::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
       break;
     case WM_SIZE:
       // The user minimising from the taskbar, or restoring from it, is the model's state too.
-      if (wParam == SIZE_MINIMIZED) form_.state = WindowState::kMinimized;
-      if (wParam == SIZE_RESTORED) form_.state = WindowState::kNormal;
+      if (wParam == SIZE_MINIMIZED) form_.state = appliedState_ = WindowState::kMinimized;
+      if (wParam == SIZE_RESTORED) form_.state = appliedState_ = WindowState::kNormal;
       return 0;
     case 0x02E0: {  // WM_DPICHANGED: the window moved to a monitor of another DPI
       const auto* suggested = reinterpret_cast<const RECT*>(lParam);

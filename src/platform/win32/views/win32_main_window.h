@@ -12,13 +12,13 @@
 #include <functional>
 #include <string>
 
+#include "core/form_model.h"
 #include "platform/win32/views/win32_view_events.h"
 #include "platform/win32/views/win32_view_style.h"
 #include "platform/win32/win32_api.h"
 
 namespace drelm {
 class FrmMain;
-struct Label;
 }  // namespace drelm
 
 namespace drelm::win32::view {
@@ -95,6 +95,9 @@ class MainWindowView {
   Font textFont_;
   Font titleFont_;
   std::string shownCaption_;
+  // What the window was last told to be (it is created hidden and normal).
+  bool appliedVisible_ = false;
+  WindowState appliedState_ = WindowState::kNormal;
   int pressedId_ = 0;
   int hoveredId_ = 0;
   bool firstShown_ = false;
