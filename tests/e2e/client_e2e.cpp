@@ -110,6 +110,11 @@ int ClientScenario(const E2eSetup& setup) {
     checks.Check(TakeScreenshot(setup.screenshotScript, setup.screenshotFolder + "/main-window.png",
                                 AreaAround({main}, 12)),
                  "a screenshot of the main window is saved");
+    // And beside the client's room, which shows the lines it received.
+    const HWND frame = FindWindowA("AOL Frame25", nullptr);
+    checks.Check(TakeScreenshot(setup.screenshotScript, setup.screenshotFolder + "/beside-aol.png",
+                                AreaAround({main, frame}, 0)),
+                 "a screenshot of the main window beside the AOL client is saved");
   }
 
   // The exit, by the "x" label.

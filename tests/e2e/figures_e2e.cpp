@@ -37,25 +37,45 @@ bool EndByExitLabel(ChildProcess& program) {
   return program.WaitForExit(kExitDeadlineMs);
 }
 
-// Milliseconds from CreateProcess to the main window being visible; negative when it never was.
-double StartToWindowMs(const std::string& exe, const std::string& folder, Checks& checks) {
+struct StartToWindow {
+  double seenMs = -1;  // from CreateProcess until this driver saw the window visible
+  double ownMs = -1;   // the program's own count, from its process creation to the first paint
+};
+
+// The program's own measure of its start, kept as a property of its main window.
+double ShownAfterMsProperty(HWND main) {
+  const HANDLE value = GetPropA(main, "DrelmIdleShownAfterMs");
+  return value ? static_cast<double>(reinterpret_cast<std::uintptr_t>(value)) : -1;
+}
+
+// Both measures of the time from process start to the main window shown.
+StartToWindow MeasureStartToWindow(const std::string& exe, const std::string& folder,
+                                   Checks& checks) {
+  StartToWindow measured;
   ChildProcess program;
-  if (!program.Start(exe, {}, folder, false)) return -1;
+  if (!program.Start(exe, {}, folder, false)) return measured;
   const ULONGLONG deadline = program.StartedAtMs() + kWindowDeadlineMs;
-  double shownAfter = -1;
+  HWND main = nullptr;
   while (GetTickCount64() < deadline) {
-    const HWND main = FindMainWindow(program.Id());
+    main = FindMainWindow(program.Id());
     if (main && IsWindowVisible(main)) {
-      shownAfter = static_cast<double>(GetTickCount64() - program.StartedAtMs());
+      measured.seenMs = static_cast<double>(GetTickCount64() - program.StartedAtMs());
       break;
     }
     Sleep(kWindowPollMs);
   }
+  // The program notes the figure just after the window shows.
+  WaitFor([&] { return (measured.ownMs = ShownAfterMsProperty(main)) > 0; }, kWindowDeadlineMs);
   // Let the start-up finish before the exit, as a user would.
   WaitFor([&] { return FindLabel(FindMainWindow(program.Id()), "loading settings") != nullptr; },
           kStartUpDeadlineMs);
   checks.Check(EndByExitLabel(program), "the measured start ends by its \"x\" label");
-  return shownAfter;
+  return measured;
+}
+
+std::string Median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  return Format("%.0f ms", values[values.size() / 2]);
 }
 
 }  // namespace
@@ -109,20 +129,30 @@ int FiguresRun(const E2eSetup& setup) {
                "a returning user's settings are stored");
   exe = PrepareProgramFolder(setup, "figures-start");
   folder = exe.substr(0, exe.find_last_of('\\'));
-  std::vector<double> runs;
+  std::vector<double> seen;
+  std::vector<double> own;
   for (int run = 0; run < kWindowRuns; ++run) {
-    const double ms = StartToWindowMs(exe, folder, checks);
-    checks.Check(ms >= 0, Format("start %.0f: the main window shows after %.0f ms", run + 1, ms));
-    if (ms >= 0) runs.push_back(ms);
+    const StartToWindow measured = MeasureStartToWindow(exe, folder, checks);
+    checks.Check(measured.seenMs >= 0, Format("start %.0f: the main window shows after %.0f ms",
+                                              run + 1, measured.seenMs));
+    // The program's count runs until the window is painted, a little after it turns visible.
+    checks.Check(measured.ownMs > 0 && measured.ownMs < kWindowDeadlineMs,
+                 Format("start %.0f: the program counts %.0f ms to its first show", run + 1,
+                        measured.ownMs));
+    if (measured.seenMs >= 0) seen.push_back(measured.seenMs);
+    if (measured.ownMs > 0) own.push_back(measured.ownMs);
   }
-  if (!runs.empty()) {
-    std::vector<double> sorted = runs;
-    std::sort(sorted.begin(), sorted.end());
-    std::string line = "start to main window shown:";
-    for (const double ms : runs) line += Format(" %.0f ms", ms);
-    line += Format(" (median %.0f ms; process creation included, no pauses before the window)",
-                   sorted[sorted.size() / 2]);
-    report.push_back(line);
+  if (!seen.empty()) {
+    std::string line = "start to main window shown, seen from outside:";
+    for (const double ms : seen) line += Format(" %.0f ms", ms);
+    report.push_back(line + ", median " + Median(seen) +
+                     " (from CreateProcess, Wine's process start included)");
+  }
+  if (!own.empty()) {
+    std::string line = "start to main window shown, the program's own count:";
+    for (const double ms : own) line += Format(" %.0f ms", ms);
+    report.push_back(line + ", median " + Median(own) +
+                     " (until painted; the window shows before any pause)");
   }
 
   report.push_back(SizeLine("x86_64", setup.programExe));
