@@ -1,5 +1,6 @@
 // A start with the stand-in AOL client signed on in a room, then the exit by the "x" label: the
-// room receives the advertising line and the two start-up lines byte for byte, the log starts
+// room receives (the quick way, or the careful way that older clients without the Windows 2000
+// answer get) the advertising line and the two start-up lines byte for byte, the log starts
 // again, the departure lines follow the click, the uptime record is kept, and the process ends
 // with code 0 leaving no tray icon behind.
 #include "core/files.h"
@@ -12,7 +13,6 @@ namespace drelm::e2e {
 
 namespace {
 
-constexpr int kAolVersion = 6;
 constexpr const char* kEarlierLog =
     "\r\n<d> |[01-02-03]|[04:05 AM]| - an entry of an earlier run\r\n";
 
@@ -36,19 +36,20 @@ bool OneOfTheUptimeLines(const std::string& line, const ChatStyle& style, std::i
 
 }  // namespace
 
-int ClientScenario(const E2eSetup& setup) {
+int ClientScenario(const E2eSetup& setup, int aolVersion, const std::string& oss,
+                   bool screenshots) {
   Checks checks;
   const ChatStyle style = DefaultStyle();
   checks.Check(ClearStoredSettings(), "the program's settings key is cleared");
   // A returning user on the fourth start, with 2 h 15 m idled and an uptime record below the
   // current uptime, so that the exit raises it.
   const std::int64_t record = UptimeSecondsNow() / 2;
-  checks.Check(StoreReturningUser("true") && WriteStored("stats", "loads", "4") &&
+  checks.Check(StoreReturningUser(oss) && WriteStored("stats", "loads", "4") &&
                    WriteStored("stats", "count", std::to_string(record)) &&
                    WriteStored("idler", "days", "0") && WriteStored("idler", "hours", "2") &&
                    WriteStored("idler", "min", "15"),
                "a returning user's settings are stored");
-  const std::string exe = PrepareProgramFolder(setup, "client");
+  const std::string exe = PrepareProgramFolder(setup, "client-aol" + std::to_string(aolVersion));
   if (!checks.Check(!exe.empty(), "a fresh program folder holds drelm-idle.exe")) {
     return checks.Finish();
   }
@@ -57,7 +58,7 @@ int ClientScenario(const E2eSetup& setup) {
   WriteWholeFile(logPath, kEarlierLog);
 
   ChildProcess aol;
-  if (!checks.Check(StartStandInInRoom(setup, aol, kAolVersion),
+  if (!checks.Check(StartStandInInRoom(setup, aol, aolVersion),
                     "the stand-in AOL client is signed on in its room")) {
     return checks.Finish();
   }
@@ -78,7 +79,7 @@ int ClientScenario(const E2eSetup& setup) {
   lines.resize(3);
   // Wine keeps a window's menu to its own process, so the client's help menu, which names the
   // version, reads as missing there and the field stays empty; Windows gives "6".
-  const std::string version = RunningUnderWine() ? "" : std::to_string(kAolVersion);
+  const std::string version = RunningUnderWine() ? "" : std::to_string(aolVersion);
   checks.Check(lines[0] == ComposeAdvertLine(style), "1st: the advertising line, byte for byte");
   checks.Detail(Describe({lines[0], ComposeAdvertLine(style)}));
   const std::string userLine = ComposeChatLine(
@@ -106,7 +107,7 @@ int ClientScenario(const E2eSetup& setup) {
 
   const HWND main = FindMainWindow(id);
   const HWND options = FindOptionsWindow(id);
-  if (!setup.screenshotFolder.empty()) {
+  if (screenshots && !setup.screenshotFolder.empty()) {
     checks.Check(TakeScreenshot(setup.screenshotScript, setup.screenshotFolder + "/main-window.png",
                                 AreaAround({main}, 12)),
                  "a screenshot of the main window is saved");

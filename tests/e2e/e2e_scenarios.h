@@ -2,14 +2,17 @@
 // check passed) after printing one line per check and the closing count.
 #pragma once
 
+#include <string>
+
 #include "program_run.h"
 
 namespace drelm::e2e {
 
 // The very first start without the AOL client, answered through the real input box.
 int FirstStartScenario(const E2eSetup& setup);
-// A start with the stand-in AOL client signed on in a room, then the exit by the "x" label.
-int ClientScenario(const E2eSetup& setup);
+// A start with the stand-in AOL client of that version signed on in a room, the Windows 2000
+// answer stored as oss, then the exit by the "x" label; screenshots of the main window on request.
+int ClientScenario(const E2eSetup& setup, int aolVersion, const std::string& oss, bool screenshots);
 // The tray: "-" hides the main window to the tray, the icon's right-click menu brings it back
 // and ends the program; screenshots of the main window and its open options menu.
 int TrayScenario(const E2eSetup& setup);
