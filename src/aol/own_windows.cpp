@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "platform/winuser_constants.h"
+#include "text/lines.h"
 
 namespace drelm {
 
@@ -62,14 +63,7 @@ void LoadListFromFile(WindowSystem& windows, EventLoop& loop, const std::filesys
   std::ifstream in(file, std::ios::binary);
   if (!in) return;
   const std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  std::size_t at = 0;
-  while (at < content.size()) {
-    std::size_t end = content.find_first_of("\r\n", at);
-    if (end == std::string::npos) end = content.size();
-    const std::string line = content.substr(at, end - at);
-    at = end;
-    if (at < content.size() && content[at] == '\r') ++at;
-    if (at < content.size() && content[at] == '\n') ++at;
+  for (const std::string& line : SplitLines(content)) {
     loop.PumpPending();
     windows.SendTextMessage(listBox, LB_ADDSTRING, 0, line);
   }
