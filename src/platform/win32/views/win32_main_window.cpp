@@ -105,15 +105,7 @@ MainWindowView::MainWindowView(FrmMain& form, ViewEvents& events, std::function<
            &FrmMain::lblMenu_Click},
       }} {
   HINSTANCE instance = GetModuleHandleA(nullptr);
-  WNDCLASSEXA cls{};
-  cls.cbSize = sizeof cls;
-  cls.lpfnWndProc = WindowProc;
-  cls.hInstance = instance;
-  cls.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-  cls.hIcon = ProgramIcon(GetSystemMetrics(SM_CXICON));
-  cls.hIconSm = ProgramIcon(GetSystemMetrics(SM_CXSMICON));
-  cls.lpszClassName = kMainWindowClass;
-  RegisterClassExA(&cls);
+  RegisterProgramWindowClass(kMainWindowClass, WindowProc);
 
   RECT work{};
   SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);

@@ -70,16 +70,7 @@ const std::string* PlainFormView::CaptionOf(const PlainControl& control) const {
 
 void PlainFormView::Create() {
   HINSTANCE instance = GetModuleHandleA(nullptr);
-  WNDCLASSEXA cls{};
-  cls.cbSize = sizeof cls;
-  cls.lpfnWndProc = WindowProc;
-  cls.hInstance = instance;
-  cls.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-  cls.hIcon = ProgramIcon(GetSystemMetrics(SM_CXICON));
-  cls.hIconSm = ProgramIcon(GetSystemMetrics(SM_CXSMICON));
-  cls.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  cls.lpszClassName = className_;
-  RegisterClassExA(&cls);
+  RegisterProgramWindowClass(className_, WindowProc, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
   window_ = CreateWindowExA(0, className_, form_.caption.c_str(), kFrameStyle, CW_USEDEFAULT,
                             CW_USEDEFAULT, 100, 100, nullptr, nullptr, instance, this);
   if (!window_) throw std::runtime_error("cannot create the window " + form_.Name());

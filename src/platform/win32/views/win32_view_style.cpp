@@ -64,4 +64,17 @@ HICON ProgramIcon(int pixels) {
   return icon;
 }
 
+void RegisterProgramWindowClass(const char* className, WNDPROC windowProc, HBRUSH background) {
+  WNDCLASSEXA cls{};
+  cls.cbSize = sizeof cls;
+  cls.lpfnWndProc = windowProc;
+  cls.hInstance = GetModuleHandleA(nullptr);
+  cls.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+  cls.hIcon = ProgramIcon(GetSystemMetrics(SM_CXICON));
+  cls.hIconSm = ProgramIcon(GetSystemMetrics(SM_CXSMICON));
+  cls.hbrBackground = background;
+  cls.lpszClassName = className;
+  RegisterClassExA(&cls);
+}
+
 }  // namespace drelm::win32::view

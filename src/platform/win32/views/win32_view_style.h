@@ -61,4 +61,8 @@ void FillSolid(HDC dc, const RECT& rect, COLORREF colour);
 // The program's icon from its resources at the given pixel size, loaded once per size.
 HICON ProgramIcon(int pixels);
 
+// Registers one of the program's window classes with its icon and the arrow cursor.
+void RegisterProgramWindowClass(const char* className, WNDPROC windowProc,
+                                HBRUSH background = nullptr);
+
 }  // namespace drelm::win32::view
