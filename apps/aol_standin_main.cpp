@@ -2,19 +2,21 @@
 // it under Wine and for demonstrations by hand.
 //
 //   aol-standin.exe [--version=4|5|6|7] [--screen-name=NAME] [--password=PASSWORD]
-//                   [--signed-on] [--room=ROOM] [--immediate] [--script]
+//                   [--signed-on] [--room=ROOM] [--immediate] [--script] [--member-chat]
 //
 // Without --signed-on or --room it starts the way AOL does: the main window, then "Sign On".
 // Options also come from the AOL_STANDIN_ARGS environment variable (blank-separated, before the
 // command line's), so a copy started again by its program path gets the same set-up. --script
 // reads the line protocol (docs/standin.md) on stdin and answers on stdout; the end of stdin
-// ends the program.
+// ends the program. --member-chat opens a small window of its own beside the client, for
+// demonstrations: whatever is typed there reaches the room as a line from another member.
 #include <windows.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <deque>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -36,6 +38,7 @@ struct Setup {
   bool signedOn = false;
   std::string room;
   bool script = false;
+  bool memberChat = false;
 };
 
 // Splits at blanks, keeping double-quoted parts together.
@@ -82,6 +85,8 @@ void Apply(Setup& setup, const std::string& argument) {
     setup.options.delays = drelm::standin::Delays::Immediate();
   } else if (argument == "--script") {
     setup.script = true;
+  } else if (argument == "--member-chat") {
+    setup.memberChat = true;
   }
 }
 
@@ -143,6 +148,78 @@ class ScriptChannel {
   std::deque<std::string> lines_;
 };
 
+// A window of the stand-in's own (not one of the client's classes, so nothing that looks for AOL
+// windows finds it): a member's name, a line, and "Say" to put it into the current room.
+class MemberChatWindow {
+ public:
+  MemberChatWindow(HINSTANCE instance, drelm::standin::StandIn& aol) : aol_(aol) {
+    WNDCLASSEXA wc{};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = Proc;
+    wc.hInstance = instance;
+    wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = kClass;
+    RegisterClassExA(&wc);
+    window_ = CreateWindowExA(0, kClass, "Stand-in: chat as another member",
+                              WS_OVERLAPPED | WS_CAPTION | WS_VISIBLE, 840, 20, 380, 110, nullptr,
+                              nullptr, instance, this);
+    CreateWindowExA(0, "STATIC", "member", WS_CHILD | WS_VISIBLE, 8, 10, 60, 20, window_, nullptr,
+                    instance, nullptr);
+    name_ = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "BuddyZed",
+                            WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, 70, 8, 140, 22, window_,
+                            nullptr, instance, nullptr);
+    text_ = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, 8,
+                            40, 290, 22, window_, nullptr, instance, nullptr);
+    CreateWindowExA(0, "BUTTON", "Say", WS_CHILD | WS_VISIBLE | BS_DEFPUSHBUTTON, 304, 40, 56, 22,
+                    window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDOK)), instance,
+                    nullptr);
+  }
+
+  // Enter in the line's box says it, as the client's own chat input does.
+  bool Translate(const MSG& msg) {
+    if (msg.hwnd != text_ || msg.message != WM_KEYDOWN || msg.wParam != VK_RETURN) return false;
+    SayLine();
+    return true;
+  }
+
+ private:
+  static constexpr const char* kClass = "AolStandInMemberChat";
+
+  static std::string TextOf(HWND control) {
+    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(control)) + 1, '\0');
+    text.resize(static_cast<std::size_t>(
+        GetWindowTextA(control, text.data(), static_cast<int>(text.size()))));
+    return text;
+  }
+
+  void SayLine() {
+    const std::string member = TextOf(name_);
+    const std::string line = TextOf(text_);
+    if (member.empty() || line.empty()) return;
+    aol_.Say(member, line);
+    SetWindowTextA(text_, "");
+  }
+
+  static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+      const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
+      SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    }
+    auto* self = reinterpret_cast<MemberChatWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (self && message == WM_COMMAND && LOWORD(wParam) == IDOK) {
+      self->SayLine();
+      return 0;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+  }
+
+  drelm::standin::StandIn& aol_;
+  HWND window_ = nullptr;
+  HWND name_ = nullptr;
+  HWND text_ = nullptr;
+};
+
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCmd) {
@@ -170,6 +247,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCmd) {
   } else {
     aol.Launch(showCmd);
   }
+  std::unique_ptr<MemberChatWindow> memberChat;
+  if (setup.memberChat) memberChat = std::make_unique<MemberChatWindow>(instance, aol);
 
   while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
     if (msg.hwnd == nullptr && msg.message == kScriptLine) {
@@ -181,6 +260,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCmd) {
       if (aol.Running()) aol.Exit();
       break;
     }
+    if (memberChat && memberChat->Translate(msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageA(&msg);
   }
