@@ -14,6 +14,7 @@
 #include "aol/control_text.h"
 #include "aol/pressing.h"
 #include "aol/window_lookup.h"
+#include "e2e_support.h"
 #include "platform/win32/win32_api.h"
 #include "platform/win32/win32_window_system.h"
 
@@ -28,86 +29,9 @@ void Check(bool ok, const std::string& what) {
   if (!ok) ++failures;
 }
 
-bool WaitFor(const std::function<bool()>& condition, DWORD deadlineMs = kDeadlineMs) {
-  const ULONGLONG end = GetTickCount64() + deadlineMs;
-  while (!condition()) {
-    if (GetTickCount64() >= end) return false;
-    Sleep(20);
-  }
-  return true;
+bool WaitFor(const std::function<bool()>& condition) {
+  return drelm::e2e::WaitFor(condition, kDeadlineMs);
 }
-
-class StandInProcess {
- public:
-  bool Start(const std::string& exe, const std::string& arguments) {
-    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-    HANDLE childIn = nullptr;
-    HANDLE childOut = nullptr;
-    if (!CreatePipe(&childIn, &toChild_, &inherit, 0)) return false;
-    if (!CreatePipe(&fromChild_, &childOut, &inherit, 0)) return false;
-    SetHandleInformation(toChild_, HANDLE_FLAG_INHERIT, 0);
-    SetHandleInformation(fromChild_, HANDLE_FLAG_INHERIT, 0);
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdInput = childIn;
-    startup.hStdOutput = childOut;
-    startup.hStdError = childOut;
-    std::string commandLine = "\"" + exe + "\" " + arguments;
-    const BOOL started = CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr, TRUE, 0,
-                                        nullptr, nullptr, &startup, &process_);
-    CloseHandle(childIn);
-    CloseHandle(childOut);
-    return started != FALSE;
-  }
-
-  // Sends one command and returns its reply lines ("ok", "ok <n>" and n rows, or "error ...").
-  std::vector<std::string> Command(const std::string& line) {
-    const std::string out = line + "\n";
-    DWORD written = 0;
-    WriteFile(toChild_, out.data(), static_cast<DWORD>(out.size()), &written, nullptr);
-    std::vector<std::string> reply{ReadLine()};
-    if (reply[0].rfind("ok ", 0) == 0) {
-      const int rows = std::atoi(reply[0].c_str() + 3);
-      for (int i = 0; i < rows; ++i) reply.push_back(ReadLine());
-    }
-    return reply;
-  }
-
-  bool WaitForExit(DWORD ms) { return WaitForSingleObject(process_.hProcess, ms) == WAIT_OBJECT_0; }
-
-  void Kill() {
-    if (process_.hProcess && !WaitForExit(0)) TerminateProcess(process_.hProcess, 1);
-  }
-
- private:
-  std::string ReadLine() {
-    const ULONGLONG end = GetTickCount64() + kDeadlineMs;
-    while (true) {
-      const std::size_t newline = buffered_.find('\n');
-      if (newline != std::string::npos) {
-        std::string line = buffered_.substr(0, newline);
-        buffered_.erase(0, newline + 1);
-        return line;
-      }
-      DWORD available = 0;
-      if (!PeekNamedPipe(fromChild_, nullptr, 0, nullptr, &available, nullptr)) return "(closed)";
-      if (available > 0) {
-        char chunk[4096];
-        DWORD got = 0;
-        if (ReadFile(fromChild_, chunk, sizeof chunk, &got, nullptr)) buffered_.append(chunk, got);
-        continue;
-      }
-      if (GetTickCount64() >= end) return "(no reply)";
-      Sleep(10);
-    }
-  }
-
-  PROCESS_INFORMATION process_{};
-  HANDLE toChild_ = nullptr;
-  HANDLE fromChild_ = nullptr;
-  std::string buffered_;
-};
 
 std::string BesideThisProgram(const char* name) {
   char path[MAX_PATH] = {};
@@ -135,9 +59,10 @@ int main(int argc, char** argv) {
   drelm::win32::Win32WindowSystem windows;
   const std::string exe = argc > 1 ? WindowsPath(argv[1]) : BesideThisProgram("aol-standin.exe");
 
-  StandInProcess aol;
+  drelm::e2e::ChildProcess aol;
   const bool started = aol.Start(
-      exe, "--script --immediate --version=6 \"--screen-name=Bob Smith\" \"--room=Lobby 12\"");
+      exe, "--script --immediate --version=6 \"--screen-name=Bob Smith\" \"--room=Lobby 12\"", "",
+      true);
   Check(started, "aol-standin.exe starts: " + exe);
   if (!started) return 1;
 
@@ -252,11 +177,11 @@ int main(int argc, char** argv) {
   Check(aol.Command("exit") == std::vector<std::string>{"ok"}, "exit is answered");
   Check(aol.WaitForExit(kDeadlineMs), "the stand-in's process ends");
   Check(drelm::FindAolMainWindow(windows) == 0, "its main window is gone");
-  aol.Kill();
+  aol.EndIfRunning();
 
   // Started again by its path it comes up as AOL does: the main window, then "Sign On".
-  StandInProcess again;
-  Check(again.Start(exe, "--immediate --version=6 \"--screen-name=Bob Smith\""),
+  drelm::e2e::ChildProcess again;
+  Check(again.Start(exe, "--immediate --version=6 \"--screen-name=Bob Smith\"", "", false),
         "started again by its path");
   Check(WaitFor([&] { return child("Sign On") != 0; }), "\"Sign On\" comes up");
   signOn();
@@ -272,7 +197,7 @@ int main(int argc, char** argv) {
   Check(_stricmp(path, exe.c_str()) == 0, std::string("its main window's process is ") + path);
   windows.PostMessage(main, WM_CLOSE, 0, 0);
   Check(again.WaitForExit(kDeadlineMs), "WM_CLOSE to the main window ends it");
-  again.Kill();
+  again.EndIfRunning();
   std::printf("%s\n", failures == 0 ? "ALL PASSED" : "FAILED");
   return failures == 0 ? 0 : 1;
 }
