@@ -1,5 +1,7 @@
 #include "standin/toolbar_menus.h"
 
+#include <utility>
+
 namespace drelm::standin {
 
 namespace {
@@ -21,6 +23,14 @@ class MenuBuilder {
  private:
   std::uint32_t nextFiller_ = kFirstFillerId;
 };
+
+// AOL 4 and 5 share the toolbar; only the mail menu behind the third icon differs.
+std::vector<ToolbarIcon> ClassicToolbar(std::vector<MenuItem> mailCenter) {
+  return {{"Read", {}},      {"Write", {}},    {"Mail Center", std::move(mailCenter)},
+          {"Print", {}},     {"My Files", {}}, {"My AOL", {}},
+          {"Favorites", {}}, {"Internet", {}}, {"Channels", {}},
+          {"People", {}},    {"Quotes", {}},   {"Perks", {}}};
+}
 
 std::vector<ToolbarIcon> Aol4(MenuBuilder& b) {
   // Counted without separators: 10th Automatic AOL, 11th run it, 12th the filing cabinet with
@@ -44,10 +54,7 @@ std::vector<ToolbarIcon> Aol4(MenuBuilder& b) {
              b.Item("&Offline Mail", MenuTarget::kOutbox), b.Item("Mail You've &Sent")}),
       b.Item("&Help with Mail"),
   };
-  return {{"Read", {}},      {"Write", {}},    {"Mail Center", mailCenter},
-          {"Print", {}},     {"My Files", {}}, {"My AOL", {}},
-          {"Favorites", {}}, {"Internet", {}}, {"Channels", {}},
-          {"People", {}},    {"Quotes", {}},   {"Perks", {}}};
+  return ClassicToolbar(std::move(mailCenter));
 }
 
 std::vector<ToolbarIcon> Aol5(MenuBuilder& b) {
@@ -75,10 +82,7 @@ std::vector<ToolbarIcon> Aol5(MenuBuilder& b) {
                                 b.Item("Mail You've &Sent"), b.Item("&Saved on My PC")}),
       b.Item("&Help with Mail"),
   };
-  return {{"Read", {}},      {"Write", {}},    {"Mail Center", mailCenter},
-          {"Print", {}},     {"My Files", {}}, {"My AOL", {}},
-          {"Favorites", {}}, {"Internet", {}}, {"Channels", {}},
-          {"People", {}},    {"Quotes", {}},   {"Perks", {}}};
+  return ClassicToolbar(std::move(mailCenter));
 }
 
 std::vector<ToolbarIcon> Aol6And7(MenuBuilder& b) {
