@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  cmake ninja-build g++ clang-format
+  cmake ninja-build g++ clang-format ccache
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   g++-mingw-w64-x86-64 g++-mingw-w64-i686
   wine wine64 xvfb xauth x11-utils imagemagick
