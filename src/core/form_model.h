@@ -77,15 +77,6 @@ struct Decoration {
   std::string name;
 };
 
-// The chat scanner control hosted on the main window: scanning or not. Its chat line event is
-// wired by the away recorder.
-struct ChatScanner {
-  std::string name;
-  bool scanning = false;
-  void StartScan() { scanning = true; }
-  void StopScan() { scanning = false; }
-};
-
 // A window timer: an interval and an enabled flag, ticking on the event loop while enabled.
 // The tick runs Timer_Timer (nothing while it is empty) as an outermost event.
 class Timer {

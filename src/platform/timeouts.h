@@ -24,6 +24,10 @@ inline constexpr int kChatInputClearTries = 50;
 // How often the careful send looks at the input again while it waits.
 inline constexpr std::uint32_t kChatSendPollMs = 10;
 
+// How often the chat scanner looks at the chat room while scanning: a chat line reaches the away
+// recorder within about twice this.
+inline constexpr std::uint32_t kChatScanIntervalMs = 1000;
+
 // The Linux settings file store: another running copy holds its lock only for the read and
 // replace of one small file, so a lock still held after this long belongs to a stuck process and
 // the write goes ahead alone.

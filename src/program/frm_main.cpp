@@ -20,6 +20,7 @@ constexpr std::uint32_t kTimer1Ms = 1000;
 FrmMain::FrmMain(Program& program)
     : Form("frmMain", kAppTitle),
       Timer4(program.platform.loop, program.entry, "Timer4", kTimer4Ms, false),
+      Chat1(program.platform.windows, program.platform.loop, program.entry, "Chat1"),
       Timer3(program.platform.loop, program.entry, "Timer3", kTimer3Ms, false),
       Timer2(program.platform.loop, program.entry, "Timer2", kTimer2Ms, false),
       Timer1(program.platform.loop, program.entry, "Timer1", kTimer1Ms, false),

@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "core/form_model.h"
+#include "idle/chat_scanner.h"
 
 namespace drelm {
 
@@ -21,7 +22,7 @@ class FrmMain : public Form {
 
   // Controls in design order.
   Timer Timer4;
-  ChatScanner Chat1{"Chat1"};
+  ChatScanner Chat1;
   Timer Timer3;
   Timer Timer2;
   Timer Timer1;

@@ -45,6 +45,7 @@ void Program::End(int exitCode) {
   for (Timer* timer : {&frmMain.Timer1, &frmMain.Timer2, &frmMain.Timer3, &frmMain.Timer4}) {
     timer->SetEnabled(false);
   }
+  frmMain.Chat1.StopScan();
   for (Form* form : std::initializer_list<Form*>{&frmMain, &frmAbout, &frmGreetz, &frmReasons}) {
     form->Hide();
     form->loaded = false;
