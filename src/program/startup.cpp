@@ -8,6 +8,7 @@
 #include "core/files.h"
 #include "core/list_box_files.h"
 #include "idle/idle_time_text.h"
+#include "options/stats_lines.h"
 #include "options/stored_options.h"
 #include "program/frm_main.h"
 #include "program/program.h"
@@ -20,7 +21,6 @@ namespace {
 constexpr const char* kWin2kQuestion =
     "READ THIS PLEASE<>IT WONT BE ASKED AGAIN\r"
     "if you are using windows 2k please enter 'yes'";
-constexpr const char* kMiddleDot = "\xB7";
 
 template <typename StepBody>
 void Step(StepBody&& body) {
@@ -128,18 +128,11 @@ void FrmMain::RunStartUp() {
       p.chat.SendAdvertLine();
       PauseSeconds(1);
     });
-    const std::string dot = std::string(" ") + kMiddleDot + " ";
     Step([&] {
-      p.chat.SendChat("user: <font color=#" + g.AsciiColor + ">" + g.UserHandle + "<font color=#" +
-                      g.MainColor + ">" + dot + "aol: <font color=#" + g.AsciiColor + ">" +
-                      version + "<font color=#" + g.MainColor + ">" + dot + "loads: <font color=#" +
-                      g.AsciiColor + ">" + nextLoads);
+      p.chat.SendChat(LoadsLine(g, version, nextLoads));
       PauseSeconds(1);
     });
-    Step([&] {
-      p.chat.SendChat("uptime: <font color=#" + g.AsciiColor + ">" + uptime + "<font color=#" +
-                      g.MainColor + ">" + dot + "rec: <font color=#" + g.AsciiColor + ">" + record);
-    });
+    Step([&] { p.chat.SendChat(UptimeLine(g, uptime, record)); });
     Step([&] { SetStatus("idle"); });
   }
 

@@ -1,0 +1,67 @@
+// The statistics and advertising commands: "brag stats" posts the start count, the total idle
+// time and the uptimes into the chat room, "clear stats" resets the counters after a Yes, and
+// "advertise" posts the product's line with a link to its site. "scroll file transfer now"
+// posts the progress of the transfer the transfer reader saw last, once per sighting; the
+// reasons window's "[total]" item adds a line naming the handle to its list.
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <string_view>
+
+#include "aol/chat_sender.h"
+#include "core/drelm_globals.h"
+#include "core/form_model.h"
+#include "core/settings_store.h"
+#include "core/status_log.h"
+#include "options/frm_options.h"
+#include "platform/clock.h"
+#include "platform/event_loop.h"
+#include "platform/shell.h"
+#include "platform/user.h"
+#include "platform/window_system.h"
+
+namespace drelm {
+
+inline constexpr std::string_view kClearStatsQuestion =
+    "are you sure you want to clear your stats?";
+inline constexpr std::string_view kNoTransferLine = "there is no current file transfer";
+
+struct StatsContext {
+  WindowSystem& windows;
+  Clock& clock;
+  EventLoop& loop;
+  User& user;
+  Shell& shell;
+  std::filesystem::path programFolder;
+  SettingsStore& settings;
+  StatusLog& log;
+  ChatSender& chat;
+  DrelmGlobals& globals;
+  FrmOptions& options;
+  // The reasons window's list, which "[total]" adds to.
+  ListBox& reasons;
+  // Brings the main window into view.
+  std::function<void()> showMainWindow;
+};
+
+class StatsCommands {
+ public:
+  explicit StatsCommands(StatsContext context);
+
+  // Gives the five items of the options and addons menus their actions.
+  void WireMenu();
+
+  void cmdBragStats_Click();
+  void cmdClearStats_Click();
+  void cmdAdvertise_Click();
+  void cmdScrollTransfer_Click();
+  void cmdTotalTimeIdled_Click();
+
+ private:
+  void Pause(int seconds);
+
+  StatsContext context_;
+};
+
+}  // namespace drelm
