@@ -16,7 +16,12 @@ Program::Program(Platform platformIn)
       frmGreetz(AboutContext{frmMain, platform.shell, platform.user, log, platform.programFolder},
                 frmAbout),
       about(AboutContext{frmMain, platform.shell, platform.user, log, platform.programFolder},
-            frmAbout, frmGreetz) {
+            frmAbout, frmGreetz),
+      style(StyleContext{platform.user, platform.shell, platform.programFolder, store, log, chat,
+                         drelmglobals, frmOptions, nullptr}),
+      stats(StatsContext{platform.windows, platform.clock, platform.loop, platform.user,
+                         platform.shell, platform.programFolder, store, log, chat, drelmglobals,
+                         frmOptions, frmReasons.lstRe, [this] { frmMain.Show(); }}) {
   WireMenu();
 }
 
@@ -28,6 +33,8 @@ void Program::WireMenu() {
   frmOptions.Wire("cmdAbout", [this] { about.cmdAbout_Click(); });
   frmOptions.Wire("cmdGreets", [this] { about.cmdGreets_Click(); });
   frmOptions.Wire("cmdEditSkins", [this] { about.cmdEditSkins_Click(); });
+  style.WireMenu();
+  stats.WireMenu();
 }
 
 void Program::Start() {

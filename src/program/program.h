@@ -16,6 +16,8 @@
 #include "core/system_tray.h"
 #include "idle/frm_reasons.h"
 #include "options/frm_options.h"
+#include "options/stats_commands.h"
+#include "options/style_commands.h"
 #include "platform/platform.h"
 #include "program/frm_main.h"
 
@@ -58,6 +60,8 @@ class Program {
   FrmAbout frmAbout;
   FrmGreetz frmGreetz;
   AboutCommands about;
+  StyleCommands style;
+  StatsCommands stats;
 
  private:
   void WireMenu();
