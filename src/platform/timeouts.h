@@ -28,6 +28,21 @@ inline constexpr std::uint32_t kChatSendPollMs = 10;
 // recorder within about twice this.
 inline constexpr std::uint32_t kChatScanIntervalMs = 1000;
 
+// Waits for the AOL client's windows look again this often: the client is another process, so
+// its windows change without an event in our queue.
+inline constexpr std::uint32_t kAolPollMs = 50;
+// A window AOL opens for a keyword (the IM window, the Buddy List) may need a round trip to the
+// service; a window AOL shows on a press (privacy preferences, its box of confirmation, the
+// privacy window going away) comes at once.
+inline constexpr std::uint32_t kKeywordWindowMs = 10000;
+inline constexpr std::uint32_t kAolWindowMs = 5000;
+// After Send, the IM window closes (sent) or the "America Online" box comes (refused).
+inline constexpr std::uint32_t kImSendAnswerMs = 15000;
+// A toolbar icon is clicked again when its menu has not shown after kToolbarMenuReclickMs; the
+// pick is given up after kToolbarMenuMs.
+inline constexpr std::uint32_t kToolbarMenuReclickMs = 2000;
+inline constexpr std::uint32_t kToolbarMenuMs = 10000;
+
 // The Linux settings file store: another running copy holds its lock only for the read and
 // replace of one small file, so a lock still held after this long belongs to a stuck process and
 // the write goes ahead alone.
