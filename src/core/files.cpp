@@ -1,6 +1,7 @@
 #include "core/files.h"
 
 #include <exception>
+#include <fstream>
 #include <system_error>
 
 #include "platform/winuser_constants.h"
@@ -26,6 +27,27 @@ void PlaySoundFile(Shell& shell, const std::filesystem::path& path) {
 
 std::filesystem::path ClickSoundPath(const std::filesystem::path& programFolder) {
   return programFolder / kClickSoundFileName;
+}
+
+bool ReplaceFileContents(const std::filesystem::path& file, std::string_view content) {
+  std::filesystem::path temp = file;
+  temp += ".new";
+  std::error_code ignored;
+  {
+    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+    if (!out) return false;
+    out.write(content.data(), static_cast<std::streamsize>(content.size()));
+    out.flush();
+    if (!out) {
+      out.close();
+      std::filesystem::remove(temp, ignored);
+      return false;
+    }
+  }
+  std::error_code error;
+  std::filesystem::rename(temp, file, error);
+  if (error) std::filesystem::remove(temp, ignored);
+  return !error;
 }
 
 }  // namespace drelm

@@ -20,6 +20,10 @@ bool FileExists(const std::filesystem::path& path);
 // stand-in; a missing file plays nothing.
 void PlaySoundFile(Shell& shell, const std::filesystem::path& path);
 
+// Writes content beside the file and renames it over the file, so a crash or a full disk
+// mid-write leaves the previous contents whole. False when the file was not replaced.
+bool ReplaceFileContents(const std::filesystem::path& file, std::string_view content);
+
 std::filesystem::path ClickSoundPath(const std::filesystem::path& programFolder);
 
 }  // namespace drelm

@@ -4,6 +4,7 @@
 #include <iterator>
 #include <string>
 
+#include "core/files.h"
 #include "text/lines.h"
 
 namespace drelm {
@@ -16,6 +17,12 @@ void LoadListFromFile(EventLoop& loop, const std::filesystem::path& file, ListBo
     loop.PumpPending();
     list.items.push_back(std::move(line));
   }
+}
+
+bool SaveListToFile(const std::filesystem::path& file, const ListBox& list) {
+  std::string content;
+  for (const std::string& item : list.items) content += item + "\r\n";
+  return ReplaceFileContents(file, content);
 }
 
 }  // namespace drelm

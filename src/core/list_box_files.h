@@ -1,5 +1,5 @@
-// Filling one of the program's own list boxes from a text file, one item per line, the way the
-// reasons list is kept between runs. A missing file adds nothing.
+// Filling one of the program's own list boxes from a text file and saving it back, one item per
+// line, the way the reasons list is kept between runs. A missing file adds nothing.
 #pragma once
 
 #include <filesystem>
@@ -11,5 +11,8 @@ namespace drelm {
 
 // Appends each line (CR, LF or CRLF ended) as one item, pumping events between lines.
 void LoadListFromFile(EventLoop& loop, const std::filesystem::path& file, ListBox& list);
+
+// One item a line, CRLF-ended, replacing the file atomically. False when it was not written.
+bool SaveListToFile(const std::filesystem::path& file, const ListBox& list);
 
 }  // namespace drelm
