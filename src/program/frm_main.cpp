@@ -80,6 +80,10 @@ void FrmMain::Label4_Click() {
   program_.entry.Run([this] { program_.tray.cmdWinSysTray_Click(); });
 }
 
+void FrmMain::Label3_Click() {
+  program_.entry.Run([this] { program_.idle.Label3_Click(); });
+}
+
 void FrmMain::Label5_Click() {
   lblExit_Click();
 }

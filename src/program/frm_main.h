@@ -55,6 +55,8 @@ class FrmMain : public Form {
   void lblMinimize_Click();
   void Label4_Click();
   void Label5_Click();
+  // The start/stop toggle of idling.
+  void Label3_Click();
   // The exit sequence; the options menu's "exit" runs it too.
   void lblExit_Click();
 

@@ -1,8 +1,20 @@
 #include "program/program.h"
 
+#include "aol/restore_aol.h"
 #include "core/files.h"
 
 namespace drelm {
+
+namespace {
+
+// The AOL operations the idle engine calls that exist so far.
+IdleAolOperations IdleAolOperationsNow() {
+  IdleAolOperations operations;
+  operations.RestoreAol = RestoreAol;
+  return operations;
+}
+
+}  // namespace
 
 Program::Program(Platform platformIn)
     : platform(std::move(platformIn)),
@@ -21,8 +33,22 @@ Program::Program(Platform platformIn)
                          drelmglobals, frmOptions, nullptr}),
       stats(StatsContext{platform.windows, platform.clock, platform.loop, platform.user,
                          platform.shell, platform.programFolder, store, log, chat, drelmglobals,
-                         frmOptions, frmReasons.lstRe, [this] { frmMain.Show(); }}) {
+                         frmOptions, frmReasons.lstRe, [this] { frmMain.Show(); }}),
+      menuAccess(frmOptions),
+      idle(IdleContext{platform,
+                       store,
+                       log,
+                       chat,
+                       drelmglobals,
+                       menuAccess,
+                       {frmMain, frmMain.Timer1, frmMain.Timer3, frmMain.Timer4, frmMain.Chat1,
+                        frmMain.Label3, frmMain.lblMins, frmMain.lblHours, frmMain.lblDays},
+                       frmReasons,
+                       [this] { PlayClick(); },
+                       IdleAolOperationsNow(),
+                       {}}) {
   WireMenu();
+  idle.Wire();
 }
 
 Program::~Program() = default;

@@ -15,11 +15,13 @@
 #include "core/status_log.h"
 #include "core/system_tray.h"
 #include "idle/frm_reasons.h"
+#include "idle/idle_engine.h"
 #include "options/frm_options.h"
 #include "options/stats_commands.h"
 #include "options/style_commands.h"
 #include "platform/platform.h"
 #include "program/frm_main.h"
+#include "program/options_menu_access.h"
 
 namespace drelm {
 
@@ -62,6 +64,8 @@ class Program {
   AboutCommands about;
   StyleCommands style;
   StatsCommands stats;
+  OptionsMenuAccess menuAccess;
+  IdleEngine idle;
 
  private:
   void WireMenu();

@@ -82,8 +82,11 @@ MainWindowView::MainWindowView(FrmMain& form, ViewEvents& events, std::function<
            Role::kLink,
            {kWidth - 42, 27, kWidth - 26, 43},
            &FrmMain::Label4_Click},
-          // Starting and stopping idling comes with the idle sessions; until then it shows only.
-          {&FrmMain::Label3, kLabel3Id, Role::kLink, {kWidth - 118, 27, kWidth - 82, 43}, nullptr},
+          {&FrmMain::Label3,
+           kLabel3Id,
+           Role::kLink,
+           {kWidth - 118, 27, kWidth - 82, 43},
+           &FrmMain::Label3_Click},
           {&FrmMain::lblMinimize,
            kLblMinimizeId,
            Role::kMinimizeGlyph,
