@@ -16,6 +16,7 @@
 #include "core/form_model.h"
 #include "core/settings_store.h"
 #include "core/status_log.h"
+#include "idle/chat_scanner.h"
 #include "idle/frm_reasons.h"
 #include "platform/platform.h"
 

@@ -1,6 +1,10 @@
 #include "program/program.h"
 
+#include "aol/client_windows.h"
+#include "aol/instant_messages.h"
+#include "aol/privacy.h"
 #include "aol/restore_aol.h"
+#include "aol/upchat.h"
 #include "core/files.h"
 
 namespace drelm {
@@ -8,8 +12,15 @@ namespace drelm {
 namespace {
 
 // The AOL operations the idle engine calls that exist so far.
-IdleAolOperations IdleAolOperationsNow() {
+IdleAolOperations IdleAolOperationsFor(AolContext& aol) {
   IdleAolOperations operations;
+  operations.GhostOn = [&aol] { GhostOn(aol); };
+  operations.GhostOff = [&aol] { GhostOff(aol); };
+  operations.ImsOff = [&aol] { ImsOff(aol); };
+  operations.ImsOn = [&aol] { ImsOn(aol); };
+  operations.UpchatOn = [&aol] { UpchatOn(aol); };
+  operations.UpchatOff = [&aol] { UpchatOff(aol.windows); };
+  operations.CurrentScreenName = [&aol] { return CurrentScreenName(aol.windows); };
   operations.RestoreAol = RestoreAol;
   return operations;
 }
@@ -34,6 +45,7 @@ Program::Program(Platform platformIn)
       stats(StatsContext{platform.windows, platform.clock, platform.loop, platform.user,
                          platform.shell, platform.programFolder, store, log, chat, drelmglobals,
                          frmOptions, frmReasons.lstRe, [this] { frmMain.Show(); }}),
+      aolContext{platform.windows, platform.loop, platform.clock, log},
       menuAccess(frmOptions),
       idle(IdleContext{platform,
                        store,
@@ -45,7 +57,7 @@ Program::Program(Platform platformIn)
                         frmMain.Label3, frmMain.lblMins, frmMain.lblHours, frmMain.lblDays},
                        frmReasons,
                        [this] { PlayClick(); },
-                       IdleAolOperationsNow(),
+                       IdleAolOperationsFor(aolContext),
                        {}}) {
   WireMenu();
   idle.Wire();

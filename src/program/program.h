@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "aol/aol_context.h"
 #include "aol/chat_sender.h"
 #include "core/about_windows.h"
 #include "core/drelm_globals.h"
@@ -64,6 +65,7 @@ class Program {
   AboutCommands about;
   StyleCommands style;
   StatsCommands stats;
+  AolContext aolContext;
   OptionsMenuAccess menuAccess;
   IdleEngine idle;
 

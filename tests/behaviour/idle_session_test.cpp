@@ -78,7 +78,7 @@ TEST_F(IdleTest, StartAndStopRunEveryStepInOrderForEachTypeAndPrivacyChoice) {
     EXPECT_EQ(sim.clock.MonotonicMs() - before >= 500, ghostPause);
     EXPECT_TRUE(Main().Timer1.Enabled());
     EXPECT_EQ(Main().Timer3.Enabled(), afk);
-    EXPECT_EQ(Main().Chat1.scanning, afk);
+    EXPECT_EQ(Main().Chat1.Scanning(), afk);
     EXPECT_FALSE(Item("cmdStartIdle").enabled);
     EXPECT_TRUE(Item("cmdStopIdle").enabled);
     EXPECT_EQ(Main().Label3.caption, "start") << "the menu does not move the toggle";
@@ -92,7 +92,7 @@ TEST_F(IdleTest, StartAndStopRunEveryStepInOrderForEachTypeAndPrivacyChoice) {
     EXPECT_THAT(Said(), ElementsAreArray(c.stopSaid));
     EXPECT_FALSE(Main().Timer1.Enabled());
     EXPECT_FALSE(Main().Timer3.Enabled());
-    EXPECT_FALSE(Main().Chat1.scanning);
+    EXPECT_FALSE(Main().Chat1.Scanning());
     EXPECT_EQ(Main().visible, !afk);
     EXPECT_TRUE(Item("cmdStartIdle").enabled);
     EXPECT_FALSE(Item("cmdStopIdle").enabled);
@@ -119,7 +119,7 @@ TEST_F(IdleTest, AutoIdleStartsAtTheFifthMinuteAndNeverAgainOnceATickSawASession
   EXPECT_EQ(Main().Label3.caption, "stop");
   EXPECT_TRUE(Main().Timer3.Enabled());
   EXPECT_FALSE(Main().Timer1.Enabled()) << "the away bot starts without the scroller";
-  EXPECT_FALSE(Main().Chat1.scanning);
+  EXPECT_FALSE(Main().Chat1.Scanning());
   EXPECT_FALSE(Item("cmdStartIdle").enabled);
   EXPECT_THAT(NewLog(), IsEmpty());
 
