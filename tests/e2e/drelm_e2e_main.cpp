@@ -4,7 +4,7 @@
 //   drelm_e2e.exe SCENARIO [--program=PATH] [--program-i686=PATH] [--click-sound=PATH]
 //                 [--standin=PATH] [--work=FOLDER] [--screenshot-script=UNIX PATH]
 //                 [--screenshots=UNIX FOLDER] [--figures=UNIX PATH]
-//   SCENARIO: first-start | client | client-aol4 | tray | figures
+//   SCENARIO: first-start | client | client-aol4 | tray | style-stats | figures
 // The programs default to the ones beside this driver; the work folder to one beside it.
 #include <cstdio>
 #include <string>
@@ -58,8 +58,10 @@ int main(int argc, char** argv) {
   if (scenario == "client") return ClientScenario(setup, 6, "true", true);
   if (scenario == "client-aol4") return ClientScenario(setup, 4, "false", false);
   if (scenario == "tray") return TrayScenario(setup);
+  if (scenario == "style-stats") return StyleStatsScenario(setup);
   if (scenario == "figures") return FiguresRun(setup);
-  std::fprintf(
-      stderr, "usage: drelm_e2e first-start|client|client-aol4|tray|figures [--option=value...]\n");
+  std::fprintf(stderr,
+               "usage: drelm_e2e first-start|client|client-aol4|tray|style-stats|figures "
+               "[--option=value...]\n");
   return 2;
 }
