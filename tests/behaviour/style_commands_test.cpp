@@ -6,8 +6,8 @@
 
 #include <optional>
 
-#include "options/style_commands.h"
 #include "program_fixture.h"
+#include "standin/sign_on.h"
 
 namespace drelm::testing {
 namespace {
@@ -132,27 +132,22 @@ TEST_F(StyleCommandsTest, EachCommandProposesStoresPreviewsCaptionsAndLogs) {
 }
 
 TEST_F(StyleCommandsTest, ReservedHandlesNeedThePasswordAndAWrongOneTeasesTheMember) {
-  // The signed-on member as the AOL client names them in its welcome window.
-  std::string screenName = "Joe Blow";
-  StyleCommands commands(StyleContext{sim.user, sim.shell, folder.path(), program->store,
-                                      program->log, program->chat, program->drelmglobals,
-                                      program->frmOptions, [&] { return screenName; }});
   struct Case {
     const char* answer;
     const char* password;  // nullptr: not asked
-    const char* signedOnAs;
-    const char* stored;  // nullptr: unchanged
+    bool welcomeWindow;    // the client names the signed-on member in it
+    const char* stored;    // nullptr: unchanged
     const char* roomText;
   };
   const Case cases[] = {
-      {"Qu ost", "pemblorix", "Joe Blow", "Qu ost",
+      {"Qu ost", "pemblorix", true, "Qu ost",
        "handle set to: <font color=##336699>Qu ost<font color=##999999>"},
-      {"VRIN", "Pemblorix", "Joe Blow", nullptr, "joe blow - nice try, that handle is taken"},
-      {"quos0", "pemblorix ", "", nullptr, " - nice try, that handle is taken"},
-      {"vrin2", nullptr, "Joe Blow", "vrin2",
+      {"VRIN", "Pemblorix", true, nullptr, "drelm user - nice try, that handle is taken"},
+      {"quos0", "pemblorix ", false, nullptr, " - nice try, that handle is taken"},
+      {"vrin2", nullptr, false, "vrin2",
        "handle set to: <font color=##336699>vrin2<font color=##999999>"},
       // An empty handle would make the next start a first start that overwrites every setting.
-      {"", nullptr, "Joe Blow", nullptr, nullptr},
+      {"", nullptr, false, nullptr, nullptr},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string("\"") + c.answer + "\", password " +
@@ -160,14 +155,14 @@ TEST_F(StyleCommandsTest, ReservedHandlesNeedThePasswordAndAWrongOneTeasesTheMem
     Store("settings", "handle", "user");
     program->drelmglobals.UserHandle = "user";
     program->frmOptions.Item("cmdHandle").caption = "handle -[ user ]-";
-    screenName = c.signedOnAs;
+    if (!c.welcomeWindow) sim.windows.DestroyWindow(aol->Client().SignOnScreen().Welcome());
     Forget();
     sim.user.ExpectInputBox("enter your handle below", c.answer);
     if (c.password) {
       sim.user.ExpectInputBox(
           "umm, are you a poser?, if not please enter the password to use our handle", c.password);
     }
-    commands.cmdHandle_Click();
+    program->style.cmdHandle_Click();
 
     if (c.password) {
       EXPECT_EQ(sim.user.Seen().back().title, "drelm idle by quoSt n' vrin");
