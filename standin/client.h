@@ -44,6 +44,10 @@ class AolClient {
   bool Running() const { return running_; }
   // The connection drops: the windows that need it close and "Sign On" comes back.
   void Disconnect();
+  // The connection drops and the client closes itself instead of showing "Sign On".
+  void DisconnectAndClose();
+  // The next n starts by program path end before the main window shows.
+  void FailStarts(int n) { failStartsLeft_ = n; }
 
   // Services for the window families.
   WindowHost& Host() { return host_; }
@@ -114,6 +118,7 @@ class AolClient {
   bool running_ = false;
   bool starting_ = false;
   bool closing_ = false;
+  int failStartsLeft_ = 0;
   unsigned generation_ = 0;
   std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
   WindowId frame_ = 0;

@@ -57,6 +57,15 @@ void AolClient::Launch(int showCmd) {
   }
   starting_ = true;
   host_.BeginProcess(options_.ExePath());
+  if (failStartsLeft_ > 0) {
+    --failStartsLeft_;
+    ++seen_.failedStarts;
+    Later(Delay().frameMs, [this] {
+      starting_ = false;
+      host_.EndProcess();
+    });
+    return;
+  }
   Later(Delay().frameMs, [this, showCmd] {
     starting_ = false;
     running_ = true;
@@ -130,6 +139,15 @@ void AolClient::Disconnect() {
   const std::set<WindowId> online = online_;
   for (WindowId window : online) host_.Destroy(window);
   signOn_->Dropped();
+}
+
+void AolClient::DisconnectAndClose() {
+  if (!SignedOn()) {
+    Stray("the connection dropped while signed off");
+    return;
+  }
+  ++seen_.disconnects;
+  Exit();
 }
 
 }  // namespace drelm::standin

@@ -48,7 +48,8 @@ struct Observations {
   std::vector<std::string> menuPicks;     // pop-up menu items picked, without "&"
   std::vector<ButtonPress> presses;       // every press that acted
   std::vector<std::string> signOns;       // screen names, one per completed sign-on
-  int failedSignOns = 0;                  // presses with a wrong password
+  int failedSignOns = 0;                  // presses with a wrong password, connections failed
+  int failedStarts = 0;                   // starts by program path that ended without a window
   std::vector<int> launches;              // show command of every start by program path
   int launchesWhileRunning = 0;           // of those, starts that found the client running
   int exits = 0;

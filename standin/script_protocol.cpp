@@ -165,6 +165,18 @@ std::vector<std::string> ScriptProtocol::Handle(std::string_view line) {
       s.Disconnect();
       return kOk;
     };
+    c["disconnect-close"] = [](StandIn& s, const Args&) {
+      s.DisconnectAndClose();
+      return kOk;
+    };
+    c["fail-starts"] = [](StandIn& s, const Args& a) {
+      s.FailStarts(Number(a, 1));
+      return kOk;
+    };
+    c["fail-sign-ons"] = [](StandIn& s, const Args& a) {
+      s.FailSignOns(Number(a, 1));
+      return kOk;
+    };
     c["password"] = [](StandIn& s, const Args& a) {
       s.RequirePassword(Text(a, 1));
       return kOk;
@@ -329,6 +341,7 @@ std::vector<std::string> ScriptProtocol::Handle(std::string_view line) {
                    {"exits", std::to_string(o.exits)},
                    {"disconnects", std::to_string(o.disconnects)},
                    {"failed-sign-ons", std::to_string(o.failedSignOns)},
+                   {"failed-starts", std::to_string(o.failedStarts)},
                    {"boxes-dismissed", std::to_string(o.boxesDismissed)}});
     }
     return {"error unknown command: " + EscapeField(args.front())};

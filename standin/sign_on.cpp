@@ -41,7 +41,14 @@ void SignOn::Pressed() {
   }
   phase_ = Phase::kConnecting;
   client_.Later(client_.Delay().connectMs, [this, attempt = ++attempt_] {
-    if (attempt == attempt_ && phase_ == Phase::kConnecting) Connected();
+    if (attempt != attempt_ || phase_ != Phase::kConnecting) return;
+    if (failsLeft_ > 0) {
+      --failsLeft_;
+      ++client_.Seen().failedSignOns;
+      phase_ = Phase::kSignedOff;
+      return;
+    }
+    Connected();
   });
 }
 

@@ -25,6 +25,8 @@ class SignOn {
   void ShowAolPlus();
   // The program ended: signed off, nothing pending.
   void ProcessEnded();
+  // The next n connections fail: "Sign On" stays, ready for another press.
+  void FailConnections(int n) { failsLeft_ = n; }
 
   bool SignedOn() const { return phase_ == Phase::kSignedOn; }
   bool Connecting() const { return phase_ == Phase::kConnecting; }
@@ -41,6 +43,7 @@ class SignOn {
   AolClient& client_;
   Phase phase_ = Phase::kSignedOff;
   int attempt_ = 0;  // a connection that dropped must not complete later
+  int failsLeft_ = 0;
   WindowId window_ = 0;
   WindowId password_ = 0;
   WindowId welcome_ = 0;

@@ -31,6 +31,18 @@ void StandIn::Disconnect() {
   client_.Disconnect();
 }
 
+void StandIn::DisconnectAndClose() {
+  client_.DisconnectAndClose();
+}
+
+void StandIn::FailStarts(int n) {
+  client_.FailStarts(n);
+}
+
+void StandIn::FailSignOns(int n) {
+  client_.SignOnScreen().FailConnections(n);
+}
+
 void StandIn::RequirePassword(const std::string& password) {
   client_.MutableOptions().storedPassword = false;
   client_.MutableOptions().password = password;

@@ -25,6 +25,11 @@ class StandIn {
   void StartSignedOn(const std::string& room = "");
   void Exit();
   void Disconnect();
+  // The connection drops and the client closes itself.
+  void DisconnectAndClose();
+  // The next n starts by program path fail; the next n sign-on connections fail.
+  void FailStarts(int n);
+  void FailSignOns(int n);
   void RequirePassword(const std::string& password);
   void UseStoredPassword();
   void SetScreenName(const std::string& name);
