@@ -23,8 +23,12 @@ class Shell {
   // Starts a program by path (or a document/URL by association) with a ShowWindow command.
   virtual bool StartProgram(const std::string& pathOrUrl, const std::string& arguments,
                             int showCmd) = 0;
+  // Starts exactly this program file: never a document, an association or a program found on a
+  // search path. False when there is no such program or it would not start.
+  virtual bool StartExecutable(const std::string& exePath, int showCmd) = 0;
   virtual std::vector<ProcessId> ProcessIds() = 0;
-  // Full path of the process's executable, empty when unknown.
+  // Full path of the process's executable; only the file name when the system gives no more
+  // (a process of another user); empty when unknown.
   virtual std::string ProcessExePath(ProcessId pid) = 0;
 
   virtual Point CursorPos() = 0;

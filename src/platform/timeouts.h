@@ -43,6 +43,48 @@ inline constexpr std::uint32_t kImSendAnswerMs = 15000;
 inline constexpr std::uint32_t kToolbarMenuReclickMs = 2000;
 inline constexpr std::uint32_t kToolbarMenuMs = 10000;
 
+// Disconnect protection. Closing the client: rounds of hide, WM_DESTROY and WM_CLOSE, a second
+// apart, before the client counts as one that will not close.
+inline constexpr int kAolCloseRounds = 5;
+// Starting the recorded program file: at most kAolStarts starts; a start that shows no main
+// window within kAolRestartMs is tried again, one whose main window came gets kAolStartMs in
+// all to show "Sign On".
+inline constexpr int kAolStarts = 3;
+inline constexpr std::uint32_t kAolRestartMs = 5000;
+inline constexpr std::uint32_t kAolStartMs = 30000;
+// Signing on: "Sign On" ready (password box and four buttons), the button pressed again every
+// kSignOnPressMs while not signed on, and the whole sign-on given up after kSignOnMs (a dial-up
+// connection with retries takes a minute or two).
+inline constexpr std::uint32_t kSignOnWindowMs = 30000;
+inline constexpr std::uint32_t kSignOnPressMs = 2000;
+inline constexpr std::uint32_t kSignOnMs = 180000;
+// The private room asked for after a sign-on.
+inline constexpr std::uint32_t kRoomEntryMs = 15000;
+// Continuing transfers: the Download Manager is asked for again by keyword after
+// kDownloadManagerMs, the outbox by its menu after kOutboxMs (the popup menu of that round must
+// show within kOutboxMs too), each at most kTransferWindowRounds times.
+inline constexpr std::uint32_t kDownloadManagerMs = 5000;
+inline constexpr std::uint32_t kOutboxMs = 3000;
+inline constexpr int kTransferWindowRounds = 3;
+// The first item pressed for later at most kLaterPressRounds times until AOL's box comes; boxes
+// answered at most kBoxAnswerRounds times, and one more box is waited for kLateBoxMs after the
+// last, since every press of the round may bring one.
+inline constexpr int kLaterPressRounds = 5;
+inline constexpr int kBoxAnswerRounds = 20;
+inline constexpr std::uint32_t kLateBoxMs = 1000;
+// A window closed by WM_CLOSE is asked again after kAolWindowCloseMs, at most this many times.
+inline constexpr std::uint32_t kAolWindowCloseMs = 1000;
+inline constexpr int kAolWindowCloseRounds = 5;
+// The flash session: "Automatic AOL" and its check boxes, each box clicked at most
+// kCheckBoxClicks times, "Run Automatic AOL Now" pressed for at most kRunNowPresses seconds,
+// and Begin pressed for kBeginPressMs until the session's status window shows.
+inline constexpr std::uint32_t kAutomaticAolMs = 10000;
+inline constexpr int kCheckBoxClicks = 5;
+inline constexpr int kRunNowPresses = 10;
+inline constexpr std::uint32_t kBeginPressMs = 5000;
+// A toolbar pop-up menu opened by a click, before its keys are posted.
+inline constexpr std::uint32_t kToolbarPopupMs = 3000;
+
 // The Linux settings file store: another running copy holds its lock only for the read and
 // replace of one small file, so a lock still held after this long belongs to a stuck process and
 // the write goes ahead alone.

@@ -59,7 +59,8 @@ Program::Program(Platform platformIn)
                        frmReasons,
                        [this] { PlayClick(); },
                        IdleAolOperationsFor(aolContext),
-                       {}}) {
+                       {}}),
+      transferOptions(TransferOptionsContext{frmOptions, platform.user, store, log}) {
   WireMenu();
   idle.Wire();
 }
@@ -74,6 +75,7 @@ void Program::WireMenu() {
   frmOptions.Wire("cmdEditSkins", [this] { about.cmdEditSkins_Click(); });
   style.WireMenu();
   stats.WireMenu();
+  transferOptions.WireMenu();
 }
 
 void Program::Start() {

@@ -20,6 +20,7 @@
 #include "options/frm_options.h"
 #include "options/stats_commands.h"
 #include "options/style_commands.h"
+#include "options/transfer_options.h"
 #include "platform/platform.h"
 #include "program/frm_main.h"
 #include "program/options_menu_access.h"
@@ -68,6 +69,7 @@ class Program {
   AolContext aolContext;
   OptionsMenuAccess menuAccess;
   IdleEngine idle;
+  TransferOptionCommands transferOptions;
 
  private:
   void WireMenu();

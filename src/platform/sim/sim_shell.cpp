@@ -32,6 +32,10 @@ bool SimShell::StartProgram(const std::string& pathOrUrl, const std::string& arg
   return true;
 }
 
+bool SimShell::StartExecutable(const std::string& exePath, int showCmd) {
+  return StartProgram(exePath, "", showCmd);
+}
+
 std::vector<ProcessId> SimShell::ProcessIds() {
   std::vector<ProcessId> ids;
   for (const auto& [pid, path] : processes_) ids.push_back(pid);

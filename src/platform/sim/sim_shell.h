@@ -31,6 +31,8 @@ class SimShell : public Shell {
   bool PlaySound(const std::string& path, std::uint32_t flags) override;
   bool StartProgram(const std::string& pathOrUrl, const std::string& arguments,
                     int showCmd) override;
+  // Only programs with a launcher start; anything else is recorded and refused.
+  bool StartExecutable(const std::string& exePath, int showCmd) override;
   std::vector<ProcessId> ProcessIds() override;
   std::string ProcessExePath(ProcessId pid) override;
   Point CursorPos() override { return cursor_; }

@@ -131,27 +131,68 @@ bool Win32Shell::PlaySound(const std::string& path, std::uint32_t flags) {
   return sndPlaySoundA(path.c_str(), flags) != 0;
 }
 
+namespace {
+
+bool CreateProgramProcess(const std::string& exePath, const std::string& arguments, int showCmd) {
+  const std::string folder = FolderOf(exePath);
+  std::string commandLine = "\"" + exePath + "\"";
+  if (!arguments.empty()) commandLine += " " + arguments;
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESHOWWINDOW;
+  startup.wShowWindow = static_cast<WORD>(showCmd);
+  PROCESS_INFORMATION process{};
+  // Programs such as the AOL client expect to start in their own folder.
+  if (!CreateProcessA(exePath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                      folder.empty() ? nullptr : folder.c_str(), &startup, &process)) {
+    return false;
+  }
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  return true;
+}
+
+// The full path from the process's first module, for systems where the image name query fails.
+std::string FirstModulePath(ProcessId pid) {
+  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, pid);
+  if (snapshot == INVALID_HANDLE_VALUE) return {};
+  MODULEENTRY32 module{};
+  module.dwSize = sizeof module;
+  std::string path;
+  if (Module32First(snapshot, &module)) path = module.szExePath;
+  CloseHandle(snapshot);
+  return path;
+}
+
+// Only the file name: the last resort, when the process cannot be opened at all.
+std::string SnapshotExeName(ProcessId pid) {
+  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+  if (snapshot == INVALID_HANDLE_VALUE) return {};
+  PROCESSENTRY32 entry{};
+  entry.dwSize = sizeof entry;
+  std::string name;
+  int seen = 0;
+  for (BOOL more = Process32First(snapshot, &entry); more && seen < kMaxProcesses;
+       more = Process32Next(snapshot, &entry), ++seen) {
+    if (entry.th32ProcessID == pid) {
+      name = entry.szExeFile;
+      break;
+    }
+  }
+  CloseHandle(snapshot);
+  return name;
+}
+
+}  // namespace
+
+bool Win32Shell::StartExecutable(const std::string& exePath, int showCmd) {
+  return IsExistingExe(exePath) && CreateProgramProcess(exePath, "", showCmd);
+}
+
 bool Win32Shell::StartProgram(const std::string& pathOrUrl, const std::string& arguments,
                               int showCmd) {
   if (pathOrUrl.empty()) return false;
-  const std::string folder = FolderOf(pathOrUrl);
-  if (IsExistingExe(pathOrUrl)) {
-    std::string commandLine = "\"" + pathOrUrl + "\"";
-    if (!arguments.empty()) commandLine += " " + arguments;
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESHOWWINDOW;
-    startup.wShowWindow = static_cast<WORD>(showCmd);
-    PROCESS_INFORMATION process{};
-    // Programs such as the AOL client expect to start in their own folder.
-    if (!CreateProcessA(pathOrUrl.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        folder.empty() ? nullptr : folder.c_str(), &startup, &process)) {
-      return false;
-    }
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    return true;
-  }
+  if (IsExistingExe(pathOrUrl)) return CreateProgramProcess(pathOrUrl, arguments, showCmd);
   // Documents and web addresses go to whatever the desktop associates with them.
   const HINSTANCE result =
       ShellExecuteA(nullptr, "open", pathOrUrl.c_str(),
@@ -175,15 +216,19 @@ std::vector<ProcessId> Win32Shell::ProcessIds() {
 }
 
 std::string Win32Shell::ProcessExePath(ProcessId pid) {
-  HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid);
-  if (!process) return {};
-  std::string path(32768, '\0');
-  DWORD size = static_cast<DWORD>(path.size());
-  const BOOL ok = QueryFullProcessImageNameA(process, 0, path.data(), &size);
-  CloseHandle(process);
-  if (!ok) return {};
-  path.resize(size);
-  return path;
+  if (pid == 0) return {};
+  if (HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid)) {
+    std::string path(32768, '\0');
+    DWORD size = static_cast<DWORD>(path.size());
+    const BOOL ok = QueryFullProcessImageNameA(process, 0, path.data(), &size);
+    CloseHandle(process);
+    if (ok) {
+      path.resize(size);
+      return path;
+    }
+  }
+  std::string path = FirstModulePath(pid);
+  return path.empty() ? SnapshotExeName(pid) : path;
 }
 
 Point Win32Shell::CursorPos() {

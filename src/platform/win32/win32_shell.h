@@ -22,6 +22,7 @@ class Win32Shell : public Shell {
   bool PlaySound(const std::string& path, std::uint32_t flags) override;
   bool StartProgram(const std::string& pathOrUrl, const std::string& arguments,
                     int showCmd) override;
+  bool StartExecutable(const std::string& exePath, int showCmd) override;
   std::vector<ProcessId> ProcessIds() override;
   std::string ProcessExePath(ProcessId pid) override;
   Point CursorPos() override;

@@ -21,11 +21,22 @@ std::uint32_t Win32User::MessageBox(const std::string& text, const std::string& 
 }
 
 std::string Win32User::OpenFileDialog(const std::string& title, const std::string& filter) {
-  // "Programs|*.exe|All files|*.*" becomes the NUL-separated, doubly terminated list.
-  std::string filters = filter;
-  if (!filters.empty() && filters.find('|') == std::string::npos) filters += "|" + filter;
-  std::replace(filters.begin(), filters.end(), '|', '\0');
-  filters.append(2, '\0');
+  // "Programs|*.exe|All files|*.*" becomes the NUL-separated, doubly terminated list. Blanks
+  // around a piece ("aol file) | aol.exe") would make its pattern match nothing, so they go.
+  std::string filters;
+  std::size_t start = 0;
+  while (start <= filter.size()) {
+    std::size_t end = filter.find('|', start);
+    if (end == std::string::npos) end = filter.size();
+    std::string piece = filter.substr(start, end - start);
+    piece.erase(0, piece.find_first_not_of(' '));
+    piece.erase(piece.find_last_not_of(' ') + 1);
+    filters += piece;
+    filters += '\0';
+    start = end + 1;
+  }
+  if (!filter.empty() && filter.find('|') == std::string::npos) filters += filters;
+  filters += '\0';
 
   char file[MAX_PATH * 4] = {};
   OPENFILENAMEA dialog{};

@@ -1,0 +1,108 @@
+// The reconnect and transfer items that take answers: their captions, stored values and status
+// messages, and what they refuse.
+
+#include <string>
+#include <vector>
+
+#include "options/transfer_options.h"
+#include "options_test_fixture.h"
+
+namespace drelm {
+namespace {
+
+class TransferOptionsTest : public testing::OptionsTest {
+ protected:
+  void SetUp() override { commands.WireMenu(); }
+
+  std::string Caption(std::string_view item) { return options.Item(item).caption; }
+  bool Checked(std::string_view item) { return options.Item(item).checked; }
+  std::string Stored(std::string_view key) { return settings.ReadSetting("settings", key); }
+
+  TransferOptionCommands commands{TransferOptionsContext{options, sim.user, settings, log}};
+};
+
+TEST_F(TransferOptionsTest, DcpSwitchesOnWithoutADialogOutsideTheWindows2000ModeAndOffAgain) {
+  options.Click(std::string_view("cmdDcpAolOpts"));
+  EXPECT_TRUE(Checked("cmdDcpAolOpts"));
+  EXPECT_EQ(Caption("cmdDcpAolOpts"), "&dcp aol -[ on ]-");
+  EXPECT_EQ(Stored("aoldcp"), "on");
+  options.Click(std::string_view("cmdDcpAolOpts"));
+  EXPECT_FALSE(Checked("cmdDcpAolOpts"));
+  EXPECT_EQ(Caption("cmdDcpAolOpts"), "&dcp aol -[ off ]-");
+  EXPECT_EQ(Stored("aoldcp"), "off");
+  EXPECT_EQ(Stored("last aol path"), "");
+  EXPECT_EQ(LogMessages(),
+            (std::vector<std::string>{"disconnect protect aol on", "disconnect protect aol off"}));
+}
+
+TEST_F(TransferOptionsTest, TheWindows2000ModeTakesOnlyAChosenAolExeCaseSensitively) {
+  settings.WriteSetting("settings", "oss", "TRUE");
+  const std::string good = "C:\\Program Files\\America Online 6.0\\aol.exe";
+  for (const std::string answer : {"", "C:\\AOL\\AOL.EXE", "C:\\AOL\\waol.ini", good.c_str()}) {
+    sim.user.ExpectOpenFile(answer);
+    commands.cmdDcpAolOpts_Click();
+    EXPECT_EQ(Checked("cmdDcpAolOpts"), answer == good) << answer;
+  }
+  EXPECT_EQ(sim.user.Seen().back().text, "*aol.exe (aol file) | aol.exe");
+  EXPECT_EQ(Stored("last aol path"), good);
+  EXPECT_EQ(Stored("aoldcp"), "on");
+  EXPECT_EQ(LogMessages(), std::vector<std::string>{"disconnect protect aol on"});
+}
+
+TEST_F(TransferOptionsTest, ThePasswordStaysStoredWhenTheStyleGoesBackToStoredAndIsNeverLogged) {
+  sim.user.ExpectInputBox("enter the password you wish to use", "hunter2");
+  options.Click(std::string_view("cmdSetPW"));
+  EXPECT_EQ(sim.user.Seen().back().title, "drelm idle quoSt n' vrin");
+  EXPECT_TRUE(Checked("cmdSetPW"));
+  EXPECT_FALSE(Checked("cmdStoredPW"));
+  EXPECT_EQ(Caption("mnuAolSTyle"), "dcp aol &style -[set]-");
+  EXPECT_EQ(Stored("dcpaolstyle"), "set");
+
+  options.Click(std::string_view("cmdStoredPW"));
+  EXPECT_FALSE(Checked("cmdSetPW"));
+  EXPECT_TRUE(Checked("cmdStoredPW"));
+  EXPECT_EQ(Caption("mnuAolSTyle"), "dcp aol &style -[stored]-");
+  EXPECT_EQ(Stored("dcpaolstyle"), "stored");
+  EXPECT_EQ(settings.ReadSetting("aolpw", "password"), "hunter2");
+  EXPECT_EQ(LogMessages(), (std::vector<std::string>{"dcp aol style - set password",
+                                                     "dcp aol style - stored password"}));
+}
+
+TEST_F(TransferOptionsTest, APrivateRoomOfBlanksChangesNothingAndOneWithABlankIsKeptAsTyped) {
+  const std::string before = Caption("mnuSetPr");
+  sim.user.ExpectInputBox("enter private room to enter on dcp of aol", "   ");
+  options.Click(std::string_view("mnuSetPr"));
+  EXPECT_EQ(Caption("mnuSetPr"), before);
+  EXPECT_EQ(Stored("prtoenter"), "");
+
+  sim.user.ExpectInputBox("enter private room to enter on dcp of aol", "my room");
+  commands.mnuSetPr_Click();
+  EXPECT_EQ(Caption("mnuSetPr"), "&set pr -[ my room ]-");
+  EXPECT_EQ(Stored("prtoenter"), "my room");
+  EXPECT_EQ(LogMessages(), std::vector<std::string>{"dcp aol - private room changed to [my room]"});
+}
+
+TEST_F(TransferOptionsTest, ShorteningKeepsItsLengthForAnswersBelowOneOrNotNumbers) {
+  settings.WriteSetting("settings", "shortenuldllength", "35");
+  const std::string designCaption = Caption("mnushort");
+  for (const char* refused : {"0", "word", ""}) {
+    sim.user.ExpectInputBox("enter number of characters of how long the file name can be", refused);
+    commands.mnushort_Click();
+    EXPECT_EQ(sim.user.Seen().back().defaultAnswer, "35");
+    EXPECT_TRUE(Checked("mnushort")) << refused;
+    EXPECT_EQ(Stored("shortenuldl"), "on");
+    EXPECT_EQ(Stored("shortenuldllength"), "35");
+    EXPECT_EQ(Caption("mnushort"), designCaption);
+    commands.mnushort_Click();  // off again, without a prompt
+    EXPECT_FALSE(Checked("mnushort"));
+    EXPECT_EQ(Stored("shortenuldl"), "off");
+  }
+  sim.user.ExpectInputBox("how long", "20");
+  options.Click(std::string_view("mnushort"));
+  EXPECT_EQ(Caption("mnushort"), "shorten dl/ul file name -[ 20 ]-");
+  EXPECT_EQ(Stored("shortenuldllength"), "20");
+  EXPECT_TRUE(LogMessages().empty());
+}
+
+}  // namespace
+}  // namespace drelm
