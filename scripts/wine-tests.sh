@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Builds the Windows programs with MinGW (x86_64 and i686) and runs the Windows tests under
-# Wine on a private X server, without any interaction. Meant for a fresh Debian 12 machine:
-# missing packages are installed first (as root, or through sudo).
+# Builds the Windows programs with MinGW (x86_64 and i686) and their downloads (ZIP and setup
+# program), and runs the Windows tests under Wine on a private X server, without any
+# interaction. Meant for a fresh Debian 12 machine: missing packages are installed first (as
+# root, or through sudo).
 #
 #   scripts/wine-tests.sh [extra ctest arguments, e.g. -R CrossProcess]
 #
@@ -17,8 +18,9 @@ PREFIX=$BUILD/wine-prefix
 JOBS=${JOBS:-2}
 TEST_TIMEOUT_S=${TEST_TIMEOUT_S:-120}
 
+# nsis: makensis makes the setup programs, which the installer's end-to-end test installs.
 PACKAGES=(cmake ninja-build googletest g++-mingw-w64-x86-64 g++-mingw-w64-i686 wine64 xvfb
-  xauth imagemagick)
+  xauth imagemagick nsis)
 
 log() { printf '== %s\n' "$*"; }
 
@@ -48,7 +50,7 @@ build() {
   for preset in win64 win32; do
     log "building $preset"
     cmake --preset "$preset" >/dev/null
-    cmake --build --preset "$preset" -j "$JOBS"
+    cmake --build --preset "$preset" -j "$JOBS" --target all package
   done
 }
 

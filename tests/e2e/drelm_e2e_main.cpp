@@ -4,7 +4,10 @@
 //   drelm_e2e.exe SCENARIO [--program=PATH] [--program-i686=PATH] [--click-sound=PATH]
 //                 [--standin=PATH] [--work=FOLDER] [--screenshot-script=UNIX PATH]
 //                 [--screenshots=UNIX FOLDER] [--figures=UNIX PATH]
-//   SCENARIO: first-start | client | client-aol4 | tray | style-stats | figures
+//                 [--setup=PATH] [--setup-i686=PATH] [--version=X.Y.Z]
+//   SCENARIO: first-start | client | client-aol4 | tray | style-stats | figures | installer
+// installer changes the user's Start menu and uninstall entries: run it only in a prefix of its
+// own (installer_e2e.sh makes one).
 // The programs default to the ones beside this driver; the work folder to one beside it.
 #include <cstdio>
 #include <string>
@@ -42,7 +45,10 @@ int main(int argc, char** argv) {
         TakeOption(argument, "work", setup.workFolder) ||
         TakeOption(argument, "screenshot-script", setup.screenshotScript) ||
         TakeOption(argument, "screenshots", setup.screenshotFolder) ||
-        TakeOption(argument, "figures", setup.figuresFile)) {
+        TakeOption(argument, "figures", setup.figuresFile) ||
+        TakeOption(argument, "setup", setup.setupExe) ||
+        TakeOption(argument, "setup-i686", setup.setupExeI686) ||
+        TakeOption(argument, "version", setup.version)) {
       continue;
     }
     if (scenario.empty() && argument.substr(0, 2) != "--") {
@@ -60,8 +66,10 @@ int main(int argc, char** argv) {
   if (scenario == "tray") return TrayScenario(setup);
   if (scenario == "style-stats") return StyleStatsScenario(setup);
   if (scenario == "figures") return FiguresRun(setup);
+  if (scenario == "installer") return InstallerScenario(setup);
   std::fprintf(stderr,
-               "usage: drelm_e2e first-start|client|client-aol4|tray|style-stats|figures "
+               "usage: drelm_e2e first-start|client|client-aol4|tray|style-stats|figures|"
+               "installer "
                "[--option=value...]\n");
   return 2;
 }

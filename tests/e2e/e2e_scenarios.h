@@ -19,6 +19,9 @@ int TrayScenario(const E2eSetup& setup);
 // The handle answered through the real input box, clear stats answered No and Yes in the real
 // message box, beside the stand-in AOL client.
 int StyleStatsScenario(const E2eSetup& setup);
+// The setup program in a prefix of its own: silent install, the installed program's start,
+// upgrade and uninstall; writes its sizes and times to the figures file.
+int InstallerScenario(const E2eSetup& setup);
 // Measurements for the report: idle CPU time, start-to-window time, executable sizes.
 int FiguresRun(const E2eSetup& setup);
 

@@ -23,6 +23,9 @@ struct E2eSetup {
   std::string screenshotScript;  // Unix path of the script that writes a PNG
   std::string screenshotFolder;  // Unix path
   std::string figuresFile;       // Unix path of the measurements' report
+  std::string setupExe;          // the setup program, x86_64
+  std::string setupExeI686;      // the i686 one, for its size only
+  std::string version;           // the version the setup programs install
 };
 
 inline constexpr const char* kScreenName = "Bob Smith";
