@@ -101,6 +101,11 @@ std::optional<LResult> AolClient::FrameMessage(const Message& m) {
     CloseRequested();
     return 0;
   }
+  // Escape abandons what the client is busy with; the stand-in is never busy, so it only counts.
+  if ((m.msg == WM_KEYDOWN || m.msg == WM_KEYUP) && m.wParam == VK_ESCAPE) {
+    if (m.msg == WM_KEYUP) ++Seen().escapes;
+    return 0;
+  }
   if (IsInput(m.msg)) {
     char number[16];
     std::snprintf(number, sizeof number, "0x%04X", static_cast<unsigned>(m.msg));

@@ -56,6 +56,7 @@ struct Observations {
   int disconnects = 0;
   std::vector<std::string> boxesShown;  // texts of the "America Online" boxes
   int boxesDismissed = 0;
+  int escapes = 0;                         // Escape key-ups that reached the main window
   std::vector<std::string> privacySaves;   // "visible", "invisible" or "custom", per save
   std::vector<std::string> downloadLater;  // files the mail reader marked for later
   std::vector<FlashSessionRun> flashSessions;

@@ -60,7 +60,8 @@ Program::Program(Platform platformIn)
                        [this] { PlayClick(); },
                        IdleAolOperationsFor(aolContext),
                        {}}),
-      transferOptions(TransferOptionsContext{frmOptions, platform.user, store, log}) {
+      transferOptions(TransferOptionsContext{frmOptions, platform.user, store, log}),
+      aolTweaks(AolTweakContext{aolContext, frmOptions}) {
   WireMenu();
   idle.Wire();
 }
@@ -76,6 +77,7 @@ void Program::WireMenu() {
   style.WireMenu();
   stats.WireMenu();
   transferOptions.WireMenu();
+  aolTweaks.WireMenu();
 }
 
 void Program::Start() {

@@ -17,6 +17,7 @@
 #include "core/system_tray.h"
 #include "idle/frm_reasons.h"
 #include "idle/idle_engine.h"
+#include "options/aol_tweak_commands.h"
 #include "options/frm_options.h"
 #include "options/stats_commands.h"
 #include "options/style_commands.h"
@@ -70,6 +71,7 @@ class Program {
   OptionsMenuAccess menuAccess;
   IdleEngine idle;
   TransferOptionCommands transferOptions;
+  AolTweakCommands aolTweaks;
 
  private:
   void WireMenu();

@@ -1,0 +1,15 @@
+// The "kills" that free a stuck AOL client: ending its wait and closing its modal notices. The
+// upload window is a modal window too, but closing it would abandon the upload, so it is spared.
+#pragma once
+
+#include "platform/window_system.h"
+
+namespace drelm {
+
+// Escape (posted key-down and key-up) to the AOL main window, the key that abandons a wait.
+void KillAolWait(WindowSystem& windows);
+// Posts WM_CLOSE to each top-level "_AOL_Modal" of the client's process whose title does not
+// hold "File Transfer - " (the upload window). Returns how many were closed.
+int KillAolModals(WindowSystem& windows);
+
+}  // namespace drelm
