@@ -3,6 +3,7 @@
 #include "aol/client_windows.h"
 #include "aol/instant_messages.h"
 #include "aol/privacy.h"
+#include "aol/process_path.h"
 #include "aol/restore_aol.h"
 #include "aol/upchat.h"
 #include "core/files.h"
@@ -12,7 +13,7 @@ namespace drelm {
 namespace {
 
 // The AOL operations the idle engine calls that exist so far.
-IdleAolOperations IdleAolOperationsFor(AolContext& aol) {
+IdleAolOperations IdleAolOperationsFor(AolContext& aol, Shell& shell) {
   IdleAolOperations operations;
   operations.GhostOn = [&aol] { GhostOn(aol); };
   operations.GhostOff = [&aol] { GhostOff(aol); };
@@ -21,6 +22,9 @@ IdleAolOperations IdleAolOperationsFor(AolContext& aol) {
   operations.UpchatOn = [&aol] { UpchatOn(aol); };
   operations.UpchatOff = [&aol] { UpchatOff(aol.windows); };
   operations.CurrentScreenName = [&aol] { return CurrentScreenName(aol.windows); };
+  operations.ProcessPathOfWindow = [&aol, &shell](Hwnd window) {
+    return ProcessPathOfWindow(aol.windows, shell, window);
+  };
   operations.RestoreAol = RestoreAol;
   return operations;
 }
@@ -58,7 +62,7 @@ Program::Program(Platform platformIn)
                         frmMain.Label3, frmMain.lblMins, frmMain.lblHours, frmMain.lblDays},
                        frmReasons,
                        [this] { PlayClick(); },
-                       IdleAolOperationsFor(aolContext),
+                       IdleAolOperationsFor(aolContext, platform.shell),
                        {}}),
       transferOptions(TransferOptionsContext{frmOptions, platform.user, store, log}),
       aolTweaks(AolTweakContext{aolContext, frmOptions}) {

@@ -1,0 +1,132 @@
+// The "idle options" commands: what each asks, stores, shows in the menu and logs, and the
+// answers that must change nothing.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "idle_fixture.h"
+
+namespace drelm::testing {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::ElementsAreArray;
+using ::testing::IsEmpty;
+
+struct StoredValue {
+  const char* section;
+  const char* key;
+  const char* value;
+};
+
+struct CommandCase {
+  const char* item;
+  std::vector<const char*> answers;
+  std::vector<StoredValue> stored;
+  std::vector<std::string> log;
+};
+
+TEST_F(IdleTest, CommandsStoreTheirAnswersAndLogThem) {
+  const std::vector<CommandCase> cases = {
+      {"cmdRegReason",
+       {"At Lunch"},
+       {{"settings", "regrea", "At Lunch"}},
+       {"regular reason set to - At Lunch"}},
+      {"cmdAfkReason",
+       {"brb", "5 messages"},
+       {{"settings", "afkrea", "brb"}, {"settings", "afkmax", "5"}},
+       {"afk reason set to - brb", "afk max msgs set to - 5"}},
+      {"cmdAfkReason",
+       {"", "lots"},
+       {{"settings", "afkrea", ""}, {"settings", "afkmax", "0"}},
+       {"afk reason set to - ", "afk max msgs set to - 0"}},
+      {"cmdLinkerReason",
+       {"http://x.example/", "My Site"},
+       {{"settings", "linkerrea", "http://x.example/"}, {"settings", "linkermsg", "My Site"}},
+       {"linker reason set to - http://x.example/"}},
+      {"cmdMultipleReasons",
+       {},
+       {{"custom settings", "multiple reasons", "False"}},
+       {"multiple reasons [off]"}},
+      {"cmdMultipleReasons",
+       {},
+       {{"custom settings", "multiple reasons", "True"}},
+       {"multiple reasons [on]"}},
+      {"mnuScrollAIm", {}, {{"settings", "scrollaim", "off"}}, {"scroll aim [off]"}},
+      {"cmdAutoIdle", {}, {{"custom settings", "auto idle", "False"}}, {"auto idle disabled"}},
+      {"cmdAutoIdle", {}, {{"custom settings", "auto idle", "True"}}, {"auto idle enabled"}},
+      {"cmdAFKBot", {}, {{"custom settings", "idletype", "afk"}}, {"idler type [afk]"}},
+      {"cmdLinker", {}, {{"custom settings", "idletype", "linker"}}, {"idler type [linker]"}},
+      {"cmdLinker", {}, {{"custom settings", "idletype", "linker"}}, {}},
+      {"cmdTwoMin", {}, {{"custom settings", "interval", "120"}}, {"interval set to 2 minutes"}},
+      {"mnuCustom",
+       {"90"},
+       {{"custom settings", "interval", "90"}},
+       {"interval set to 90 seconds"}},
+      {"mnuCustom", {"abc"}, {{"custom settings", "interval", "90"}}, {}},
+      {"mnuCustom", {"ab\r\nc"}, {{"custom settings", "interval", "90"}}, {}},
+  };
+  for (const CommandCase& c : cases) {
+    SCOPED_TRACE(std::string(c.item) + " " + (c.answers.empty() ? "" : c.answers[0]));
+    for (const char* answer : c.answers) sim.user.ExpectInputBox("", answer);
+    ForgetLog();
+    Choose(c.item);
+    for (const StoredValue& s : c.stored) EXPECT_EQ(Stored(s.section, s.key), s.value) << s.key;
+    EXPECT_THAT(NewLog(), ElementsAreArray(c.log));
+  }
+  EXPECT_EQ(program->drelmglobals.IdleInterval, 90);
+  EXPECT_EQ(Item("mnuCustom").caption, "custom -[90]-");
+  for (auto item : {"cmdOneMin", "cmdTwoMin", "cmdThreeMin", "cmdRegularIdle", "cmdAFKBot"}) {
+    EXPECT_FALSE(Item(item).checked) << item;
+  }
+  EXPECT_TRUE(Item("cmdLinker").checked);
+
+  Choose("cmdThreeMin");
+  EXPECT_EQ(program->drelmglobals.IdleInterval, 180);
+  EXPECT_EQ(Item("mnuCustom").caption, "custom -[ ]-");
+  EXPECT_TRUE(Item("cmdThreeMin").checked);
+  EXPECT_FALSE(Item("cmdTwoMin").checked);
+}
+
+TEST_F(IdleTest, PromptsOfferTheStoredValueUnderTheirTitles) {
+  Store("settings", "regrea", "old reason");
+  sim.user.ExpectInputBox("[regular]", "x");
+  sim.user.ExpectInputBox("in seconds", "abc");
+  sim.user.ExpectInputBox("URL of the site", "example");
+  sim.user.ExpectInputBox("message for the hyperlink", "site");
+  Choose("cmdRegReason");
+  Choose("mnuCustom");
+  Choose("cmdHyperLink");
+  const std::vector<sim::Prompt>& seen = sim.user.Seen();
+  ASSERT_EQ(seen.size(), 4u);
+  EXPECT_EQ(seen[0].defaultAnswer, "old reason");
+  EXPECT_EQ(seen[0].title, "drelm idle by quoSt n' vrin");
+  EXPECT_EQ(seen[1].defaultAnswer, "60");
+  EXPECT_EQ(seen[2].defaultAnswer, "");
+  EXPECT_EQ(seen[3].title, "drelm idle by quoSt");
+}
+
+TEST_F(IdleTest, HyperLinkJoinsTheReasonsAndRewritesTheirFile) {
+  program->frmReasons.lstRe.items = {"brb, lunch"};
+  sim.user.ExpectInputBox("", "example");
+  sim.user.ExpectInputBox("", "site");
+  Choose("cmdHyperLink");
+  EXPECT_THAT(program->frmReasons.lstRe.items,
+              ElementsAre("brb, lunch", "< a href=\"example\">site</a>"));
+  std::ifstream file(folder.path() / "drelm-reasons.tmp", std::ios::binary);
+  const std::string content(std::istreambuf_iterator<char>(file), {});
+  EXPECT_EQ(content, "brb, lunch\r\n< a href=\"example\">site</a>\r\n");
+  EXPECT_THAT(NewLog(), IsEmpty());
+}
+
+TEST_F(IdleTest, ReasonShowsTheReasonsWindowInPlaceOfTheMainWindow) {
+  std::ofstream(folder.path() / "add1.wav") << "RIFF";
+  Choose("cmdReason");
+  EXPECT_TRUE(program->frmReasons.visible);
+  EXPECT_FALSE(Main().visible);
+  EXPECT_EQ(sim.shell.Sounds().size(), 1u);
+}
+
+}  // namespace
+}  // namespace drelm::testing

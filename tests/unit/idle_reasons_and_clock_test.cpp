@@ -1,0 +1,101 @@
+// The reasons' tags, the draw's index, and the idle clock's roll-over of labels and totals.
+#include <gtest/gtest.h>
+
+#include "core/date_time_text.h"
+#include "core/settings_store.h"
+#include "idle/idle_clock.h"
+#include "idle/reasons.h"
+#include "platform/sim/memory_registry.h"
+
+namespace drelm {
+namespace {
+
+const ReasonTagValues kValues{"3:04:05 PM", "12/6/2026", "7", "2", "1", "aa"};
+
+TEST(ExpandReasonTest, TagsAnyCaseAndValuesThatHoldTags) {
+  constexpr const char* c = "<font color=#\"aa\">";
+  struct Case {
+    std::string reason;
+    std::string expanded;
+  };
+  const Case cases[] = {
+      {"AT LUNCH", "at lunch"},
+      {"Back at [TIME]", std::string("back at 3:04:05 PM") + c},
+      {"[date] [Skin]", std::string("12/6/2026") + c + " 12/6/2026" + c},
+      {"idled [total]!", std::string("idled 1d 2h 7m ") + c + "!"},
+      {"[time][time]", std::string("3:04:05 PM") + c + "3:04:05 PM" + c},
+      {"see [drelm]",
+       std::string("see < a href=\"http://www.drelm-idle.example/\">drelm zx</a>") + c},
+      {"[twk]",
+       std::string("< a href=\"http://www.tarnwick-warez.example/\">tarnwick warez</a>") + c},
+      {"", ""},
+  };
+  for (const Case& t : cases) EXPECT_EQ(ExpandReason(t.reason, kValues), t.expanded) << t.reason;
+
+  ReasonTagValues looping = kValues;
+  looping.asciiColor = "[time][drelm]";
+  looping.time = "[time]";
+  int pumps = 0;
+  const std::string expanded = ExpandReason("[time] [twk]", looping, [&] { ++pumps; });
+  EXPECT_EQ(pumps, 3) << "one pump per tag present, including one a value brought in";
+  EXPECT_NE(expanded.find("[time]"), std::string::npos) << "values are not expanded again";
+}
+
+TEST(ReasonDrawTest, IndexRoundsHalvesToEvenAndCanPassTheLastEntry) {
+  struct Case {
+    double unit;
+    std::size_t count, index;
+  };
+  for (const Case& c : {Case{0.0, 3, 0},
+                        {0.16, 3, 0},
+                        {0.5, 3, 2},
+                        {0.5, 1, 0},
+                        {0.8, 3, 2},
+                        {0.9, 3, 3},
+                        {0.75, 2, 2},
+                        {0.25, 2, 0},
+                        {0.999, 0, 0}}) {
+    EXPECT_EQ(ReasonDrawer::IndexFor(c.unit, c.count), c.index) << c.unit << " of " << c.count;
+  }
+}
+
+TEST(IdleClockTest, LabelsAndTotalsRollOver) {
+  struct Case {
+    const char *mins, *hours, *days;
+    const char *totalMin, *totalHours, *totalDays;  // nullptr: missing from the store
+    const char *nextMins, *nextHours, *nextDays;
+    const char *nextTotalMin, *nextTotalHours, *nextTotalDays;
+  };
+  const Case cases[] = {
+      {"12/m", "0/h", "0/d", "5", "0", "0", "13/m", "0/h", "0/d", "6", "0", "0"},
+      {"59/m", "23/h", "0/d", "59", "23", "4", "0/m", "0/h", "1/d", "0", "0", "5"},
+      {"59/m", "2/h", "7/d", "59", "2", "0", "0/m", "3/h", "7/d", "0", "3", "0"},
+      {"0/m", "0/h", "0/d", nullptr, nullptr, nullptr, "1/m", "0/h", "0/d", "1", "0", "0"},
+  };
+  for (const Case& c : cases) {
+    sim::MemoryRegistry registry;
+    SettingsStore store(registry);
+    if (c.totalMin) {
+      store.WriteSetting("idler", "MIN", c.totalMin);
+      store.WriteSetting("idler", "HOURS", c.totalHours);
+      store.WriteSetting("idler", "DAYS", c.totalDays);
+    }
+    Label mins("lblMins", c.mins), hours("lblHours", c.hours), days("lblDays", c.days);
+    AdvanceIdleClock({mins, hours, days}, store);
+    EXPECT_EQ(mins.caption + hours.caption + days.caption,
+              std::string(c.nextMins) + c.nextHours + c.nextDays);
+    EXPECT_EQ(store.ReadSetting("idler", "min") + " " + store.ReadSetting("idler", "hours") + " " +
+                  store.ReadSetting("idler", "days"),
+              std::string(c.nextTotalMin) + " " + c.nextTotalHours + " " + c.nextTotalDays);
+  }
+}
+
+TEST(DateTimeTextTest, LongTimeAndShortDate) {
+  EXPECT_EQ(LongTimeText({2026, 12, 6, 15, 4, 5, 0}, "AM", "PM"), "3:04:05 PM");
+  EXPECT_EQ(LongTimeText({2026, 1, 2, 0, 0, 9, 0}, "AM", "PM"), "12:00:09 AM");
+  EXPECT_EQ(LongTimeText({2026, 1, 2, 12, 30, 0, 0}, "", ""), "12:30:00");
+  EXPECT_EQ(ShortDateText({2026, 1, 2, 0, 0, 0, 0}), "1/2/2026");
+}
+
+}  // namespace
+}  // namespace drelm
