@@ -2,9 +2,9 @@
 // where log.txt, drelm-reasons.tmp and add1.wav live; settings are in the registry.
 #include <exception>
 
-#include "platform/win32/views/win32_program_host.h"
 #include "platform/win32/win32_api.h"
 #include "platform/win32/win32_platform.h"
+#include "ui/win32/win32_program_host.h"
 
 #include <commctrl.h>
 

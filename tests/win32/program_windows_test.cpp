@@ -15,9 +15,9 @@
 #include "core/settings_store.h"
 #include "platform/sim/memory_registry.h"
 #include "platform/sim/scripted_user.h"
-#include "platform/win32/views/win32_program_host.h"
 #include "platform/win32/win32_api.h"
 #include "support/temp_folder.h"
+#include "ui/win32/win32_program_host.h"
 
 #include <shellapi.h>
 

@@ -1,4 +1,4 @@
-#include "platform/win32/views/win32_main_window.h"
+#include "ui/win32/win32_main_window.h"
 
 #include <algorithm>
 #include <stdexcept>

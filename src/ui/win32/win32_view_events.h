@@ -7,9 +7,10 @@
 
 #include <functional>
 
+#include "core/event_runtime.h"
 #include "core/form_model.h"
-#include "platform/win32/views/win32_view_refresh.h"
 #include "platform/win32/win32_event_loop.h"
+#include "ui/win32/win32_view_refresh.h"
 
 namespace drelm::win32::view {
 

@@ -1,4 +1,4 @@
-#include "platform/win32/views/win32_plain_form.h"
+#include "ui/win32/win32_plain_form.h"
 
 #include <stdexcept>
 

@@ -11,9 +11,9 @@
 #include <vector>
 
 #include "core/form_model.h"
-#include "platform/win32/views/win32_view_events.h"
-#include "platform/win32/views/win32_view_style.h"
 #include "platform/win32/win32_api.h"
+#include "ui/win32/win32_view_events.h"
+#include "ui/win32/win32_view_style.h"
 
 namespace drelm::win32::view {
 

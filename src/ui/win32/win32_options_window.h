@@ -6,8 +6,8 @@
 // release pops the options menu up.
 #pragma once
 
-#include "platform/win32/views/win32_view_events.h"
 #include "platform/win32/win32_api.h"
+#include "ui/win32/win32_view_events.h"
 
 namespace drelm {
 class FrmOptions;

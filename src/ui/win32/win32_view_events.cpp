@@ -1,4 +1,4 @@
-#include "platform/win32/views/win32_view_events.h"
+#include "ui/win32/win32_view_events.h"
 
 #include <exception>
 

@@ -7,13 +7,13 @@
 #include <filesystem>
 #include <memory>
 
-#include "platform/win32/views/win32_about_windows.h"
-#include "platform/win32/views/win32_main_window.h"
-#include "platform/win32/views/win32_options_window.h"
-#include "platform/win32/views/win32_view_events.h"
-#include "platform/win32/views/win32_view_refresh.h"
 #include "platform/win32/win32_platform.h"
 #include "program/program.h"
+#include "ui/win32/win32_about_windows.h"
+#include "ui/win32/win32_main_window.h"
+#include "ui/win32/win32_options_window.h"
+#include "ui/win32/win32_view_events.h"
+#include "ui/win32/win32_view_refresh.h"
 
 namespace drelm::win32::view {
 

@@ -5,7 +5,7 @@
 
 #include <memory>
 
-#include "platform/win32/views/win32_plain_form.h"
+#include "ui/win32/win32_plain_form.h"
 
 namespace drelm {
 class FrmAbout;

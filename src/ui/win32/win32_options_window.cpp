@@ -1,9 +1,9 @@
-#include "platform/win32/views/win32_options_window.h"
+#include "ui/win32/win32_options_window.h"
 
 #include <stdexcept>
 
 #include "options/frm_options.h"
-#include "platform/win32/views/win32_view_style.h"
+#include "ui/win32/win32_view_style.h"
 
 namespace drelm::win32::view {
 

@@ -1,4 +1,4 @@
-#include "platform/win32/views/win32_about_windows.h"
+#include "ui/win32/win32_about_windows.h"
 
 #include "core/about_windows.h"
 

@@ -1,4 +1,4 @@
-#include "platform/win32/views/win32_program_host.h"
+#include "ui/win32/win32_program_host.h"
 
 #include <exception>
 #include <limits>
