@@ -5,7 +5,7 @@
 #include "aol/control_text.h"
 #include "aol/pressing.h"
 #include "aol/window_lookup.h"
-#include "platform/timeouts.h"
+#include "core/timeouts.h"
 #include "platform/winuser_constants.h"
 
 namespace drelm {

@@ -4,9 +4,9 @@
 #include <string>
 #include <utility>
 
+#include "aol/status_window.h"
 #include "options/menu_tree.h"
 #include "options/not_available.h"
-#include "options/status_window.h"
 #include "options/toggle_table.h"
 #include "options/web_sites.h"
 

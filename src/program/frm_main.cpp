@@ -1,7 +1,7 @@
 #include "program/frm_main.h"
 
-#include "aol/own_windows.h"
-#include "aol/pause.h"
+#include "core/own_windows.h"
+#include "core/pause.h"
 #include "idle/idle_time_text.h"
 #include "program/program.h"
 #include "text/ansi.h"

@@ -3,10 +3,10 @@
 // a std::exception) stops the sequence, as it stops everything.
 #include <exception>
 
-#include "aol/own_windows.h"
 #include "aol/window_lookup.h"
 #include "core/files.h"
 #include "core/list_box_files.h"
+#include "core/own_windows.h"
 #include "idle/idle_time_text.h"
 #include "options/stats_lines.h"
 #include "options/stored_options.h"

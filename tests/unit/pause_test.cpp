@@ -1,4 +1,4 @@
-#include "aol/pause.h"
+#include "core/pause.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "aol/pause.h"
+#include "core/pause.h"
 #include "platform/sim/simulator.h"
 
 namespace drelm {

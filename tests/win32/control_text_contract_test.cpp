@@ -8,7 +8,7 @@
 #include <sstream>
 
 #include "aol/control_text.h"
-#include "aol/own_windows.h"
+#include "core/own_windows.h"
 #include "mirrored_desktop.h"
 #include "platform/winuser_constants.h"
 

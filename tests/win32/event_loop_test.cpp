@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <stdexcept>
 
-#include "aol/pause.h"
+#include "core/pause.h"
 #include "platform/win32/win32_api.h"
 #include "platform/win32/win32_clock.h"
 #include "platform/win32/win32_event_loop.h"

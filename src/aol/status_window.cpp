@@ -1,4 +1,4 @@
-#include "options/status_window.h"
+#include "aol/status_window.h"
 
 #include "aol/window_lookup.h"
 #include "platform/winuser_constants.h"

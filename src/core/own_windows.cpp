@@ -1,4 +1,4 @@
-#include "aol/own_windows.h"
+#include "core/own_windows.h"
 
 #include <fstream>
 #include <system_error>
