@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/timeouts.h"
+#include "core/timeouts.h"
 
 namespace drelm {
 

@@ -8,7 +8,7 @@
 #include "aol/control_text.h"
 #include "aol/keywords.h"
 #include "aol/window_lookup.h"
-#include "platform/timeouts.h"
+#include "core/timeouts.h"
 #include "platform/winuser_constants.h"
 #include "text/ansi.h"
 

@@ -8,7 +8,7 @@
 #include "aol/keywords.h"
 #include "aol/pressing.h"
 #include "aol/window_lookup.h"
-#include "platform/timeouts.h"
+#include "core/timeouts.h"
 
 namespace drelm {
 

@@ -4,7 +4,7 @@
 #include "aol/client_windows.h"
 #include "aol/pressing.h"
 #include "aol/window_lookup.h"
-#include "platform/timeouts.h"
+#include "core/timeouts.h"
 #include "platform/winuser_constants.h"
 
 namespace drelm {

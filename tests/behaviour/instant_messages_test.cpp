@@ -2,7 +2,7 @@
 
 #include "aol/keywords.h"
 #include "aol_operations_fixture.h"
-#include "platform/timeouts.h"
+#include "core/timeouts.h"
 #include "standin/instant_messages.h"
 #include "support/message_checks.h"
 

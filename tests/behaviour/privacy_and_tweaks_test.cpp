@@ -4,7 +4,7 @@
 #include "aol/upchat.h"
 #include "aol/window_tweaks.h"
 #include "aol_operations_fixture.h"
-#include "platform/timeouts.h"
+#include "core/timeouts.h"
 #include "standin/buddy_list.h"
 
 namespace drelm::testing {

@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/sim/simulator.h"
-#include "platform/timeouts.h"
+#include "core/timeouts.h"
 #include "platform/winuser_constants.h"
 #include "support/aol_tree.h"
 

@@ -9,7 +9,6 @@
 #include "aol/control_text.h"
 #include "aol/window_lookup.h"
 #include "mirrored_desktop.h"
-#include "platform/timeouts.h"
 #include "platform/win32/win32_api.h"
 
 namespace drelm::contract {
@@ -179,7 +178,7 @@ TEST(CrossProcess, HungClientCostsAtMostTheSendTimeout) {
   win32::Win32WindowSystem windows;
   const Hwnd view = FindChatView(windows);
   ASSERT_NE(view, 0u);
-  constexpr DWORD kHangMs = timeouts::kCrossProcessSendMs + 2500;
+  constexpr DWORD kHangMs = win32::kCrossProcessSendMs + 2500;
   PostMessageA(host.Probe(), kHangMessage, kHangMs, 0);
   Sleep(200);  // the host is now asleep inside its loop
 
@@ -188,7 +187,7 @@ TEST(CrossProcess, HungClientCostsAtMostTheSendTimeout) {
   const std::uint64_t sendMs = GetTickCount64() - start;
   std::printf("send to a hung window returned after %llu ms\n",
               static_cast<unsigned long long>(sendMs));
-  EXPECT_LE(sendMs, timeouts::kCrossProcessSendMs + 1000u);
+  EXPECT_LE(sendMs, win32::kCrossProcessSendMs + 1000u);
 
   start = GetTickCount64();
   windows.ShowWindow(FindAolStatusWindow(windows), SW_HIDE);

@@ -1,7 +1,5 @@
 #include "platform/posix/file_registry.h"
 
-#include "platform/timeouts.h"
-
 #include <fcntl.h>
 #include <pwd.h>
 #include <sys/file.h>
@@ -198,11 +196,10 @@ class SectionLock {
   explicit SectionLock(const fs::path& folder) {
     fd_ = ::open((folder / kLockFileName).c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
     if (fd_ < 0) return;
-    for (long waited = 0; waited < timeouts::kSettingsLockWaitMs;
-         waited += timeouts::kSettingsLockRetryMs) {
+    for (long waited = 0; waited < kSettingsLockWaitMs; waited += kSettingsLockRetryMs) {
       if (::flock(fd_, LOCK_EX | LOCK_NB) == 0) return;
       if (errno != EWOULDBLOCK && errno != EINTR) return;
-      SleepMs(timeouts::kSettingsLockRetryMs);
+      SleepMs(kSettingsLockRetryMs);
     }
   }
   ~SectionLock() {

@@ -21,6 +21,11 @@
 
 namespace drelm::posix {
 
+// Another running copy holds a section's lock only for the read and replace of one small file,
+// so a lock still held after this long belongs to a stuck process and the write goes ahead alone.
+inline constexpr long kSettingsLockWaitMs = 2000;
+inline constexpr long kSettingsLockRetryMs = 10;
+
 class FileRegistry : public Registry {
  public:
   FileRegistry() : FileRegistry(DefaultFolder()) {}

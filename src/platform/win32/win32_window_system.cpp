@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cwchar>
 
-#include "platform/timeouts.h"
 #include "platform/win32/win32_api.h"
 #include "platform/win32/win32_text.h"
 
@@ -62,13 +61,12 @@ bool Send(HWND window, UINT msg, WPARAM wParam, LPARAM lParam, bool wide, LRESUL
                    : SendMessageA(window, msg, wParam, lParam);
     return true;
   }
-  if (!AnswersWithin(window, timeouts::kCrossProcessSendMs)) return false;
+  if (!AnswersWithin(window, kCrossProcessSendMs)) return false;
   DWORD_PTR answer = 0;
   const UINT flags = SMTO_NORMAL | SMTO_ABORTIFHUNG;
-  const LRESULT ok = wide ? SendMessageTimeoutW(window, msg, wParam, lParam, flags,
-                                                timeouts::kCrossProcessSendMs, &answer)
-                          : SendMessageTimeoutA(window, msg, wParam, lParam, flags,
-                                                timeouts::kCrossProcessSendMs, &answer);
+  const LRESULT ok =
+      wide ? SendMessageTimeoutW(window, msg, wParam, lParam, flags, kCrossProcessSendMs, &answer)
+           : SendMessageTimeoutA(window, msg, wParam, lParam, flags, kCrossProcessSendMs, &answer);
   if (ok) *result = static_cast<LRESULT>(answer);
   return ok != 0;
 }

@@ -1,12 +1,17 @@
 // The window system of the real desktop (user32). Messages to windows of other threads, the AOL
 // client's above all, go through SendMessageTimeout with SMTO_ABORTIFHUNG, so a hung client
-// costs at most timeouts::kCrossProcessSendMs; the program's own windows get plain sends.
+// costs at most kCrossProcessSendMs; the program's own windows get plain sends.
 // List box and combo box item texts travel as UTF-16 and are converted to ANSI here.
 #pragma once
+
+#include <cstdint>
 
 #include "platform/window_system.h"
 
 namespace drelm::win32 {
+
+// Cross-process SendMessageTimeout: a hung AOL client cannot hang us.
+inline constexpr std::uint32_t kCrossProcessSendMs = 5000;
 
 class Win32WindowSystem : public WindowSystem {
  public:

@@ -1,14 +1,13 @@
 // Every bound on a wait and every poll interval of the program, in one place. Where the original
 // design waits without end, the bound here is one that a working AOL client meets with room to
-// spare; on expiry the operation logs what it gave up and returns.
+// spare; on expiry the operation logs what it gave up and returns. The backends below core keep
+// their own two bounds beside their code: kCrossProcessSendMs (win32_window_system.h) and the
+// settings file lock (file_registry.h).
 #pragma once
 
 #include <cstdint>
 
 namespace drelm::timeouts {
-
-// Cross-process SendMessageTimeout: a hung AOL client cannot hang us.
-inline constexpr std::uint32_t kCrossProcessSendMs = 5000;
 
 // The careful chat send. A line set into the chat input must show there within
 // kChatLineShowsMs or the attempt starts over; once Enter is sent it must leave the input within
@@ -84,11 +83,5 @@ inline constexpr int kRunNowPresses = 10;
 inline constexpr std::uint32_t kBeginPressMs = 5000;
 // A toolbar pop-up menu opened by a click, before its keys are posted.
 inline constexpr std::uint32_t kToolbarPopupMs = 3000;
-
-// The Linux settings file store: another running copy holds its lock only for the read and
-// replace of one small file, so a lock still held after this long belongs to a stuck process and
-// the write goes ahead alone.
-inline constexpr long kSettingsLockWaitMs = 2000;
-inline constexpr long kSettingsLockRetryMs = 10;
 
 }  // namespace drelm::timeouts
