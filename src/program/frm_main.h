@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/event_runtime.h"
 #include "core/form_model.h"
 #include "idle/chat_scanner.h"
 

@@ -11,6 +11,7 @@
 #include "aol/chat_sender.h"
 #include "core/about_windows.h"
 #include "core/drelm_globals.h"
+#include "core/event_runtime.h"
 #include "core/form_model.h"
 #include "core/settings_store.h"
 #include "core/status_log.h"

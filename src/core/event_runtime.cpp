@@ -1,4 +1,4 @@
-#include "core/form_model.h"
+#include "core/event_runtime.h"
 
 namespace drelm {
 
@@ -49,7 +49,19 @@ void Timer::SetInterval(std::uint32_t intervalMs) {
 void Timer::Arm() {
   // An interval of 0 never ticks, as a VB timer with interval 0 stays silent.
   if (intervalMs_ == 0) return;
-  id_ = loop_.AddTimer(intervalMs_, [this] { entry_.Run(Timer_Timer); });
+  id_ = loop_.AddTimer(intervalMs_, [this] { Tick(); });
+}
+
+void Timer::Tick() {
+  if (ticking_) return;
+  ticking_ = true;
+  try {
+    entry_.Run(Timer_Timer);
+  } catch (...) {
+    ticking_ = false;
+    throw;
+  }
+  ticking_ = false;
 }
 
 void Timer::Disarm() {
