@@ -55,7 +55,6 @@ struct Decoration {
   std::string name;
 };
 
-
 // A window of the program: caption, shown or hidden, normal or minimised, on top or not, and
 // the host's real window when there is one (0 in the simulator unless a test gives one).
 class Form {

@@ -21,6 +21,7 @@
 #include <map>
 #include <string>
 
+#include "core/event_runtime.h"
 #include "core/form_model.h"
 #include "idle/chat_room_text.h"
 #include "platform/window_system.h"

@@ -13,6 +13,7 @@
 
 #include "aol/chat_sender.h"
 #include "core/drelm_globals.h"
+#include "core/event_runtime.h"
 #include "core/form_model.h"
 #include "core/settings_store.h"
 #include "core/status_log.h"

@@ -2,7 +2,7 @@
 // automatic start after kAutoIdleMinutes ticks of Timer4.
 #include <string>
 
-#include "aol/pause.h"
+#include "core/pause.h"
 #include "idle/idle_engine.h"
 #include "idle/status_lines.h"
 #include "text/ansi.h"

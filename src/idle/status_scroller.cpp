@@ -2,8 +2,8 @@
 // time the interval has passed, the status lines.
 #include <string>
 
-#include "aol/pause.h"
 #include "aol/window_lookup.h"
+#include "core/pause.h"
 #include "core/settings_catalogue.h"
 #include "idle/idle_engine.h"
 #include "idle/status_lines.h"

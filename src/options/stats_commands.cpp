@@ -3,9 +3,9 @@
 #include <string>
 #include <utility>
 
-#include "aol/pause.h"
 #include "aol/window_lookup.h"
 #include "core/files.h"
+#include "core/pause.h"
 #include "core/product_site.h"
 #include "core/settings_catalogue.h"
 #include "idle/idle_time_text.h"
