@@ -5,8 +5,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "platform/sim/simulator.h"
 #include "core/timeouts.h"
+#include "platform/sim/simulator.h"
 #include "platform/winuser_constants.h"
 #include "support/aol_tree.h"
 
