@@ -1,8 +1,15 @@
 #include "core/files.h"
 
+#include <cstdio>
 #include <exception>
 #include <fstream>
 #include <system_error>
+
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
 
 #include "platform/winuser_constants.h"
 
@@ -48,6 +55,36 @@ bool ReplaceFileContents(const std::filesystem::path& file, std::string_view con
   std::filesystem::rename(temp, file, error);
   if (error) std::filesystem::remove(temp, ignored);
   return !error;
+}
+
+namespace {
+
+// Flushes the C library's buffer and then the system's, so the bytes are on the disk.
+bool FlushToDisk(std::FILE* file) {
+  if (std::fflush(file) != 0) return false;
+#ifdef _WIN32
+  return _commit(_fileno(file)) == 0;
+#else
+  return ::fsync(::fileno(file)) == 0;
+#endif
+}
+
+bool WriteAll(std::FILE* file, std::string_view bytes) {
+  return bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+}
+
+}  // namespace
+
+bool AppendLineDurably(const std::filesystem::path& file, std::string_view line) {
+  std::FILE* out = nullptr;
+  try {
+    out = std::fopen(file.string().c_str(), "ab");
+  } catch (const std::exception&) {
+    return false;  // a path the ANSI code page cannot spell
+  }
+  if (out == nullptr) return false;
+  const bool written = WriteAll(out, line) && WriteAll(out, "\r\n") && FlushToDisk(out);
+  return std::fclose(out) == 0 && written;
 }
 
 }  // namespace drelm

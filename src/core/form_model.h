@@ -64,7 +64,11 @@ class Form {
   virtual ~Form() = default;
 
   const std::string& Name() const { return name_; }
-  void Show() { visible = true; }
+  // Showing a window loads it first, as VB does at a form's first use.
+  void Show() {
+    loaded = true;
+    visible = true;
+  }
   void Hide() { visible = false; }
 
   std::string caption;

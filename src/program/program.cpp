@@ -37,6 +37,8 @@ Program::Program(Platform platformIn)
       log(platform.clock, platform.programFolder),
       chat(platform.windows, platform.loop, platform.clock, store, drelmglobals.Win2kMode, log),
       frmOptions(OptionsContext{platform, store, log, [this] { frmMain.lblExit_Click(); }}),
+      frmReasons(ReasonsContext{ReviewContext(), platform.programFolder,
+                                [this] { frmOptions.PopupMenu(kAddonsMenu); }}),
       frmMain(*this),
       tray(platform.shell, frmMain),
       frmAbout(AboutContext{frmMain, platform.shell, platform.user, log, platform.programFolder}),
@@ -63,11 +65,32 @@ Program::Program(Platform platformIn)
                        frmReasons,
                        [this] { PlayClick(); },
                        IdleAolOperationsFor(aolContext, platform.shell),
-                       {}}),
+                       {[this] {
+                          frmMain.Hide();
+                          frmAFKMessages.Show();
+                        },
+                        [this] { return frmAFKMessages.lstMsgs.items.size(); }}}),
       transferOptions(TransferOptionsContext{frmOptions, platform.user, store, log}),
-      aolTweaks(AolTweakContext{aolContext, frmOptions}) {
+      aolTweaks(AolTweakContext{aolContext, frmOptions}),
+      frmMsg(ReviewContext(), frmAFKMessages),
+      frmAFKMessages(ReviewContext(), frmMsg),
+      recorder(AwayRecorderContext{aolContext, store, drelmglobals,
+                                   [this](std::string_view text) { chat.SendChat(text); },
+                                   frmAFKMessages.lstMsgs, platform.programFolder}) {
   WireMenu();
   idle.Wire();
+  WireAwayRecorder();
+}
+
+ReviewWindowsContext Program::ReviewContext() {
+  return ReviewWindowsContext{platform.windows, frmMain, [this] { PlayClick(); }};
+}
+
+void Program::WireAwayRecorder() {
+  frmMain.Chat1.ChatLine = [this](const std::string& screenName, const std::string& text) {
+    recorder.Chat1_ChatLine(screenName, text);
+  };
+  frmMain.Timer3.Timer_Timer = [this] { recorder.Timer3_Timer(); };
 }
 
 Program::~Program() = default;
@@ -100,7 +123,8 @@ void Program::End(int exitCode) {
     timer->SetEnabled(false);
   }
   frmMain.Chat1.StopScan();
-  for (Form* form : std::initializer_list<Form*>{&frmMain, &frmAbout, &frmGreetz, &frmReasons}) {
+  for (Form* form : std::initializer_list<Form*>{&frmMain, &frmAbout, &frmGreetz, &frmReasons,
+                                                 &frmAFKMessages, &frmMsg}) {
     form->Hide();
     form->loaded = false;
   }

@@ -16,6 +16,9 @@
 #include "core/settings_store.h"
 #include "core/status_log.h"
 #include "core/system_tray.h"
+#include "idle/away_recorder.h"
+#include "idle/frm_afk_messages.h"
+#include "idle/frm_msg.h"
 #include "idle/frm_reasons.h"
 #include "idle/idle_engine.h"
 #include "options/aol_tweak_commands.h"
@@ -73,9 +76,14 @@ class Program {
   IdleEngine idle;
   TransferOptionCommands transferOptions;
   AolTweakCommands aolTweaks;
+  FrmMsg frmMsg;
+  FrmAFKMessages frmAFKMessages;
+  AwayRecorder recorder;
 
  private:
   void WireMenu();
+  void WireAwayRecorder();
+  ReviewWindowsContext ReviewContext();
 
   bool ended_ = false;
 };

@@ -1,0 +1,57 @@
+#include "idle/away_recorder.h"
+
+#include "aol/instant_messages.h"
+#include "aol/pause.h"
+#include "aol/pressing.h"
+#include "core/files.h"
+#include "core/date_time_text.h"
+#include "text/ansi.h"
+
+namespace drelm {
+
+std::string SenderCountKey(std::string_view screenName) {
+  std::string key = AfkSenderKey(screenName);
+  if (FindSetting(kSectionSettings, key) != nullptr) {
+    key = std::string(setting::kAfkSenderKeyPrefix) + "#" + std::string(screenName);
+  }
+  return key;
+}
+
+void AwayRecorder::Record(std::string entry) {
+  if (file_.empty()) file_ = context_.programFolder / kAwayMessagesFileName;
+  // On disk first: the list lives only as long as the program.
+  AppendLineDurably(file_, entry);
+  context_.lstMsgs.items.push_back(std::move(entry));
+}
+
+void AwayRecorder::Chat1_ChatLine(const std::string& screenName, const std::string& text) {
+  const std::string& handle = context_.globals.UserHandle;
+  // A text shorter than the handle compares short and is never taken.
+  if (LowerAnsi(std::string_view(text).substr(0, handle.size())) != LowerAnsi(handle)) return;
+
+  SettingsStore& store = context_.store;
+  const std::int64_t max = LeadingNumber(store.Read(setting::kAfkMax));
+  const std::string countKey = SenderCountKey(screenName);
+  const std::int64_t count = LeadingNumber(store.ReadSetting(kSectionSettings, countKey));
+  if (count >= max) return;
+
+  store.Write(setting::kCountInAfk,
+              std::to_string(LeadingNumber(store.Read(setting::kCountInAfk)) + 1));
+  store.WriteSetting(kSectionSettings, countKey, std::to_string(count + 1));
+  Record("|[chat]|-[" + LongTimeText(context_.aol.clock) + "]- " + screenName + ": " +
+         text.substr(handle.size()));
+  context_.sendChat(LowerAnsi(screenName) + "message recorded [" + std::to_string(count + 1) + "-" +
+                    std::to_string(max));
+}
+
+void AwayRecorder::Timer3_Timer() {
+  AolContext& aol = context_.aol;
+  const std::string reason = context_.store.Read(setting::kAfkRea);
+  if (FindIncomingIm(aol.windows) == 0) return;
+  SendIm(aol, IncomingImSender(aol.windows), reason);
+  Record("|[im]|-[" + LongTimeText(aol.clock) + "]- " + IncomingImSender(aol.windows) + ": ");
+  Pause(aol.clock, aol.loop, 0);
+  CloseWindow(aol.windows, FindIncomingIm(aol.windows));
+}
+
+}  // namespace drelm

@@ -1,0 +1,52 @@
+// The away recorder ("afk bot"): chat lines that begin with the user's handle are noted, up to a
+// stored number per sender, and confirmed in the room; each tick of Timer3 answers one waiting
+// instant message with the away reason, notes it and closes its window. Every entry goes into
+// the recorded-messages list and, at the same moment, at the end of the messages file beside the
+// program, so nothing noted is lost to a crash or to a program ended before the review.
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "aol/aol_context.h"
+#include "core/drelm_globals.h"
+#include "core/form_model.h"
+#include "core/settings_store.h"
+
+namespace drelm {
+
+struct AwayRecorderContext {
+  AolContext aol;  // answering IMs
+  SettingsStore& store;
+  const DrelmGlobals& globals;
+  std::function<void(std::string_view)> sendChat;
+  ListBox& lstMsgs;  // frmAFKMessages.lstMsgs
+  std::filesystem::path programFolder;
+};
+
+// The settings key of one sender's count of recorded lines: "afk" + the screen name, except for
+// the few names that would land on a fixed setting ("Max" on "afkmax", "Rea" on "afkrea"), which
+// are kept under "afk#" + the name, a key no screen name can reach.
+std::string SenderCountKey(std::string_view screenName);
+
+class AwayRecorder {
+ public:
+  explicit AwayRecorder(AwayRecorderContext context) : context_(std::move(context)) {}
+
+  // The chat scanner's event on the main window.
+  void Chat1_ChatLine(const std::string& screenName, const std::string& text);
+  // The main window's Timer3.
+  void Timer3_Timer();
+
+  const std::filesystem::path& MessagesFile() const { return file_; }
+
+ private:
+  void Record(std::string entry);
+
+  AwayRecorderContext context_;
+  std::filesystem::path file_;
+};
+
+}  // namespace drelm

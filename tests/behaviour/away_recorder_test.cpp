@@ -1,0 +1,226 @@
+// The away recorder in a whole program beside the stand-in AOL client: members' lines reach it
+// through the chat scanner, each recording is confirmed in the room, counted in the settings and
+// kept in the messages file; then the review windows hand the screen to each other.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "program_fixture.h"
+#include "standin/chat_room.h"
+#include "standin/instant_messages.h"
+
+namespace drelm::testing {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::ElementsAreArray;
+
+// A short chat style, so the expected room lines can be written out whole.
+std::string Styled(const std::string& text) {
+  return "</u></i></b><font color=#a><font face=\"af\">< <font face=\"mf\"><font color=#m>" + text +
+         " <font color=#a><font face=\"af\">>";
+}
+
+// An entry with its time of day (the only part that depends on the clock) replaced by "T".
+std::string WithoutTime(const std::string& entry) {
+  const std::size_t open = entry.find("-[");
+  const std::size_t close = entry.find("]- ");
+  if (open == std::string::npos || close == std::string::npos) return entry;
+  return entry.substr(0, open + 2) + "T" + entry.substr(close);
+}
+
+class AwayRecorderTest : public ProgramTest {
+ protected:
+  void SetUp() override {
+    StoreReturningUser();
+    for (const auto& [key, value] :
+         std::initializer_list<std::pair<const char*, const char*>>{{"handle", "Bob"},
+                                                                    {"afkmax", "2"},
+                                                                    {"left ascii", "<"},
+                                                                    {"right ascii", ">"},
+                                                                    {"ascii font", "af"},
+                                                                    {"main font", "mf"},
+                                                                    {"ascii color", "a"},
+                                                                    {"main color", "m"}}) {
+      Store("settings", key, value);
+    }
+    OpenAolWithChatRoom(6);
+    StartAndScan();
+  }
+
+  void StartAndScan() {
+    StartProgram();
+    program->frmMain.Chat1.StartScan();
+    ForgetRoomLines();
+  }
+
+  // Members speak one after the other; the scanner and the confirmations get time to follow.
+  void Say(const std::vector<std::pair<std::string, std::string>>& lines) {
+    for (const auto& [member, text] : lines) {
+      aol->Client().Chat().Say(member, text);
+      sim.loop.RunFor(3000);
+    }
+  }
+
+  std::vector<std::string> Entries() const {
+    std::vector<std::string> entries;
+    for (const std::string& item : program->frmAFKMessages.lstMsgs.items) {
+      entries.push_back(WithoutTime(item));
+    }
+    return entries;
+  }
+
+  std::string MessagesFile() const {
+    std::ifstream file(folder.path() / kAwayMessagesFileName, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), {});
+  }
+};
+
+TEST_F(AwayRecorderTest, RecordsLinesThatBeginWithTheHandleUpToEachSendersMaximum) {
+  sim.clock.SetNow({2001, 6, 1, 14, 5, 9});
+  Say({{"Ann", "bob, call me"},
+       {"Ann", "BOB are you there"},
+       {"Ann", "bob?? third line"},
+       {"Carl", "Bobby is here"},
+       {"Dee", "bo"},
+       {"Eve", "hi bob"},
+       {"Max", "bob it's max"},
+       {"Rea", "bob hi"}});
+
+  EXPECT_THAT(Entries(),
+              ElementsAre("|[chat]|-[T]- Ann: , call me", "|[chat]|-[T]- Ann:  are you there",
+                          "|[chat]|-[T]- Carl: by is here", "|[chat]|-[T]- Max:  it's max",
+                          "|[chat]|-[T]- Rea:  hi"));
+  // The time within the two scanner ticks after the line.
+  EXPECT_THAT(program->frmAFKMessages.lstMsgs.items.front(),
+              ::testing::MatchesRegex("\\|\\[chat\\]\\|-\\[2:05:1[01] PM\\]- Ann: , call me"));
+  EXPECT_THAT(RoomLines(),
+              ElementsAre(Styled("annmessage recorded [1-2"), Styled("annmessage recorded [2-2"),
+                          Styled("carlmessage recorded [1-2"), Styled("maxmessage recorded [1-2"),
+                          Styled("reamessage recorded [1-2")));
+  EXPECT_EQ(Stored("settings", "afkAnn"), "2");
+  EXPECT_EQ(Stored("settings", "afkCarl"), "1");
+  EXPECT_EQ(Stored("settings", "countinafk"), "5");
+  // Senders whose counter key would be a setting of its own leave that setting alone.
+  EXPECT_EQ(Stored("settings", "afkmax"), "2");
+  EXPECT_EQ(Stored("settings", "afkrea"), "no reason");
+  EXPECT_EQ(Stored("settings", "afk#Max"), "1");
+
+  // Every entry is on disk as it is recorded, one a line, exactly as listed.
+  std::string expectedFile;
+  for (const std::string& item : program->frmAFKMessages.lstMsgs.items)
+    expectedFile += item + "\r\n";
+  EXPECT_EQ(MessagesFile(), expectedFile);
+
+  // The counters outlive the program: Ann stays at her maximum, the file keeps growing.
+  program.reset();
+  StartAndScan();
+  Say({{"Ann", "bob, again"}, {"Carl", "bob, again"}});
+  EXPECT_THAT(Entries(), ElementsAre("|[chat]|-[T]- Carl: , again"));
+  EXPECT_THAT(RoomLines(), ElementsAre(Styled("carlmessage recorded [2-2")));
+  EXPECT_EQ(Stored("settings", "afkAnn"), "2");
+  EXPECT_EQ(Stored("settings", "countinafk"), "6");
+  EXPECT_EQ(MessagesFile(), expectedFile + program->frmAFKMessages.lstMsgs.items.front() + "\r\n");
+}
+
+TEST_F(AwayRecorderTest, WithoutAMaximumNothingIsRecordedAndAfterStopScanNothingArrives) {
+  Store("settings", "afkmax", "");
+  Say({{"Ann", "bob, call me"}});
+  program->frmMain.Chat1.StopScan();
+  Store("settings", "afkmax", "5");
+  Say({{"Ann", "bob, call me"}});
+  EXPECT_TRUE(program->frmAFKMessages.lstMsgs.items.empty());
+  EXPECT_TRUE(RoomLines().empty());
+  EXPECT_EQ(MessagesFile(), "");
+}
+
+TEST_F(AwayRecorderTest, Timer3AnswersOneImATickNotesItAndClosesItsWindow) {
+  using standin::InstantMessage;
+  Store("settings", "afkrea", "gone fishing");
+  // The user's own IM, half written, is neither answered nor closed.
+  aol->Client().Ims().OpenSend("Friend");
+  aol->Client().Ims().Receive("Carl", "you there?");
+  aol->Client().Ims().Receive("Dee Dee", "hello");
+  program->frmMain.Timer3.SetEnabled(true);
+  sim.loop.RunFor(1000);
+  EXPECT_EQ(aol->Seen().imsSent, (std::vector<InstantMessage>{{"dee dee", "gone fishing"}}))
+      << "one IM a tick, the newest window first";
+  sim.loop.RunFor(4000);
+
+  EXPECT_EQ(aol->Seen().imsSent,
+            (std::vector<InstantMessage>{{"dee dee", "gone fishing"}, {"carl", "gone fishing"}}));
+  EXPECT_THAT(Entries(), ElementsAre("|[im]|-[T]- dee dee: ", "|[im]|-[T]- carl: "));
+  EXPECT_EQ(aol->Client().Ims().IncomingWindow("Carl"), 0u);
+  EXPECT_EQ(aol->Client().Ims().IncomingWindow("Dee Dee"), 0u);
+  EXPECT_NE(sim.windows.FindWindowEx(aol->Client().Mdi(), 0, std::string("AOL Child"),
+                                     std::string("Send Instant Message")),
+            0u);
+  EXPECT_EQ(Stored("settings", "countinafk"), "") << "IMs do not count as chat lines";
+  EXPECT_EQ(MessagesFile(), program->frmAFKMessages.lstMsgs.items[0] + "\r\n" +
+                                program->frmAFKMessages.lstMsgs.items[1] + "\r\n");
+}
+
+TEST_F(AwayRecorderTest, ReviewWindowsTakeTurnsWithTheMainWindow) {
+  Say({{"Ann", "bob, call me"}, {"Carl", "bob, later"}});
+  FrmMain& main = program->frmMain;
+  FrmAFKMessages& list = program->frmAFKMessages;
+  FrmMsg& one = program->frmMsg;
+  const auto shown = [&] { return std::vector<bool>{main.visible, list.visible, one.visible}; };
+  main.Hide();
+  list.Show();
+
+  list.lstMsgs.selected = 1;
+  list.lstMsgs_DblClick();
+  EXPECT_THAT(shown(), ElementsAre(false, false, true));
+  EXPECT_EQ(WithoutTime(one.txtReSizeMsg.text), "|[chat]|-[T]- Carl: , later");
+  one.Label4_Click();
+  EXPECT_EQ(one.state, WindowState::kMinimized);
+  one.Label5_Click();
+  EXPECT_THAT(shown(), ElementsAre(false, true, false));
+
+  list.lstMsgs.selected = -1;
+  list.lstMsgs_DblClick();
+  EXPECT_EQ(one.txtReSizeMsg.text, "") << "no selection shows an empty message";
+  one.Label5_Click();
+
+  list.Label5_Click();
+  EXPECT_THAT(shown(), ElementsAre(true, false, false));
+  EXPECT_TRUE(list.lstMsgs.items.empty());
+  EXPECT_NE(MessagesFile(), "") << "closing the list keeps the file";
+}
+
+TEST_F(AwayRecorderTest, ReasonsWindowAddsSavesAndRemovesLikeTheListFile) {
+  FrmReasons& reasons = program->frmReasons;
+  const auto reasonsFile = [&] {
+    std::ifstream file(folder.path() / kReasonsFileName, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), {});
+  };
+  for (const char* typed : {"at lunch, back soon", "", "asleep"}) {
+    reasons.txtReasons.text = typed;
+    reasons.txtReasons_KeyPress('a');
+    reasons.txtReasons_KeyPress(13);
+    EXPECT_EQ(reasons.txtReasons.text, "");
+  }
+  EXPECT_EQ(reasonsFile(), "at lunch, back soon\r\n\r\nasleep\r\n");
+  EXPECT_FALSE(std::filesystem::exists(folder.path() / "drelm-reasons.tmp.new"));
+
+  reasons.lstRe.selected = 2;
+  reasons.lstRe_DblClick();
+  reasons.lstRe_DblClick();  // nothing selected any more: nothing removed
+  EXPECT_THAT(reasons.lstRe.items, ElementsAre("at lunch, back soon", ""));
+  EXPECT_EQ(reasonsFile(), "at lunch, back soon\r\n\r\nasleep\r\n") << "removal saves nothing";
+
+  // The comma survives a restart, and so does the removed reason.
+  program.reset();
+  StartProgram();
+  EXPECT_THAT(program->frmReasons.lstRe.items,
+              ElementsAreArray({"at lunch, back soon", "", "asleep"}));
+
+  program->frmMain.Hide();
+  program->frmReasons.Show();
+  program->frmReasons.Label5_Click();
+  EXPECT_TRUE(program->frmMain.visible);
+  EXPECT_FALSE(program->frmReasons.visible);
+}
+
+}  // namespace
+}  // namespace drelm::testing
