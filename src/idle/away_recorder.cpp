@@ -1,10 +1,10 @@
 #include "idle/away_recorder.h"
 
 #include "aol/instant_messages.h"
-#include "aol/pause.h"
 #include "aol/pressing.h"
-#include "core/files.h"
 #include "core/date_time_text.h"
+#include "core/files.h"
+#include "core/pause.h"
 #include "text/ansi.h"
 
 namespace drelm {

@@ -1,6 +1,6 @@
 #include "idle/frm_msg.h"
 
-#include "aol/own_windows.h"
+#include "core/own_windows.h"
 
 namespace drelm {
 

@@ -1,8 +1,8 @@
 #include "idle/frm_reasons.h"
 
-#include "aol/own_windows.h"
 #include "core/files.h"
 #include "core/list_box_files.h"
+#include "core/own_windows.h"
 
 namespace drelm {
 
