@@ -81,6 +81,9 @@ inline constexpr std::uint32_t kAutomaticAolMs = 10000;
 inline constexpr int kCheckBoxClicks = 5;
 inline constexpr int kRunNowPresses = 10;
 inline constexpr std::uint32_t kBeginPressMs = 5000;
+// After protection gave up, further calls wait this long before another try, so one
+// message says why instead of one every five seconds.
+inline constexpr std::uint32_t kRestoreRetryMs = 300000;
 // A toolbar pop-up menu opened by a click, before its keys are posted.
 inline constexpr std::uint32_t kToolbarPopupMs = 3000;
 

@@ -57,6 +57,7 @@ inline constexpr int SW_HIDE = 0;
 inline constexpr int SW_SHOWNORMAL = 1;
 inline constexpr int SW_SHOWMINIMIZED = 2;
 inline constexpr int SW_SHOWMAXIMIZED = 3;
+inline constexpr int SW_MAXIMIZE = 3;
 inline constexpr int SW_SHOWNOACTIVATE = 4;
 inline constexpr int SW_SHOW = 5;
 inline constexpr int SW_MINIMIZE = 6;

@@ -4,7 +4,6 @@
 #include "aol/instant_messages.h"
 #include "aol/privacy.h"
 #include "aol/process_path.h"
-#include "aol/restore_aol.h"
 #include "aol/upchat.h"
 #include "core/files.h"
 
@@ -13,7 +12,7 @@ namespace drelm {
 namespace {
 
 // The AOL operations the idle engine calls that exist so far.
-IdleAolOperations IdleAolOperationsFor(AolContext& aol, Shell& shell) {
+IdleAolOperations IdleAolOperationsFor(AolContext& aol, Shell& shell, DisconnectProtection& dcp) {
   IdleAolOperations operations;
   operations.GhostOn = [&aol] { GhostOn(aol); };
   operations.GhostOff = [&aol] { GhostOff(aol); };
@@ -23,9 +22,11 @@ IdleAolOperations IdleAolOperationsFor(AolContext& aol, Shell& shell) {
   operations.UpchatOff = [&aol] { UpchatOff(aol.windows); };
   operations.CurrentScreenName = [&aol] { return CurrentScreenName(aol.windows); };
   operations.ProcessPathOfWindow = [&aol, &shell](Hwnd window) {
-    return ProcessPathOfWindow(aol.windows, shell, window);
+    // A bare file name (all a process of another user tells) would start nothing later.
+    std::string path = ProcessPathOfWindow(aol.windows, shell, window);
+    return IsFullProgramPath(path) ? path : std::string();
   };
-  operations.RestoreAol = RestoreAol;
+  operations.RestoreAol = [&dcp](int useSetPassword) { dcp.RestoreAol(useSetPassword); };
   return operations;
 }
 
@@ -53,6 +54,8 @@ Program::Program(Platform platformIn)
                          platform.shell, platform.programFolder, store, log, chat, drelmglobals,
                          frmOptions, frmReasons.lstRe, [this] { frmMain.Show(); }}),
       aolContext{platform.windows, platform.loop, platform.clock, log},
+      dcp(DcpContext{aolContext, platform.shell, store, chat,
+                     [this](std::string_view item) { return frmOptions.Item(item).checked; }}),
       menuAccess(frmOptions),
       idle(IdleContext{platform,
                        store,
@@ -64,7 +67,7 @@ Program::Program(Platform platformIn)
                         frmMain.Label3, frmMain.lblMins, frmMain.lblHours, frmMain.lblDays},
                        frmReasons,
                        [this] { PlayClick(); },
-                       IdleAolOperationsFor(aolContext, platform.shell),
+                       IdleAolOperationsFor(aolContext, platform.shell, dcp),
                        {[this] {
                           frmMain.Hide();
                           frmAFKMessages.Show();

@@ -9,6 +9,7 @@
 
 #include "aol/aol_context.h"
 #include "aol/chat_sender.h"
+#include "aol/disconnect_protection.h"
 #include "core/about_windows.h"
 #include "core/drelm_globals.h"
 #include "core/event_runtime.h"
@@ -72,6 +73,7 @@ class Program {
   StyleCommands style;
   StatsCommands stats;
   AolContext aolContext;
+  DisconnectProtection dcp;
   OptionsMenuAccess menuAccess;
   IdleEngine idle;
   TransferOptionCommands transferOptions;

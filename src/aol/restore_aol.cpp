@@ -1,7 +1,0 @@
-#include "aol/restore_aol.h"
-
-namespace drelm {
-
-void RestoreAol(int /*useSetPassword*/) {}
-
-}  // namespace drelm

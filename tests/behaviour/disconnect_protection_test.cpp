@@ -1,0 +1,242 @@
+// Disconnect protection against the stand-in AOL client with its realistic delays: the whole
+// cycle from a dropped connection to the continued transfers for every version and sign-on
+// style, the ways it gives up with one status message, and the transfer continuation's modes.
+
+#include <gmock/gmock.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "core/timeouts.h"
+#include "program_fixture.h"
+
+namespace drelm::testing {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+constexpr const char* kRestoredPrefix = "auto dcp restored aol ";
+
+class DcpTest : public ProgramTest {
+ protected:
+  // The client signed on in a room with one download and one mail waiting; the program started
+  // with protection on and idling, so the status timer watches the connection.
+  void Begin(int version, bool setPassword, bool oss = false) {
+    StoreReturningUser();
+    Store("settings", "oss", oss ? "true" : "false");
+    Store("settings", "aoldcp", "on");
+    Store("settings", "dcpaolstyle", setPassword ? "set" : "stored");
+    Store("settings", "prtoenter", "secret hideout");
+    Store("aolpw", "password", "opensesame");
+    // No status lines of the idle engine while the room is gone.
+    Store("custom settings", "interval", "86400");
+    standin::StandInOptions options;
+    options.version = version;
+    aol = std::make_unique<standin::SimStandIn>(sim, options);
+    if (setPassword) aol->RequirePassword("opensesame");
+    aol->StartSignedOn("Lobby 12");
+    aol->QueueDownload("song.mp3");
+    aol->AddWaitingMail("friend", "pictures");
+    StartProgram();
+    program->frmOptions.Click(std::string_view("cmdStartIdle"));
+    Run(3000);
+    ForgetRoomLines();
+  }
+
+  void Run(std::uint64_t ms) { sim.loop.RunFor(ms); }
+  bool RunUntil(const std::function<bool()>& done, std::uint64_t ms) {
+    return sim.loop.RunUntil(done, ms);
+  }
+  bool Restored() {
+    const std::vector<std::string> lines = RoomLines();
+    return std::any_of(lines.begin(), lines.end(), [](const std::string& line) {
+      return line.find(kRestoredPrefix) != std::string::npos;
+    });
+  }
+
+  // The lines protection posts, without the style and without the idle engine's own lines.
+  std::vector<std::string> DcpLines() const {
+    std::vector<std::string> said;
+    for (const std::string& line : RoomLines()) {
+      for (const char* text : {"auto dcp restored aol ", "continuing downloads",
+                               "continuing uploads", "starting flash session"}) {
+        const std::size_t at = line.find(text);
+        if (at == std::string::npos) continue;
+        const std::size_t end = line.find(' ', at + std::string(text).size());
+        said.push_back(line.substr(at, end - at));
+      }
+    }
+    return said;
+  }
+
+  std::vector<std::string> GiveUps() const {
+    std::vector<std::string> found;
+    for (const std::string& message : LogMessages()) {
+      if (message.find("gave up") != std::string::npos) found.push_back(message);
+    }
+    return found;
+  }
+};
+
+struct CycleCase {
+  int version;
+  bool setPassword;
+  bool clientCloses;  // the drop closes the client instead of showing "Sign On"
+};
+
+class DcpCycle : public DcpTest, public ::testing::WithParamInterface<CycleCase> {};
+
+TEST_P(DcpCycle, ADropIsFollowedByRestartSignOnPrivateRoomRestoredLineAndFlashSession) {
+  const CycleCase c = GetParam();
+  Begin(c.version, c.setPassword);
+  EXPECT_EQ(Stored("settings", "last aol path"), aol->ExePath());
+
+  const std::uint64_t dropped = sim.clock.MonotonicMs();
+  if (c.clientCloses) {
+    aol->DisconnectAndClose();
+  } else {
+    aol->Disconnect();
+  }
+  ASSERT_TRUE(RunUntil([&] { return Restored(); }, 120000)) << ::testing::PrintToString(GiveUps());
+  const std::uint64_t restoredAfter = sim.clock.MonotonicMs() - dropped;
+  ASSERT_TRUE(RunUntil([&] { return !aol->Seen().flashSessions.empty(); }, 120000));
+  Run(10000);
+
+  const standin::Observations& seen = aol->Seen();
+  EXPECT_EQ(seen.exits, 1);
+  EXPECT_THAT(seen.launches, ElementsAre(SW_SHOWMINIMIZED));
+  EXPECT_EQ(seen.signOns.size(), 2u);
+  EXPECT_EQ(seen.failedSignOns, 0);
+  EXPECT_EQ(aol->RoomName(), "secret hideout");
+  EXPECT_THAT(DcpLines(),
+              ElementsAre(kRestoredPrefix + std::to_string(c.version), "continuing downloads",
+                          "continuing uploads", "starting flash session"));
+  ASSERT_EQ(seen.flashSessions.size(), 1u);
+  const standin::FlashSessionRun& run = seen.flashSessions[0];
+  EXPECT_TRUE(run.sendMail);
+  EXPECT_TRUE(run.downloadFiles);
+  EXPECT_EQ(run.mailsSent.size(), 1u);
+  EXPECT_THAT(run.filesDownloaded, ElementsAre("song.mp3"));
+  EXPECT_THAT(GiveUps(), IsEmpty());
+  EXPECT_EQ(LogText().find("opensesame"), std::string::npos);
+  // Five ticks to notice, a second each for the close, the stand-in's start and sign-on delays,
+  // the ten seconds after signing on: well under a minute.
+  EXPECT_LT(restoredAfter, 60000u) << restoredAfter;
+  RecordProperty("drop_to_restored_ms", std::to_string(restoredAfter));
+}
+
+INSTANTIATE_TEST_SUITE_P(EachVersionAndStyle, DcpCycle,
+                         ::testing::Values(CycleCase{4, false, false}, CycleCase{4, true, true},
+                                           CycleCase{5, false, true}, CycleCase{5, true, false},
+                                           CycleCase{6, false, false}, CycleCase{6, true, true},
+                                           CycleCase{7, false, true}, CycleCase{7, true, false}),
+                         [](const auto& info) {
+                           const CycleCase& c = info.param;
+                           return "Aol" + std::to_string(c.version) +
+                                  (c.setPassword ? "SetPassword" : "StoredPassword") +
+                                  (c.clientCloses ? "ClientCloses" : "SignOnShows");
+                         });
+
+TEST_F(DcpTest, AMissingOrWrongProgramPathGivesUpOnceWithItsReasonWithinItsBound) {
+  Begin(6, false, /*oss=*/true);  // the Windows 2000 mode records nothing by itself
+  aol->Disconnect();
+  Run(10000);
+  EXPECT_THAT(GiveUps(),
+              ElementsAre("disconnect protect aol gave up - no aol program file recorded"));
+  EXPECT_EQ(aol->Seen().exits, 0) << "a client that cannot be started again stays open";
+  Run(60000);
+  EXPECT_EQ(GiveUps().size(), 1u) << "no message every five ticks";
+
+  const std::string wrong = "C:\\Program Files\\Nowhere\\aol.exe";
+  Store("settings", "last aol path", wrong);
+  Run(timeouts::kRestoreRetryMs);
+  ASSERT_TRUE(RunUntil([&] { return GiveUps().size() == 2; }, 60000));
+  EXPECT_EQ(GiveUps()[1], "disconnect protect aol gave up - aol would not start from " + wrong);
+  EXPECT_EQ(aol->Seen().exits, 1);
+  EXPECT_EQ(std::count_if(sim.shell.Started().begin(), sim.shell.Started().end(),
+                          [&](const sim::ProgramStarted& p) { return p.path == wrong; }),
+            timeouts::kAolStarts);
+  EXPECT_TRUE(std::all_of(sim.shell.Started().begin(), sim.shell.Started().end(),
+                          [&](const sim::ProgramStarted& p) { return p.path == wrong; }))
+      << "nothing but the recorded file is started";
+}
+
+TEST_F(DcpTest, AClientThatFailsToStartTwiceIsStartedAThirdTimeAndAFailedSignOnIsPressedAgain) {
+  Begin(5, false);
+  aol->FailStarts(2);
+  aol->FailSignOns(1);
+  aol->Disconnect();
+  ASSERT_TRUE(RunUntil([&] { return Restored(); }, 120000)) << ::testing::PrintToString(GiveUps());
+  EXPECT_EQ(aol->Seen().launches.size(), 3u);
+  EXPECT_EQ(aol->Seen().failedStarts, 2);
+  EXPECT_EQ(aol->Seen().failedSignOns, 1);
+  EXPECT_THAT(GiveUps(), IsEmpty());
+}
+
+TEST_F(DcpTest, ASignOnThatNeverSucceedsGivesUpAfterItsBound) {
+  Begin(6, true);
+  Store("aolpw", "password", "wrong");
+  aol->Disconnect();
+  ASSERT_TRUE(RunUntil([&] { return !GiveUps().empty(); }, timeouts::kSignOnMs + 120000));
+  EXPECT_THAT(GiveUps(), ElementsAre("disconnect protect aol gave up - sign on not reached"));
+  EXPECT_GT(aol->Seen().failedSignOns, 10);
+  EXPECT_EQ(LogText().find("wrong"), std::string::npos);
+}
+
+struct ContinuationCase {
+  const char* name;
+  bool afterKill;
+  int downloads;
+  bool continued;
+};
+
+class DcpContinuation : public DcpTest, public ::testing::WithParamInterface<ContinuationCase> {};
+
+TEST_P(DcpContinuation, OneWaitingItemIsEnoughAfterAReconnectButNotAfterAKill) {
+  const ContinuationCase c = GetParam();
+  Begin(5, false);
+  for (int i = 1; i < c.downloads; ++i) aol->QueueDownload("more" + std::to_string(i) + ".zip");
+  program->frmOptions.Item("cmdContUp").checked = false;
+  program->frmOptions.Item("mnuContinueUpAffFnFK").checked = false;
+  if (c.afterKill) {
+    program->dcp.ContinueAfterFileNotFound();
+  } else {
+    program->dcp.ContinueAfterReconnect();
+  }
+  Run(20000);
+  if (c.continued) {
+    EXPECT_THAT(DcpLines(), ElementsAre("continuing downloads", "starting flash session"));
+    EXPECT_EQ(aol->Seen().flashSessions.size(), 1u);
+  } else {
+    EXPECT_THAT(DcpLines(), ElementsAre("continuing downloads"));
+    EXPECT_THAT(aol->Seen().flashSessions, IsEmpty());
+  }
+  // Every box the presses for later raised was answered.
+  EXPECT_EQ(sim.windows.FindWindow(std::string("#32770"), std::nullopt), 0u);
+  EXPECT_EQ(aol->Seen().boxesDismissed, static_cast<int>(aol->Seen().boxesShown.size()));
+  if (c.afterKill && c.continued) {
+    EXPECT_GE(aol->Seen().boxesShown.size(), 1u);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Modes, DcpContinuation,
+                         ::testing::Values(ContinuationCase{"ReconnectOne", false, 1, true},
+                                           ContinuationCase{"KillOne", true, 1, false},
+                                           ContinuationCase{"KillTwo", true, 2, true}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(DcpTest, NothingCheckedContinuesNothingAndSaysNothing) {
+  Begin(7, false);
+  for (const char* item : {"cmdContDown", "cmdContUp"}) {
+    program->frmOptions.Item(item).checked = false;
+  }
+  program->dcp.ContinueAfterReconnect();
+  Run(10000);
+  EXPECT_THAT(DcpLines(), IsEmpty());
+  EXPECT_THAT(aol->Seen().flashSessions, IsEmpty());
+}
+
+}  // namespace
+}  // namespace drelm::testing
