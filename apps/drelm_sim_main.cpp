@@ -1,8 +1,11 @@
 // drelm-sim: the add-on's Linux host. It starts drelm idle on a simulated desktop beside a
-// stand-in AOL client that is signed on and in a chat room, answers the first-start question,
-// lets the program run a while, chooses "exit" from its menu, and shows what happened: the
-// status line, the chat room as its members saw it, the status log and the stored settings.
-// Time is virtual, so minutes of the program's life take a moment.
+// stand-in AOL client that is signed on and in a chat room and answers the first-start question.
+// By default the user then sets it up as the away bot and is away for an hour while members
+// address them in the room and send IMs, comes back and stops idling (the away story); or the
+// program just runs a while (the start-and-exit story). Either way the user finally chooses
+// "exit" from its menu, and drelm-sim shows what happened: the steps, the status line, the chat
+// room as its members saw it, the IMs, the recorded messages, the status log and the stored
+// settings. Time is virtual, so an hour of the program's life takes a few seconds.
 #include <unistd.h>
 
 #include <cstdio>
@@ -20,6 +23,7 @@
 #include "platform/posix/file_registry.h"
 #include "platform/sim/simulator.h"
 #include "program/program.h"
+#include "sim_away_story.h"
 #include "sim_report.h"
 #include "standin/sim_standin.h"
 #include "text/ansi.h"
@@ -28,16 +32,24 @@ namespace {
 
 using namespace drelm;
 
+// After coming back, the user reads the recorded messages a while before choosing "exit".
+constexpr int kAwayStoryExitAfterBackSeconds = 30;
+
 constexpr const char* kUsage =
     "usage: drelm-sim [options]\n"
     "Runs drelm idle in a simulated desktop beside a stand-in AOL client (signed on, in a chat\n"
-    "room), answers the first-start question, exits the program through its menu after a while\n"
-    "and shows the status line, the chat room, the status log and the stored settings.\n"
+    "room) and answers the first-start question. The away story (default): the user makes it\n"
+    "the away bot, starts idling, is away while members address them and send IMs, comes back\n"
+    "and stops idling. The start-and-exit story: the program only runs a while. Both end with\n"
+    "\"exit\" from the menu and show the steps, the status line, the chat room, the IMs, the\n"
+    "recorded messages, the status log and the stored settings.\n"
     "\n"
+    "  --story NAME    \"away\" (default) or \"start-exit\"\n"
+    "  --minutes N     virtual minutes the user is away in the away story (default 60)\n"
     "  --aol N         AOL version of the stand-in client: 4, 5, 6 or 7 (default 6)\n"
     "  --no-aol        run without the AOL client\n"
     "  --win2k ANSWER  the answer to the Windows 2000 question (default \"no\")\n"
-    "  --seconds N     virtual seconds the program runs before the exit (default 30)\n"
+    "  --seconds N     start-and-exit: virtual seconds before the exit (default 30)\n"
     "  --settings DIR  keep the settings in DIR, so a second run is a returning user\n"
     "                  (default: fresh settings, a very first start)\n"
     "  --folder DIR    the program's folder, where log.txt stays (default: a temporary one)\n"
@@ -46,6 +58,8 @@ constexpr const char* kUsage =
     "  --no-color      no colours\n";
 
 struct Options {
+  bool awayStory = true;
+  int awayMinutes = 60;
   int aolVersion = 6;
   bool aol = true;
   std::string win2kAnswer = "no";
@@ -63,6 +77,13 @@ bool ParseArguments(int argc, char** argv, Options& options) {
     if (arg == "--help" || arg == "-h") {
       std::fputs(kUsage, stdout);
       std::exit(0);
+    } else if (arg == "--story" && hasValue) {
+      const std::string story = argv[++i];
+      if (story != "away" && story != "start-exit") return false;
+      options.awayStory = story == "away";
+    } else if (arg == "--minutes" && hasValue) {
+      options.awayMinutes = std::atoi(argv[++i]);
+      if (options.awayMinutes < 1) return false;
     } else if (arg == "--aol" && hasValue) {
       options.aolVersion = std::atoi(argv[++i]);
       if (options.aolVersion < 4 || options.aolVersion > 7) return false;
@@ -154,6 +175,8 @@ std::string ShowPrompt(const std::string& text) {
 }
 
 int Run(const Options& options) {
+  // The away story needs a client to be away in.
+  const bool awayStory = options.awayStory && options.aol;
   const Report report(options.colour);
   RunFolder folder(options.programFolder);
   sim::Simulator sim;
@@ -173,7 +196,7 @@ int Run(const Options& options) {
     aol = std::make_unique<standin::SimStandIn>(sim, aolOptions);
     aol->StartSignedOn("Lobby 12");
     aol->SetMembers({"BuddyZed", "quietgirl77"});
-    sim.loop.ScheduleOnce(6000, [&] { aol->Say("BuddyZed", "hey, wb"); });
+    if (!awayStory) sim.loop.ScheduleOnce(6000, [&] { aol->Say("BuddyZed", "hey, wb"); });
   }
 
   // The first-start question comes only while the store holds no answer.
@@ -192,7 +215,7 @@ int Run(const Options& options) {
   const TimerId sampler = sim.loop.AddTimer(50, sample);
 
   double exitChosenAt = 0;
-  sim.loop.ScheduleOnce(static_cast<std::uint32_t>(options.seconds) * 1000, [&] {
+  auto chooseExit = [&] {
     exitChosenAt = elapsed();
     sim.user.ExpectPopupMenu([](const std::vector<PopupMenuItem>& items) -> std::uint32_t {
       for (const PopupMenuItem& item : items) {
@@ -201,7 +224,7 @@ int Run(const Options& options) {
       return 0;
     });
     program.frmMain.lblMenu_Click();
-  });
+  };
 
   std::printf("drelm-sim: drelm idle on a simulated desktop, %s\n",
               options.aol ? ("beside a stand-in AOL " + std::to_string(options.aolVersion) +
@@ -209,10 +232,26 @@ int Run(const Options& options) {
                                 .c_str()
                           : "without the AOL client");
   program.Start();
+  std::unique_ptr<simapp::AwayStory> story;
+  int exitAfterSeconds = options.seconds;
+  if (awayStory) {
+    story = std::make_unique<simapp::AwayStory>(sim, *aol, program, options.awayMinutes);
+    exitAfterSeconds = story->Schedule() + kAwayStoryExitAfterBackSeconds;
+  }
+  sim.loop.ScheduleOnce(static_cast<std::uint32_t>(exitAfterSeconds) * 1000, chooseExit);
   sim.loop.RunUntil([&] { return program.Ended(); },
-                    static_cast<std::uint64_t>(options.seconds + 60) * 1000);
+                    static_cast<std::uint64_t>(exitAfterSeconds + 60) * 1000);
   sample();
   sim.loop.RemoveTimer(sampler);
+
+  if (story) {
+    report.Heading("The story (virtual time since the start-up ended)");
+    for (const simapp::StoryStep& step : story->Steps()) {
+      char when[32];
+      std::snprintf(when, sizeof when, "%7.0f s", step.atSeconds);
+      std::printf("  %s  %s\n", report.Dim(when).c_str(), step.what.c_str());
+    }
+  }
 
   report.Heading("Prompts");
   if (sim.user.Seen().empty()) std::puts("  (none)");
@@ -220,7 +259,9 @@ int Run(const Options& options) {
     if (prompt.kind == sim::PromptKind::kInputBox) {
       std::printf("  input box \"%s\": %s\n", Cp1252ToUtf8(prompt.title).c_str(),
                   ShowPrompt(prompt.text).c_str());
-      std::printf("    answered \"%s\"\n", options.win2kAnswer.c_str());
+      if (prompt.text.starts_with("READ THIS PLEASE")) {
+        std::printf("    answered \"%s\"\n", options.win2kAnswer.c_str());
+      }
     } else if (prompt.kind == sim::PromptKind::kPopupMenu) {
       std::printf("  options menu at the mouse (%d, %d): chose \"exit\" at %.1f s\n", prompt.at.x,
                   prompt.at.y, exitChosenAt);
@@ -248,6 +289,18 @@ int Run(const Options& options) {
     }
     for (const std::string& odd : aol->UnexpectedInput()) {
       std::printf("  %s\n", ("stand-in noticed: " + odd).c_str());
+    }
+    if (story) {
+      report.Heading("Instant messages");
+      const standin::Observations& seen = aol->Seen();
+      if (seen.imsReceived.empty() && seen.imsSent.empty()) std::puts("  (none)");
+      for (const standin::InstantMessage& im : seen.imsReceived) {
+        std::printf("  from %s: %s\n", Cp1252ToUtf8(im.peer).c_str(),
+                    Cp1252ToUtf8(im.text).c_str());
+      }
+      for (const standin::InstantMessage& im : seen.imsSent) {
+        std::printf("  to %s: %s\n", Cp1252ToUtf8(im.peer).c_str(), Cp1252ToUtf8(im.text).c_str());
+      }
     }
   }
 
