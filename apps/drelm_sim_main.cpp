@@ -301,6 +301,11 @@ int Run(const Options& options) {
       for (const standin::InstantMessage& im : seen.imsSent) {
         std::printf("  to %s: %s\n", Cp1252ToUtf8(im.peer).c_str(), Cp1252ToUtf8(im.text).c_str());
       }
+      report.Heading("Recorded messages (the messages window the stop showed)");
+      if (program.frmAFKMessages.lstMsgs.items.empty()) std::puts("  (none)");
+      for (const std::string& entry : program.frmAFKMessages.lstMsgs.items) {
+        std::printf("  %s\n", Cp1252ToUtf8(entry).c_str());
+      }
     }
   }
 
