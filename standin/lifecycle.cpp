@@ -102,7 +102,8 @@ std::optional<LResult> AolClient::FrameMessage(const Message& m) {
     return 0;
   }
   // Escape abandons what the client is busy with; the stand-in is never busy, so it only counts.
-  if ((m.msg == WM_KEYDOWN || m.msg == WM_KEYUP) && m.wParam == VK_ESCAPE) {
+  // A real message loop turns the key-down into a WM_CHAR as well.
+  if (m.wParam == VK_ESCAPE && (m.msg == WM_KEYDOWN || m.msg == WM_KEYUP || m.msg == WM_CHAR)) {
     if (m.msg == WM_KEYUP) ++Seen().escapes;
     return 0;
   }

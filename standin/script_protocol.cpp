@@ -342,7 +342,8 @@ std::vector<std::string> ScriptProtocol::Handle(std::string_view line) {
                    {"disconnects", std::to_string(o.disconnects)},
                    {"failed-sign-ons", std::to_string(o.failedSignOns)},
                    {"failed-starts", std::to_string(o.failedStarts)},
-                   {"boxes-dismissed", std::to_string(o.boxesDismissed)}});
+                   {"boxes-dismissed", std::to_string(o.boxesDismissed)},
+                   {"escapes", std::to_string(o.escapes)}});
     }
     return {"error unknown command: " + EscapeField(args.front())};
   } catch (const BadCommand& bad) {

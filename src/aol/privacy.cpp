@@ -33,12 +33,19 @@ bool SetPrivacy(AolContext& aol, const GhostSteps& steps) {
   if (FindAolMainWindow(windows) == 0) return false;
 
   GoKeyword(windows, "buddylist");
-  Hwnd buddyList = 0;
+  // The window can be seen before its icons are there: another process builds it step by step.
+  Hwnd buddyList = 0, preferences = 0;
   if (!WaitFor(
-          aol, [&] { return (buddyList = FindBuddyListWindow(windows)) != 0; }, kKeywordWindowMs)) {
+          aol,
+          [&] {
+            buddyList = FindBuddyListWindow(windows);
+            preferences = FindNthChild(windows, buddyList, "_AOL_Icon", 5);
+            return preferences != 0;
+          },
+          kKeywordWindowMs)) {
     return GiveUp(aol, steps, "no buddy list");
   }
-  ClickMouse(windows, FindNthChild(windows, buddyList, "_AOL_Icon", 5));
+  ClickMouse(windows, preferences);
 
   Hwnd privacy = 0;
   std::vector<Hwnd> boxes;

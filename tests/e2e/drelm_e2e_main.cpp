@@ -65,10 +65,11 @@ int main(int argc, char** argv) {
   if (scenario == "client-aol4") return ClientScenario(setup, 4, "false", false);
   if (scenario == "tray") return TrayScenario(setup);
   if (scenario == "style-stats") return StyleStatsScenario(setup);
+  if (scenario == "aol-ops") return AolOpsScenario(setup, 6);
   if (scenario == "figures") return FiguresRun(setup);
   if (scenario == "installer") return InstallerScenario(setup);
   std::fprintf(stderr,
-               "usage: drelm_e2e first-start|client|client-aol4|tray|style-stats|figures|"
+               "usage: drelm_e2e first-start|client|client-aol4|tray|style-stats|aol-ops|figures|"
                "installer "
                "[--option=value...]\n");
   return 2;

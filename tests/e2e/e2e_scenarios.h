@@ -22,6 +22,9 @@ int StyleStatsScenario(const E2eSetup& setup);
 // The setup program in a prefix of its own: silent install, the installed program's start,
 // upgrade and uninstall; writes its sizes and times to the figures file.
 int InstallerScenario(const E2eSetup& setup);
+// The AOL commands (IMs off and on, ghost on and off, aol wait) by command id beside the stand-in
+// AOL client of that version.
+int AolOpsScenario(const E2eSetup& setup, int aolVersion);
 // Measurements for the report: idle CPU time, start-to-window time, executable sizes.
 int FiguresRun(const E2eSetup& setup);
 

@@ -3,6 +3,8 @@
 #include <shellapi.h>
 #include <algorithm>
 
+#include "options/menu_tree.h"
+
 namespace drelm::e2e {
 
 namespace {
@@ -80,6 +82,23 @@ std::vector<std::string> LabelTexts(HWND main) {
   if (!main) return texts;
   for (HWND label : ChildrenOf(main, "Static")) texts.push_back(ControlText(label));
   return texts;
+}
+
+UINT CommandId(std::string_view itemName) {
+  std::vector<const MenuItem*> pending;
+  const std::vector<MenuItem> tree = BuildOptionsMenuTree();
+  for (const MenuItem& item : tree) pending.push_back(&item);
+  while (!pending.empty()) {
+    const MenuItem* item = pending.back();
+    pending.pop_back();
+    if (item->name == itemName) return item->commandId;
+    for (const MenuItem& child : item->children) pending.push_back(&child);
+  }
+  return 0;
+}
+
+void RunCommand(HWND options, std::string_view itemName) {
+  PostMessageA(options, WM_COMMAND, CommandId(itemName), 0);
 }
 
 std::string ControlText(HWND control) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "e2e_support.h"
@@ -24,6 +25,10 @@ HWND FindOptionsWindow(DWORD processId);
 HWND FindLabel(HWND main, const std::string& caption);
 // The texts of every label of the main window, in child order.
 std::vector<std::string> LabelTexts(HWND main);
+// The menu command id of an options menu item, 0 for a name the menu does not hold.
+UINT CommandId(std::string_view itemName);
+// Runs a menu command the way an automation script does: WM_COMMAND to the options window.
+void RunCommand(HWND options, std::string_view itemName);
 // A control's text, read with WM_GETTEXT as another process must.
 std::string ControlText(HWND control);
 // A left click as the mouse gives it: button down, then up, posted.

@@ -35,7 +35,7 @@ TEST_F(ScriptProtocolTest, ScriptsTheClientAndReadsTheTranscriptBack) {
             (std::vector<std::string>{"ok 2", "Lobby 12\tAnn\tbob, call me",
                                       "Lobby 12\tBob Smith\ttab\\there \\xB7"}));
   const std::vector<std::string> state = script.Handle("state");
-  EXPECT_EQ(state[0], "ok 14");
+  EXPECT_EQ(state[0], "ok 15");
   EXPECT_EQ(state[3], "signed-on\t1");
   EXPECT_EQ(state[4], "room\tLobby 12");
 }
