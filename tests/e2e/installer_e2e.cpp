@@ -9,7 +9,6 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <map>
 
 #include "core/files.h"
@@ -26,13 +25,9 @@ constexpr DWORD kSetupDeadlineMs = 120000;
 constexpr const char* kUninstallKey =
     "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\drelm idle";
 constexpr const char* kRunKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
-constexpr const char* kRunValue = "drelm idle";
 constexpr const char* kProgramFiles[] = {"drelm-idle.exe", "add1.wav", "README.txt",
                                          "uninstall.exe"};
-// What a user has in the folder besides the program: the status log is written by the program
-// itself in the run below.
 constexpr const char* kReasons = "work\r\nsleeping, back soon\r\n";
-constexpr const char* kOwnFileName = "away messages.txt";
 constexpr const char* kOwnFile = "|[chat]|-[ Alice: bob, call me ]\r\n";
 
 std::string KnownFolder(int csidl) {
@@ -40,121 +35,57 @@ std::string KnownFolder(int csidl) {
   return SHGetFolderPathA(nullptr, csidl, nullptr, 0, path) == S_OK ? path : "";
 }
 
-std::optional<std::string> UserText(const char* key, const char* name) {
-  char data[1024];
+// A REG_SZ, or a REG_DWORD as decimal text, of the current user.
+std::optional<std::string> UserValue(const char* key, const char* name) {
+  char data[1024] = {};
   DWORD size = sizeof data;
-  if (RegGetValueA(HKEY_CURRENT_USER, key, name, RRF_RT_REG_SZ, nullptr, data, &size) !=
-      ERROR_SUCCESS) {
+  DWORD type = 0;
+  if (RegGetValueA(HKEY_CURRENT_USER, key, name, RRF_RT_REG_SZ | RRF_RT_REG_DWORD, &type, data,
+                   &size) != ERROR_SUCCESS) {
     return std::nullopt;
   }
-  return std::string(data);
-}
-
-std::optional<DWORD> UserNumber(const char* key, const char* name) {
-  DWORD value = 0;
-  DWORD size = sizeof value;
-  if (RegGetValueA(HKEY_CURRENT_USER, key, name, RRF_RT_REG_DWORD, nullptr, &value, &size) !=
-      ERROR_SUCCESS) {
-    return std::nullopt;
-  }
-  return value;
-}
-
-bool UninstallKeyExists() {
-  HKEY key = nullptr;
-  if (RegOpenKeyExA(HKEY_CURRENT_USER, kUninstallKey, 0, KEY_READ, &key) != ERROR_SUCCESS) {
-    return false;
-  }
-  RegCloseKey(key);
-  return true;
-}
-
-struct Shortcut {
-  std::string target;
-  std::string folder;
-};
-
-std::string Narrow(const wchar_t* text) {
-  char out[MAX_PATH * 2] = {};
-  WideCharToMultiByte(CP_ACP, 0, text, -1, out, sizeof out, nullptr, nullptr);
-  return out;
+  return type == REG_DWORD ? std::to_string(*reinterpret_cast<DWORD*>(data)) : data;
 }
 
 // The shortcut's target and working folder, as the shell reads them when it starts it.
-std::optional<Shortcut> ReadShortcut(const std::string& path) {
-  IShellLinkW* link = nullptr;
-  if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
-                              reinterpret_cast<void**>(&link)))) {
-    return std::nullopt;
-  }
-  std::optional<Shortcut> result;
+std::optional<std::pair<std::string, std::string>> ReadShortcut(const std::string& path) {
+  std::optional<std::pair<std::string, std::string>> result;
+  IShellLinkA* link = nullptr;
   IPersistFile* file = nullptr;
-  wchar_t widePath[MAX_PATH] = {};
-  MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, widePath, MAX_PATH);
-  if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file))) &&
-      SUCCEEDED(file->Load(widePath, STGM_READ))) {
-    wchar_t target[MAX_PATH] = {};
-    wchar_t folder[MAX_PATH] = {};
-    if (SUCCEEDED(link->GetPath(target, MAX_PATH, nullptr, 0)) &&
-        SUCCEEDED(link->GetWorkingDirectory(folder, MAX_PATH))) {
-      result = Shortcut{Narrow(target), Narrow(folder)};
-    }
+  char target[MAX_PATH] = {};
+  char folder[MAX_PATH] = {};
+  if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                 reinterpret_cast<void**>(&link))) &&
+      SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file))) &&
+      SUCCEEDED(file->Load(std::wstring(path.begin(), path.end()).c_str(), STGM_READ)) &&
+      SUCCEEDED(link->GetPath(target, MAX_PATH, nullptr, 0)) &&
+      SUCCEEDED(link->GetWorkingDirectory(folder, MAX_PATH))) {
+    result.emplace(target, folder);
   }
   if (file) file->Release();
-  link->Release();
+  if (link) link->Release();
   return result;
 }
 
-// Every stored setting, to compare before and after.
 std::map<std::string, std::string> SettingsSnapshot() {
   std::map<std::string, std::string> all;
   for (const std::string& section : StoredSections()) {
     for (const std::string& name : StoredNames(section)) {
-      const std::optional<StoredValue> value = ReadStored(section, name);
-      all[section + "/" + name] = value ? std::to_string(value->type) + ":" + value->data : "?";
+      all[section + "/" + name] = StoredText(section, name);
     }
   }
   return all;
 }
 
-struct Timed {
-  std::optional<DWORD> exitCode;  // none when it did not end in time
-  double ms = 0;
-};
-
-Timed RunToEnd(const std::string& exe, const std::string& arguments) {
-  Timed run;
+// The exit code, none when it did not end in time.
+std::optional<DWORD> RunToEnd(const std::string& exe, const std::string& arguments,
+                              double* seconds = nullptr) {
   ChildProcess process;
-  if (!process.Start(exe, arguments, {}, false)) return run;
-  if (process.WaitForExit(kSetupDeadlineMs)) run.exitCode = process.ExitCode();
-  run.ms = static_cast<double>(GetTickCount64() - process.StartedAtMs());
-  return run;
-}
-
-std::string Quoted(const std::string& text) {
-  return "\"" + text + "\"";
-}
-
-void WriteFigures(const E2eSetup& setup, const std::vector<std::string>& lines) {
-  std::ofstream out(std::filesystem::path(WindowsPath(setup.figuresFile)), std::ios::trunc);
-  for (const std::string& line : lines) {
-    std::printf("figure: %s\n", line.c_str());
-    out << line << "\n";
+  if (!process.Start(exe, arguments, {}, false) || !process.WaitForExit(kSetupDeadlineMs)) {
+    return std::nullopt;
   }
-}
-
-std::string SizeLine(const char* name, const std::string& path) {
-  const std::optional<std::uint64_t> size = path.empty() ? std::nullopt : FileSize(path);
-  if (!size) return std::string(name) + ": not built (" + path + ")";
-  char kib[32];
-  std::snprintf(kib, sizeof kib, " (%.0f KiB)", static_cast<double>(*size) / 1024.0);
-  return std::string(name) + ": " + std::to_string(*size) + " bytes" + kib;
-}
-
-std::string TimeLine(const char* name, double ms) {
-  char seconds[32];
-  std::snprintf(seconds, sizeof seconds, "%.1f s", ms / 1000.0);
-  return std::string(name) + ": " + seconds;
+  if (seconds) *seconds = static_cast<double>(GetTickCount64() - process.StartedAtMs()) / 1000;
+  return process.ExitCode();
 }
 
 }  // namespace
@@ -167,122 +98,110 @@ int InstallerScenario(const E2eSetup& setup) {
   const std::string uninstaller = JoinPath(folder, "uninstall.exe");
   const std::string shortcut = JoinPath(KnownFolder(CSIDL_PROGRAMS), "drelm idle.lnk");
   const std::string setupExe = WindowsPath(setup.setupExe);
-  const auto inFolder = [&](std::string_view name) { return JoinPath(folder, std::string(name)); };
-  std::vector<std::string> figures = {SizeLine("setup win64", setup.setupExe),
-                                      SizeLine("setup win32", setup.setupExeI686)};
-
+  const std::string quotedExe = "\"" + exe + "\"";
+  const auto runEntry = [] { return UserValue(kRunKey, "drelm idle"); };
+  const auto installed = [] { return UserValue(kUninstallKey, "DisplayName").has_value(); };
   if (!checks.Check(FileExists(setupExe), "the setup program is built: " + setupExe) ||
-      !checks.Check(!UninstallKeyExists() && !FileExists(exe), "the prefix has no drelm idle")) {
+      !checks.Check(!installed() && !FileExists(exe), "the prefix has no drelm idle")) {
     return checks.Finish();
   }
 
-  const Timed install = RunToEnd(setupExe, "/S /AUTOSTART=1");
-  figures.push_back(TimeLine("silent install", install.ms));
-  checks.Check(install.exitCode == std::optional<DWORD>(0), "a silent install succeeds");
+  double installSeconds = -1;
+  checks.Check(RunToEnd(setupExe, "/S /AUTOSTART=1", &installSeconds) == 0u,
+               "a silent install succeeds");
   for (const char* name : kProgramFiles) {
-    checks.Check(FileExists(inFolder(name)), std::string("installed: ") + inFolder(name));
+    checks.Check(FileExists(JoinPath(folder, name)), "installed: " + JoinPath(folder, name));
   }
-  checks.Check(FileSize(exe) == FileSize(setup.programExe) && FileSize(exe).has_value(),
-               "the installed drelm-idle.exe is the one just built");
-
-  const std::optional<Shortcut> link = ReadShortcut(shortcut);
-  checks.Check(link && link->target == exe && link->folder == folder,
-               "the Start-menu shortcut starts " + exe + " in its own folder");
-  if (link) checks.Detail("shortcut: " + link->target + " in " + link->folder);
-
-  const struct {
-    const char* name;
-    std::string value;
-  } entry[] = {{"DisplayName", "drelm idle"},
-               {"DisplayVersion", setup.version},
-               {"Publisher", "quoSt n' vrin"},
-               {"DisplayIcon", exe},
-               {"InstallLocation", folder},
-               {"UninstallString", Quoted(uninstaller)},
-               {"QuietUninstallString", Quoted(uninstaller) + " /S"}};
+  checks.Check(
+      FileSize(exe) && FileSize(exe) == FileSize(setup.programExe),
+      "the installed drelm-idle.exe is the one just built (else: build the package target)");
+  const auto link = ReadShortcut(shortcut);
+  checks.Check(link == std::pair(exe, folder), "the Start-menu shortcut starts it in its folder");
+  if (link) checks.Detail("shortcut: " + link->first + " in " + link->second);
+  const std::pair<const char*, std::string> entry[] = {
+      {"DisplayName", "drelm idle"},
+      {"DisplayVersion", setup.version},
+      {"Publisher", "quoSt n' vrin"},
+      {"DisplayIcon", exe},
+      {"InstallLocation", folder},
+      {"UninstallString", "\"" + uninstaller + "\""},
+      {"QuietUninstallString", "\"" + uninstaller + "\" /S"}};
   for (const auto& [name, value] : entry) {
-    const std::optional<std::string> stored = UserText(kUninstallKey, name);
+    const std::optional<std::string> stored = UserValue(kUninstallKey, name);
     checks.Check(stored == value, std::string("uninstall entry ") + name + " = " + value);
     checks.Detail("stored: " + stored.value_or("(none)"));
   }
-  const DWORD exeKib = static_cast<DWORD>(FileSize(exe).value_or(0) / 1024);
-  checks.Check(UserNumber(kUninstallKey, "EstimatedSize") >= exeKib && exeKib > 0,
-               "uninstall entry EstimatedSize counts the program's kilobytes");
-  checks.Check(UserText(kRunKey, kRunValue) == Quoted(exe), "/AUTOSTART=1 adds the Run entry");
+  checks.Check(std::stoul(UserValue(kUninstallKey, "EstimatedSize").value_or("0")) >=
+                   FileSize(exe).value_or(1u << 30) / 1024,
+               "uninstall entry EstimatedSize counts at least the program's KiB");
+  checks.Check(runEntry() == quotedExe, "/AUTOSTART=1 adds the Run entry");
 
   checks.Check(StoreReturningUser("true"), "the settings of a returning user are planted");
   ChildProcess program;
-  checks.Check(link && program.Start(link->target, {}, link->folder, false),
-               "the installed program starts as the shortcut starts it");
-  checks.Check(WaitFor([&] { return FindMainWindow(program.Id()) != nullptr; }, kWindowDeadlineMs),
-               "its main window appears");
-
-  const Timed refused = RunToEnd(setupExe, "/S");
-  checks.Check(refused.exitCode == std::optional<DWORD>(2),
+  checks.Check(
+      link && program.Start(link->first, {}, link->second, false) &&
+          WaitFor([&] { return FindMainWindow(program.Id()) != nullptr; }, kWindowDeadlineMs),
+      "the installed program, started as the shortcut starts it, shows its window");
+  const std::optional<DWORD> refused = RunToEnd(setupExe, "/S");
+  checks.Check(refused == 2u && program.Running(),
                "a silent setup while drelm idle runs ends with exit code 2, changing nothing");
-  checks.Detail("exit code " + (refused.exitCode ? std::to_string(*refused.exitCode) : "none"));
-  checks.Check(program.Running() && FileExists(exe), "and leaves the program running");
-
+  checks.Detail("exit code " + (refused ? std::to_string(*refused) : "none"));
   Click(FindLabel(FindMainWindow(program.Id()), "x"));
   checks.Check(program.WaitForExit(kExitDeadlineMs), "clicking \"x\" ends the program");
-  const std::string logPath = inFolder(kLogFileName);
+  const std::string logPath = JoinPath(folder, std::string(kLogFileName));
   const std::optional<std::string> log = ReadWholeFile(logPath);
   checks.Check(log && log->find("drelm - version one unloaded") != std::string::npos,
-               "it wrote its log into its install folder: " + logPath);
+               "it wrote its log into its install folder");
 
   // The user's own files, as a program that has run for a while leaves them.
-  const std::string reasonsPath = inFolder(kReasonsFileName);
-  const std::string ownPath = inFolder(kOwnFileName);
+  const std::string reasonsPath = JoinPath(folder, std::string(kReasonsFileName));
+  const std::string ownPath = JoinPath(folder, "away messages.txt");
   checks.Check(WriteWholeFile(reasonsPath, kReasons) && WriteWholeFile(ownPath, kOwnFile),
                "a reasons list and a file of the user's are planted");
   const std::map<std::string, std::string> settings = SettingsSnapshot();
   const auto userDataKept = [&](const std::string& when) {
-    checks.Check(ReadWholeFile(reasonsPath) == kReasons, when + " keeps the reasons list");
-    checks.Check(ReadWholeFile(ownPath) == kOwnFile, when + " keeps the user's own file");
-    checks.Check(ReadWholeFile(logPath) == log, when + " keeps log.txt");
+    checks.Check(ReadWholeFile(reasonsPath) == kReasons && ReadWholeFile(ownPath) == kOwnFile &&
+                     ReadWholeFile(logPath) == log,
+                 when + " keeps the reasons list, the user's file and log.txt");
     checks.Check(!settings.empty() && SettingsSnapshot() == settings,
                  when + " keeps every setting (" + std::to_string(settings.size()) + ")");
   };
 
-  const Timed upgrade = RunToEnd(setupExe, "/S");
-  figures.push_back(TimeLine("silent reinstall", upgrade.ms));
-  checks.Check(upgrade.exitCode == std::optional<DWORD>(0), "a silent reinstall succeeds");
-  checks.Check(FileExists(exe) && FileExists(uninstaller), "the program is there after it");
-  checks.Check(UserText(kRunKey, kRunValue) == Quoted(exe),
-               "a reinstall without /AUTOSTART keeps the Run entry as it was");
+  checks.Check(RunToEnd(setupExe, "/S") == 0u && FileExists(exe), "a silent reinstall succeeds");
+  checks.Check(runEntry() == quotedExe, "without /AUTOSTART it keeps the Run entry as it was");
   userDataKept("the reinstall");
 
-  const ULONGLONG uninstallStart = GetTickCount64();
-  const Timed uninstall = RunToEnd(uninstaller, "/S");
   // The uninstaller hands over to a copy of itself, which removes the original.
   checks.Check(
-      uninstall.exitCode == std::optional<DWORD>(0) &&
-          WaitFor([&] { return !FileExists(uninstaller) && !UninstallKeyExists(); },
-                  kSetupDeadlineMs),
-      "a silent uninstall (the QuietUninstallString) ends and removes the uninstall entry");
-  figures.push_back(
-      TimeLine("silent uninstall", static_cast<double>(GetTickCount64() - uninstallStart)));
+      RunToEnd(uninstaller, "/S") == 0u &&
+          WaitFor([&] { return !FileExists(uninstaller) && !installed(); }, kSetupDeadlineMs),
+      "a silent uninstall removes the uninstall entry");
   for (const char* name : kProgramFiles) {
-    checks.Check(!FileExists(inFolder(name)), std::string("removed: ") + name);
+    checks.Check(!FileExists(JoinPath(folder, name)), std::string("removed: ") + name);
   }
-  checks.Check(!FileExists(shortcut), "removed: the Start-menu shortcut");
-  checks.Check(!UserText(kRunKey, kRunValue), "removed: the Run entry");
+  checks.Check(!FileExists(shortcut) && !runEntry(), "removed: the shortcut and the Run entry");
   userDataKept("the uninstall");
 
-  // With nothing of the user's left, the folder goes too.
   std::error_code error;
   for (const std::string& path : {reasonsPath, ownPath, logPath}) {
     std::filesystem::remove(path, error);
   }
+  checks.Check(RunToEnd(setupExe, "/S") == 0u && !runEntry(),
+               "a first install without /AUTOSTART adds no Run entry");
   checks.Check(
-      RunToEnd(setupExe, "/S").exitCode == std::optional<DWORD>(0) && !UserText(kRunKey, kRunValue),
-      "a first install without /AUTOSTART adds no Run entry");
-  checks.Check(
-      RunToEnd(uninstaller, "/S").exitCode == std::optional<DWORD>(0) &&
+      RunToEnd(uninstaller, "/S") == 0u &&
           WaitFor([&] { return !std::filesystem::exists(folder, error); }, kSetupDeadlineMs),
       "an uninstall with no user files left removes the folder");
 
-  WriteFigures(setup, figures);
+  char figures[256];
+  std::snprintf(figures, sizeof figures,
+                "setup win64: %llu bytes\nsetup win32: %llu bytes\n"
+                "silent install under Wine: %.1f s\n",
+                static_cast<unsigned long long>(FileSize(setup.setupExe).value_or(0)),
+                static_cast<unsigned long long>(FileSize(setup.setupExeI686).value_or(0)),
+                installSeconds);
+  std::printf("%s", figures);
+  WriteWholeFile(setup.figuresFile, figures);
   CoUninitialize();
   return checks.Finish();
 }
