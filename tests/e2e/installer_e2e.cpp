@@ -28,7 +28,7 @@ constexpr const char* kRunKey = "Software\\Microsoft\\Windows\\CurrentVersion\\R
 constexpr const char* kProgramFiles[] = {"drelm-idle.exe", "add1.wav", "README.txt",
                                          "uninstall.exe"};
 constexpr const char* kReasons = "work\r\nsleeping, back soon\r\n";
-constexpr const char* kOwnFile = "|[chat]|-[ Alice: bob, call me ]\r\n";
+constexpr const char* kAwayMessages = "|[chat]|-[ Alice: bob, call me ]\r\n";
 
 std::string KnownFolder(int csidl) {
   char path[MAX_PATH] = {};
@@ -155,14 +155,14 @@ int InstallerScenario(const E2eSetup& setup) {
 
   // The user's own files, as a program that has run for a while leaves them.
   const std::string reasonsPath = JoinPath(folder, std::string(kReasonsFileName));
-  const std::string ownPath = JoinPath(folder, "away messages.txt");
-  checks.Check(WriteWholeFile(reasonsPath, kReasons) && WriteWholeFile(ownPath, kOwnFile),
-               "a reasons list and a file of the user's are planted");
+  const std::string awayPath = JoinPath(folder, std::string(kAwayMessagesFileName));
+  checks.Check(WriteWholeFile(reasonsPath, kReasons) && WriteWholeFile(awayPath, kAwayMessages),
+               "a reasons list and recorded away messages are planted");
   const std::map<std::string, std::string> settings = SettingsSnapshot();
   const auto userDataKept = [&](const std::string& when) {
-    checks.Check(ReadWholeFile(reasonsPath) == kReasons && ReadWholeFile(ownPath) == kOwnFile &&
-                     ReadWholeFile(logPath) == log,
-                 when + " keeps the reasons list, the user's file and log.txt");
+    checks.Check(ReadWholeFile(reasonsPath) == kReasons &&
+                     ReadWholeFile(awayPath) == kAwayMessages && ReadWholeFile(logPath) == log,
+                 when + " keeps the reasons list, the away messages and log.txt");
     checks.Check(!settings.empty() && SettingsSnapshot() == settings,
                  when + " keeps every setting (" + std::to_string(settings.size()) + ")");
   };
@@ -183,7 +183,7 @@ int InstallerScenario(const E2eSetup& setup) {
   userDataKept("the uninstall");
 
   std::error_code error;
-  for (const std::string& path : {reasonsPath, ownPath, logPath}) {
+  for (const std::string& path : {reasonsPath, awayPath, logPath}) {
     std::filesystem::remove(path, error);
   }
   checks.Check(RunToEnd(setupExe, "/S") == 0u && !runEntry(),
