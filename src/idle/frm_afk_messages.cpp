@@ -5,7 +5,9 @@
 namespace drelm {
 
 FrmAFKMessages::FrmAFKMessages(ReviewWindowsContext context, FrmMsg& frmMsg)
-    : Form("frmAFKMessages", kReviewWindowTitle), context_(std::move(context)), frmMsg_(frmMsg) {}
+    : Form("frmAFKMessages", "drelm idle messages"),
+      context_(std::move(context)),
+      frmMsg_(frmMsg) {}
 
 void FrmAFKMessages::lblDragMe_MouseDown() {
   context_.click();

@@ -5,7 +5,7 @@
 namespace drelm {
 
 FrmMsg::FrmMsg(ReviewWindowsContext context, Form& messages)
-    : Form("frmMsg", kReviewWindowTitle), context_(std::move(context)), messages_(messages) {}
+    : Form("frmMsg", "drelm idle message"), context_(std::move(context)), messages_(messages) {}
 
 void FrmMsg::Label2_MouseDown() {
   context_.click();

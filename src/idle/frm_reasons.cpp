@@ -11,7 +11,7 @@ constexpr int kEnterKey = 13;
 }
 
 FrmReasons::FrmReasons(ReasonsContext context)
-    : Form("frmReasons", kReviewWindowTitle), context_(std::move(context)) {}
+    : Form("frmReasons", "drelm idle reasons"), context_(std::move(context)) {}
 
 void FrmReasons::Form_Load() {
   loaded = true;

@@ -95,6 +95,8 @@ void FrmMain::RunStartUp() {
   });
 
   Step([&] {
+    // Filling the reasons list is the reasons window's first use, which loads it.
+    p.frmReasons.Form_Load();
     const auto reasons = p.platform.programFolder / kReasonsFileName;
     if (FileExists(reasons)) LoadListFromFile(p.platform.loop, reasons, p.frmReasons.lstRe);
   });

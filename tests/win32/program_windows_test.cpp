@@ -275,5 +275,66 @@ TEST_F(ProgramWindows, TheAboutWindowStandsInForThePanelUntilItsFrameClosesIt) {
   EXPECT_TRUE(IsWindow(about)) << "kept for the next time";
 }
 
+// The review windows: the list, one entry and back, the reasons typed in and removed, each
+// through the real controls the way a user or automation reaches them.
+TEST_F(ProgramWindows, ReviewWindowsHandTheScreenOnThroughTheirRealControls) {
+  StartUp();
+  program().frmAFKMessages.lstMsgs.items = {"|[chat]|-[1:02:03 PM]- Ann: , call me",
+                                            "|[im]|-[1:02:09 PM]- carl: "};
+  program().frmMain.Hide();
+  program().frmAFKMessages.Show();
+  host->loop().PumpPending();
+  const HWND list = FindWindowA("DrelmIdleMessages", "drelm idle messages");
+  const HWND one = FindWindowA("DrelmIdleMessage", "drelm idle message");
+  ASSERT_NE(list, nullptr);
+  ASSERT_NE(one, nullptr);
+  EXPECT_TRUE(IsWindowVisible(list));
+  EXPECT_FALSE(IsWindowVisible(Main()));
+  EXPECT_NE(FindWindowExA(list, nullptr, "Static", "double click msg to view msg"), nullptr);
+  EXPECT_EQ(FindWindowExA(list, nullptr, "Static", "drelm idle by quoSt n' vrin"),
+            GetDlgItem(list, 401));
+  const HWND box = GetDlgItem(list, 410);
+  EXPECT_EQ(ClassOf(box), "ListBox");
+  EXPECT_EQ(SendMessageA(box, LB_GETCOUNT, 0, 0), 2);
+
+  SendMessageA(box, LB_SETCURSEL, 1, 0);
+  PostMessageA(list, WM_COMMAND, MAKEWPARAM(410, LBN_DBLCLK), reinterpret_cast<LPARAM>(box));
+  host->loop().PumpPending();
+  EXPECT_TRUE(IsWindowVisible(one));
+  EXPECT_FALSE(IsWindowVisible(list));
+  EXPECT_EQ(Text(GetDlgItem(one, 430)), "|[im]|-[1:02:09 PM]- carl: ");
+
+  Click(GetDlgItem(one, 423));
+  EXPECT_TRUE(IsWindowVisible(list));
+  EXPECT_FALSE(IsWindowVisible(one));
+  Click(GetDlgItem(list, 403));
+  EXPECT_FALSE(IsWindowVisible(list));
+  EXPECT_TRUE(IsWindowVisible(Main()));
+  EXPECT_EQ(SendMessageA(box, LB_GETCOUNT, 0, 0), 0);
+
+  program().frmReasons.Show();
+  host->loop().PumpPending();
+  const HWND reasons = FindWindowA("DrelmIdleReasons", "drelm idle reasons");
+  ASSERT_NE(reasons, nullptr);
+  EXPECT_NE(GetWindowLongA(reasons, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+  const HWND typed = GetDlgItem(reasons, 451);
+  SendMessageA(typed, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("at lunch, back soon"));
+  PostMessageA(typed, WM_CHAR, VK_RETURN, 0);
+  host->loop().PumpPending();
+  EXPECT_EQ(Text(typed), "");
+  const HWND reasonList = GetDlgItem(reasons, 450);
+  EXPECT_EQ(SendMessageA(reasonList, LB_GETCOUNT, 0, 0), 1);
+  std::ifstream saved(folder.path() / "drelm-reasons.tmp", std::ios::binary);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(saved), {}), "at lunch, back soon\r\n");
+  SendMessageA(reasonList, LB_SETCURSEL, 0, 0);
+  PostMessageA(reasons, WM_COMMAND, MAKEWPARAM(450, LBN_DBLCLK),
+               reinterpret_cast<LPARAM>(reasonList));
+  host->loop().PumpPending();
+  EXPECT_EQ(SendMessageA(reasonList, LB_GETCOUNT, 0, 0), 0);
+  PostMessageA(reasons, WM_CLOSE, 0, 0);
+  host->loop().PumpPending();
+  EXPECT_FALSE(IsWindowVisible(reasons));
+}
+
 }  // namespace
 }  // namespace drelm::contract

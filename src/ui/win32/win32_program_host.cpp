@@ -31,6 +31,9 @@ ProgramHost::ProgramHost(const std::filesystem::path& programFolder, HostReplace
   main_ = std::make_unique<MainWindowView>(program_.frmMain, events_, [this] { program_.End(0); });
   about_ = MakeAboutView(program_.frmAbout, events_);
   greetz_ = MakeGreetzView(program_.frmGreetz, events_);
+  messages_ = MakeMessagesView(program_.frmAFKMessages, events_);
+  message_ = MakeMessageView(program_.frmMsg, events_);
+  reasons_ = MakeReasonsView(program_.frmReasons, events_);
   program_.frmMain.window = FromHwnd(main_->Window());
   // Dialogs and menus belong to the main window, so they stay above it while it is on top.
   platform_.user.SetOwner(FromHwnd(main_->Window()));
@@ -53,6 +56,9 @@ void ProgramHost::RefreshViews() {
     main_->Refresh();
     about_->Refresh();
     greetz_->Refresh();
+    for (PanelFormView* panel : {messages_.get(), message_.get(), reasons_.get()}) {
+      panel->Refresh();
+    }
     if (about_->Window()) program_.frmAbout.window = FromHwnd(about_->Window());
     if (greetz_->Window()) program_.frmGreetz.window = FromHwnd(greetz_->Window());
   } catch (const std::exception& error) {

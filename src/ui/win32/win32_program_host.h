@@ -12,6 +12,7 @@
 #include "ui/win32/win32_about_windows.h"
 #include "ui/win32/win32_main_window.h"
 #include "ui/win32/win32_options_window.h"
+#include "ui/win32/win32_review_windows.h"
 #include "ui/win32/win32_view_events.h"
 #include "ui/win32/win32_view_refresh.h"
 
@@ -53,6 +54,9 @@ class ProgramHost {
   std::unique_ptr<MainWindowView> main_;
   std::unique_ptr<PlainFormView> about_;
   std::unique_ptr<PlainFormView> greetz_;
+  std::unique_ptr<PanelFormView> messages_;
+  std::unique_ptr<PanelFormView> message_;
+  std::unique_ptr<PanelFormView> reasons_;
   bool viewsReady_ = false;
   bool refreshing_ = false;
 };
