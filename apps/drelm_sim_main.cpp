@@ -25,7 +25,7 @@
 #include "program/program.h"
 #include "sim_away_story.h"
 #include "sim_report.h"
-#include "standin/sim_standin.h"
+#include "standin/sim/sim_standin.h"
 #include "text/ansi.h"
 
 namespace {

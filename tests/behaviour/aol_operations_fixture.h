@@ -14,7 +14,7 @@
 #include "aol/window_lookup.h"
 #include "platform/sim/simulator.h"
 #include "platform/winuser_constants.h"
-#include "standin/sim_standin.h"
+#include "standin/sim/sim_standin.h"
 #include "support/temp_folder.h"
 
 namespace drelm::testing {

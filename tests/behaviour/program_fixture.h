@@ -17,7 +17,7 @@
 #include "platform/winuser_constants.h"
 #include "program/program.h"
 #include "standin/chat_room.h"
-#include "standin/sim_standin.h"
+#include "standin/sim/sim_standin.h"
 #include "support/temp_folder.h"
 
 namespace drelm::testing {
@@ -132,20 +132,14 @@ class ProgramTest : public ::testing::Test {
     return messages;
   }
 
-  // The default style around text, as the room receives it.
+  // The default style around text, as the room receives it, written out byte for byte so that
+  // a fault in the product's styling cannot hide in the expectation.
   static std::string DefaultStyled(const std::string& text) {
-    ChatStyle style{
-        "\x8B"
-        "d"
-        "\x9B",
-        "\x8B"
-        "d"
-        "\x9B",
-        "arial narrow",
-        "arial narrow",
-        "#336699",
-        "#999999"};
-    return ComposeChatLine(style, text);
+    return "</u></i></b><font color=##336699><font face=\"arial narrow\">\x8B"
+           "d\x9B <font face=\"arial narrow\"><font color=##999999>" +
+           text +
+           " <font color=##336699><font face=\"arial narrow\">\x8B"
+           "d\x9B";
   }
 
   TempFolder folder;

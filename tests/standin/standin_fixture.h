@@ -20,7 +20,7 @@
 #include "standin/download_manager.h"
 #include "standin/instant_messages.h"
 #include "standin/mail.h"
-#include "standin/sim_standin.h"
+#include "standin/sim/sim_standin.h"
 #include "standin/toolbar.h"
 #include "standin/transfers.h"
 #include "text/ansi.h"

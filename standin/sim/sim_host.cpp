@@ -1,4 +1,4 @@
-#include "standin/sim_host.h"
+#include "standin/sim/sim_host.h"
 
 #include "platform/sim/message_sequence.h"
 #include "platform/winuser_constants.h"

@@ -1,4 +1,4 @@
-#include "standin/sim_standin.h"
+#include "standin/sim/sim_standin.h"
 
 #include "standin/toolbar.h"
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "platform/sim/simulator.h"
-#include "standin/sim_host.h"
+#include "standin/sim/sim_host.h"
 #include "standin/standin.h"
 
 namespace drelm::standin {
