@@ -1,14 +1,26 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages the build and the tests need. Idempotent: does nothing when
-# everything is there already. Needs root (or sudo) only when something is missing.
+# Installs the Debian 12 packages one job needs. Idempotent: does nothing when everything is
+# there already; needs root (or sudo) only when something is missing.
+#
+#   scripts/install-deps.sh main      cmake, ninja and g++: building and running drelm-sim
+#   scripts/install-deps.sh windows   the main set, MinGW, Wine, Xvfb and what the Windows tests use
+#   scripts/install-deps.sh all       everything the test command needs (the default)
 set -euo pipefail
 
-packages=(
-  cmake ninja-build g++ clang-format ccache
-  libgtest-dev libgmock-dev googletest libbenchmark-dev
-  g++-mingw-w64-x86-64 g++-mingw-w64-i686
-  wine wine64 xvfb xauth x11-utils imagemagick
-)
+main=(cmake ninja-build g++)
+native_tests=(clang-format ccache libgtest-dev libgmock-dev)
+# nsis: makensis makes the setup programs, which the installer's end-to-end test installs.
+windows=(googletest g++-mingw-w64-x86-64 g++-mingw-w64-i686 wine64 xvfb xauth imagemagick nsis)
+
+case "${1:-all}" in
+  main) packages=("${main[@]}") ;;
+  windows) packages=("${main[@]}" ccache "${windows[@]}") ;;
+  all) packages=("${main[@]}" "${native_tests[@]}" "${windows[@]}") ;;
+  *)
+    echo "usage: $0 [main|windows|all]" >&2
+    exit 2
+    ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do
@@ -20,7 +32,14 @@ done
 
 echo "installing: ${missing[*]}"
 sudo=()
-[ "$(id -u)" -eq 0 ] || sudo=(sudo)
+if [ "$(id -u)" -ne 0 ]; then
+  if command -v sudo >/dev/null && sudo -n true 2>/dev/null; then
+    sudo=(sudo -n)
+  else
+    echo "missing packages: ${missing[*]}; run as root or install them first" >&2
+    exit 1
+  fi
+fi
 export DEBIAN_FRONTEND=noninteractive
 "${sudo[@]}" apt-get update -qq
 "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
-scripts/install-deps.sh
+scripts/install-deps.sh all
 
 echo "== format"
 scripts/check-format.sh
