@@ -64,17 +64,37 @@ std::string MessageName(std::uint32_t msg) {
 namespace {
 
 std::string Describe(Hwnd window, std::uint32_t msg, WParam w, LParam l, bool posted,
-                     const std::optional<std::string>& text) {
+                     const std::optional<std::string>& text, unsigned flags = kExact) {
   std::ostringstream out;
   char hwnd[16];
   std::snprintf(hwnd, sizeof hwnd, "%08X", static_cast<unsigned>(window));
-  out << (posted ? "post " : "send ") << hwnd << ' ' << MessageName(msg) << " w=" << w
-      << " l=" << l;
+  out << (posted ? "post " : "send ") << hwnd << ' ' << MessageName(msg);
+  if (flags & kAnyWParam) {
+    out << " w=*";
+  } else {
+    out << " w=" << w;
+  }
+  if (flags & kAnyLParam) {
+    out << " l=*";
+  } else {
+    out << " l=" << l;
+  }
   if (text) out << " \"" << *text << '"';
+  if (flags & kOptional) out << " (optional)";
   return out.str();
 }
 
+std::string DescribeExpected(const ExpectedMessage& e) {
+  return Describe(e.window, e.msg, e.wParam, e.lParam, e.via == Via::kPosted, e.text, e.flags);
+}
+
 }  // namespace
+
+bool ExpectedMessage::Matches(const MessageRecord& a) const {
+  return a.window == window && a.msg == msg && ((flags & kAnyWParam) || a.wParam == wParam) &&
+         ((flags & kAnyLParam) || a.lParam == lParam) && a.posted == (via == Via::kPosted) &&
+         (!text || *text == a.text);
+}
 
 std::string DescribeMessage(const MessageRecord& r) {
   return Describe(r.window, r.msg, r.wParam, r.lParam, r.posted,
@@ -83,34 +103,31 @@ std::string DescribeMessage(const MessageRecord& r) {
 
 std::string CompareSequence(const std::vector<MessageRecord>& actual,
                             const std::vector<ExpectedMessage>& expected) {
-  std::size_t mismatch = std::string::npos;
-  const std::size_t n = actual.size() > expected.size() ? actual.size() : expected.size();
-  for (std::size_t i = 0; i < n && mismatch == std::string::npos; ++i) {
-    if (i >= actual.size() || i >= expected.size()) {
-      mismatch = i;
+  // Walks both lists; an optional entry that does not match the next message is skipped.
+  std::size_t e = 0, a = 0;
+  while (e < expected.size()) {
+    if (a < actual.size() && expected[e].Matches(actual[a])) {
+      ++e;
+      ++a;
+    } else if (expected[e].flags & kOptional) {
+      ++e;
+    } else {
       break;
     }
-    const MessageRecord& a = actual[i];
-    const ExpectedMessage& e = expected[i];
-    const bool same = a.window == e.window && a.msg == e.msg && a.wParam == e.wParam &&
-                      a.lParam == e.lParam && a.posted == (e.via == Via::kPosted) &&
-                      (!e.text || *e.text == a.text);
-    if (!same) mismatch = i;
   }
-  if (mismatch == std::string::npos) return {};
+  if (e == expected.size() && a == actual.size()) return {};
 
   std::ostringstream report;
-  report << "message sequence differs at entry " << mismatch << "\n";
-  for (std::size_t i = 0; i < n; ++i) {
-    const std::string exp =
-        i < expected.size()
-            ? Describe(expected[i].window, expected[i].msg, expected[i].wParam, expected[i].lParam,
-                       expected[i].via == Via::kPosted, expected[i].text)
-            : "(none)";
-    const std::string act = i < actual.size() ? DescribeMessage(actual[i]) : "(none)";
-    report << (i == mismatch ? "=> " : "   ") << i << "  expected: " << exp << "\n"
-           << "       actual:   " << act << "\n";
+  report << "message sequence differs at expected entry " << e << ", actual entry " << a << "\n";
+  for (std::size_t i = 0; i < expected.size(); ++i) {
+    report << (i == e ? "=> " : "   ") << i << "  expected: " << DescribeExpected(expected[i])
+           << "\n";
   }
+  if (e == expected.size()) report << "=> " << e << "  expected: (none)\n";
+  for (std::size_t i = 0; i < actual.size(); ++i) {
+    report << (i == a ? "=> " : "   ") << i << "  actual:   " << DescribeMessage(actual[i]) << "\n";
+  }
+  if (a == actual.size()) report << "=> " << a << "  actual:   (none)\n";
   return report.str();
 }
 
