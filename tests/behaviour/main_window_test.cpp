@@ -107,6 +107,20 @@ TEST_F(MainWindowTest, ExitWithoutTheClientPostsNothingButStillSavesAndLogs) {
   EXPECT_EQ(LogMessages().back(), "drelm - version one unloaded");
 }
 
+TEST_F(MainWindowTest, EndOfTheWindowsSessionKeepsRecordAndLogWithoutAWordInTheRoom) {
+  OpenAolWithChatRoom(6);
+  StartProgram();
+  ForgetRoomLines();
+  sim.clock.SetUptimeMs(5 * 3600 * 1000ULL);
+  program->frmMain.SessionEnding();
+  EXPECT_TRUE(RoomLines().empty());
+  EXPECT_EQ(Stored("stats", "count"), "18000");
+  EXPECT_EQ(LogMessages().back(), "drelm - version one unloaded");
+  EXPECT_TRUE(program->Ended());
+  program->frmMain.lblExit_Click();  // too late: nothing more happens
+  EXPECT_TRUE(RoomLines().empty());
+}
+
 TEST_F(MainWindowTest, ExitDuringAStartUpPauseUnwindsTheStartUpAtOnce) {
   Store("settings", "handle", "");  // a first start: two pauses before the defaults
   sim.loop.ScheduleOnce(1200, [this] { program->frmMain.lblExit_Click(); });

@@ -38,13 +38,6 @@ bool StoreReturningUser(const std::string& oss) {
   return WriteStored(std::string(setting::kOss.section), std::string(setting::kOss.key), oss) && ok;
 }
 
-ChatStyle DefaultStyle() {
-  return ChatStyle{
-      std::string(*setting::kLeftAscii.firstStart),  std::string(*setting::kRightAscii.firstStart),
-      std::string(*setting::kAsciiFont.firstStart),  std::string(*setting::kMainFont.firstStart),
-      std::string(*setting::kAsciiColor.firstStart), std::string(*setting::kMainColor.firstStart)};
-}
-
 LocalDateTime LocalNow() {
   return win32::Win32Clock().Now();
 }

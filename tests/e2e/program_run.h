@@ -8,7 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "aol/chat_sender.h"
 #include "e2e_support.h"
 #include "platform/clock.h"
 
@@ -37,9 +36,6 @@ std::string PrepareProgramFolder(const E2eSetup& setup, const std::string& scena
 
 // Every first-start default and the Windows 2000 answer, as a user who started before has them.
 bool StoreReturningUser(const std::string& oss);
-
-// The chat style every first-start default gives.
-ChatStyle DefaultStyle();
 
 // The local date and time, as the program stamps log entries.
 LocalDateTime LocalNow();
