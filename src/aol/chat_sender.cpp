@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "aol/chat_markup.h"
 #include "aol/control_text.h"
 #include "aol/pressing.h"
 #include "aol/window_lookup.h"
@@ -20,7 +21,7 @@ bool Holds(const std::string& text, const std::string& part) {
 
 // The ascii style: colour, then face, as every line opens and closes.
 std::string AsciiStyle(const ChatStyle& style) {
-  return "<font color=#" + style.asciiColor + "><font face=\"" + style.asciiFont + "\">";
+  return FontColor(style.asciiColor) + FontFace(style.asciiFont);
 }
 
 }  // namespace
@@ -40,7 +41,7 @@ std::string ComposeChatLine(const ChatStyle& style, std::string_view text) {
   // The opening tags close any underline, italic and bold that AOL carries over from the
   // previous line.
   std::string line = "</u></i></b>" + AsciiStyle(style) + style.leftAscii;
-  line += " <font face=\"" + style.mainFont + "\"><font color=#" + style.mainColor + ">";
+  line += " " + FontFace(style.mainFont) + FontColor(style.mainColor);
   line += text;
   line += " " + AsciiStyle(style) + style.rightAscii;
   return line;
@@ -48,7 +49,7 @@ std::string ComposeChatLine(const ChatStyle& style, std::string_view text) {
 
 std::string ComposeAdvertLine(const ChatStyle& style) {
   std::string line = "</u></i></b>" + AsciiStyle(style) + style.leftAscii;
-  line += " <font color=#" + style.mainColor + "><font face=\"" + style.mainFont + "\">";
+  line += " " + FontColor(style.mainColor) + FontFace(style.mainFont);
   line += "drelm idle [1.1] by quoSt n' vrin ";
   line += AsciiStyle(style) + style.rightAscii;
   return line;

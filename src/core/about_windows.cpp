@@ -23,6 +23,16 @@ void Click(const AboutContext& context) {
 
 }  // namespace
 
+AboutCommands::AboutCommands(AboutContext context, FrmAbout& about, FrmGreetz& greetz,
+                             Wiring& wiring)
+    : context_(std::move(context)), about_(about), greetz_(greetz) {
+  wiring.Owns(about_);
+  wiring.Owns(greetz_);
+  wiring.OnMenu("cmdAbout", [this] { cmdAbout_Click(); });
+  wiring.OnMenu("cmdGreets", [this] { cmdGreets_Click(); });
+  wiring.OnMenu("cmdEditSkins", [this] { cmdEditSkins_Click(); });
+}
+
 FrmAbout::FrmAbout(AboutContext context)
     : Form("frmAbout", "about drelm idle"), context_(std::move(context)) {
   icon = "frmAbout";

@@ -8,6 +8,7 @@
 
 #include "core/form_model.h"
 #include "core/status_log.h"
+#include "core/wiring.h"
 #include "platform/shell.h"
 #include "platform/user.h"
 
@@ -68,8 +69,8 @@ class FrmGreetz : public Form {
 // The three entries of the options menu that show information about the program.
 class AboutCommands {
  public:
-  AboutCommands(AboutContext context, FrmAbout& about, FrmGreetz& greetz)
-      : context_(std::move(context)), about_(about), greetz_(greetz) {}
+  // Wires "about", "greets" and "edit skins"; the two windows close when the program ends.
+  AboutCommands(AboutContext context, FrmAbout& about, FrmGreetz& greetz, Wiring& wiring);
 
   void cmdAbout_Click();
   void cmdGreets_Click();

@@ -2,6 +2,12 @@
 
 namespace drelm {
 
+SystemTray::SystemTray(Shell& shell, Form& mainForm, Wiring& wiring)
+    : shell_(shell), mainForm_(mainForm) {
+  wiring.OnMenu("cmdWinSysTray", [this] { cmdWinSysTray_Click(); });
+  wiring.OnMenu("mnuRestoreWinSysTray", [this] { mnuRestoreWinSysTray_Click(); });
+}
+
 void SystemTray::cmdWinSysTray_Click() {
   mainForm_.Hide();
   // Removing first keeps a second choice of the command from adding a second icon.

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/form_model.h"
+#include "core/wiring.h"
 #include "platform/shell.h"
 
 namespace drelm {
@@ -13,7 +14,8 @@ inline constexpr const char* kTrayTip = "drelm idle";
 
 class SystemTray {
  public:
-  SystemTray(Shell& shell, Form& mainForm) : shell_(shell), mainForm_(mainForm) {}
+  // Wires "windows system tray" under "minimize" and under "restore".
+  SystemTray(Shell& shell, Form& mainForm, Wiring& wiring);
 
   // "minimize" > "windows system tray": the main window goes, one icon comes. When the shell
   // refuses the icon the main window stays, so the user is never left without a way back.

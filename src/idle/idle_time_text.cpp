@@ -5,8 +5,6 @@ namespace drelm {
 namespace {
 
 constexpr std::int64_t kSecondsPerMinute = 60;
-constexpr std::int64_t kSecondsPerHour = 3600;
-constexpr std::int64_t kSecondsPerDay = 86400;
 
 std::string DaysHoursMinutes(std::int64_t days, std::int64_t hours, std::int64_t minutes) {
   return std::to_string(days) + "d " + std::to_string(hours) + "h " + std::to_string(minutes) + "m";
@@ -20,12 +18,7 @@ std::int64_t UptimeSeconds(Clock& clock) {
 }
 
 std::string UptimeText(Clock& clock) {
-  std::int64_t s = UptimeSeconds(clock);
-  const std::int64_t d = s / kSecondsPerDay;
-  s -= d * kSecondsPerDay;
-  const std::int64_t h = s / kSecondsPerHour;
-  s -= h * kSecondsPerHour;
-  return DaysHoursMinutes(d, h, s / kSecondsPerMinute);
+  return DurationText(UptimeSeconds(clock));
 }
 
 std::string DurationText(std::int64_t seconds) {

@@ -1,18 +1,17 @@
 // The options window: never shown, it carries the whole menu tree ("mnuOptions", "mnuAdd",
 // "cmdAutoDL") whose captions and check marks are the live state of every option, pops a menu
 // up at the mouse and runs the chosen item's handler. Items whose action belongs to another
-// feature run nothing until that feature wires a handler to them by name.
+// feature run nothing until that feature wires a handler to them by name (Wiring::OnMenu).
 #pragma once
 
 #include <functional>
-#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "core/menu_model.h"
 #include "core/settings_store.h"
 #include "core/status_log.h"
-#include "options/menu_item.h"
 #include "platform/platform.h"
 
 namespace drelm {
@@ -33,70 +32,24 @@ inline constexpr std::string_view kAutoDownloadMenu = "cmdAutoDL";
 // The mouse message the tray reports when the right button is released over the icon.
 inline constexpr std::uint32_t kTrayRightButtonUp = 517;  // WM_RBUTTONUP
 
-class FrmOptions {
+class FrmOptions : public MenuModel {
  public:
   explicit FrmOptions(OptionsContext context);
   FrmOptions(const FrmOptions&) = delete;
   FrmOptions& operator=(const FrmOptions&) = delete;
 
-  // The three top-level menus in design order.
-  const std::vector<MenuItem>& Menus() const { return menus_; }
-
-  // Lookup by name (exact, as the design names items) or by command id. Item throws
-  // std::out_of_range for a name the tree does not hold: that is a typo in our code.
-  MenuItem& Item(std::string_view name);
-  const MenuItem& Item(std::string_view name) const;
-  MenuItem* FindItem(std::string_view name);
-  MenuItem* FindItem(MenuCommandId id);
-
   // The children of one top-level menu, ready for User::PopupMenu.
-  std::vector<PopupMenuItem> ToPopupMenu(std::string_view menuName = kOptionsMenu) const;
+  using MenuModel::ToPopupMenu;
+  std::vector<PopupMenuItem> ToPopupMenu() const { return ToPopupMenu(kOptionsMenu); }
   // Shows the menu at the mouse position and runs the chosen item, if any.
   void PopupMenu(std::string_view menuName = kOptionsMenu);
-
-  // Runs the item's handler. False when no item has that id or name; true otherwise, also for
-  // items that do nothing (yet).
-  bool Click(MenuCommandId id);
-  bool Click(std::string_view name);
-  // Gives an item its action (or replaces the one it has). Used by the features that own the
-  // items marked with their name in wiredBy.
-  void Wire(std::string_view name, std::function<void()> handler);
-  bool IsWired(std::string_view name) const;
 
   // The tray icon's mouse messages; a right-button release opens the options menu.
   void Form_MouseMove(std::uint32_t trayMouseMessage);
 
-  // On/off toggles.
-  void cmdMessageTLTC_Click();
-  void cmdKill45Min_Click();
-  void cmdONStartGhost_Click();
-  void cmdONStopGhost_Click();
-  void cmdOFFStopGhost_Click();
-  void cmdIMSoffStart_Click();
-  void cmdIMSoffStop_Click();
-  void cmdIMSonAfterStop_Click();
-  void mnuEnterpr_Click();
-  void cmdContUp_Click();
-  void cmdContDown_Click();
-  void cmdScrollDlulstatus_Click();
-  void cmdEnableAutoUpchat_Click();
-  void cmdKillFileNotFound_Click();
-  void mnuContinueUpAffFnFK_Click();
-  void mnucontinueUpAfterFileNotFOundKill_Click();
-
-  // The AOL status window and the two remembered preferences about it.
-  void mnuhidestatus_Click();
-  void mnushowstatus_Click();
+  // The AOL status window (the two remembered preferences about it are toggles).
   void hidestatuswin_Click();
   void showstatuswin_Click();
-
-  // Entries that only say they are not available.
-  void cmdAutoUpdater_Click();
-  void cmdAutoDLLater_Click();
-  void cmdFileReNamer_Click();
-  void cmdFlashMailSorter_Click();
-  void cmdLogULstats_Click();
-  void cmdUploadProtection_Click();
 
   // The authors' web sites.
   void mnuQuostSite_Click();
@@ -110,8 +63,6 @@ class FrmOptions {
   void WireOwnHandlers();
 
   OptionsContext context_;
-  std::vector<MenuItem> menus_;
-  std::map<std::string, std::function<void()>, std::less<>> handlers_;
 };
 
 }  // namespace drelm

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "options/menu_item.h"
+#include "core/menu_item.h"
 
 namespace drelm {
 

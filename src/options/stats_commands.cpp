@@ -3,6 +3,7 @@
 #include <string>
 #include <utility>
 
+#include "aol/chat_markup.h"
 #include "aol/window_lookup.h"
 #include "core/files.h"
 #include "core/pause.h"
@@ -46,8 +47,8 @@ void StatsCommands::cmdBragStats_Click() {
 
   context_.chat.SendAdvertLine();
   Pause(1);
-  context_.chat.SendChat(LoadsLine(g, version, loads) + "<font color=#" + g.MainColor +
-                         "> brag:<font color=#" + g.AsciiColor + "> " + idled);
+  context_.chat.SendChat(LoadsLine(g, version, loads) + FontColor(g.MainColor) +
+                         " brag:" + FontColor(g.AsciiColor) + " " + idled);
   Pause(1);
   context_.chat.SendChat(UptimeLine(g, uptime, record));
   context_.log.WriteLog("braging total stats");

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "aol/chat_markup.h"
 #include "core/files.h"
 #include "options/not_available.h"
 #include "options/reserved_handles.h"
@@ -50,8 +51,7 @@ void StyleCommands::Apply(const SettingKey& key, const std::string& value, std::
 
 std::string StyleCommands::Highlighted(std::string_view value) const {
   const DrelmGlobals& g = context_.globals;
-  return "<font color=#" + g.AsciiColor + ">" + std::string(value) + "<font color=#" + g.MainColor +
-         ">";
+  return FontColor(g.AsciiColor) + std::string(value) + FontColor(g.MainColor);
 }
 
 void StyleCommands::cmdHandle_Click() {

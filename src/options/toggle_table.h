@@ -7,10 +7,10 @@
 #include <span>
 #include <string_view>
 
+#include "core/menu_item.h"
 #include "core/settings_catalogue.h"
 #include "core/settings_store.h"
 #include "core/status_log.h"
-#include "options/menu_item.h"
 
 namespace drelm {
 

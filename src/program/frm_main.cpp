@@ -1,9 +1,10 @@
 #include "program/frm_main.h"
 
+#include "aol/chat_markup.h"
+#include "core/files.h"
 #include "core/own_windows.h"
 #include "core/pause.h"
 #include "idle/idle_time_text.h"
-#include "program/program.h"
 #include "text/ansi.h"
 
 namespace drelm {
@@ -17,13 +18,13 @@ constexpr std::uint32_t kTimer1Ms = 1000;
 
 }  // namespace
 
-FrmMain::FrmMain(Program& program)
+FrmMain::FrmMain(FrmMainContext context, Wiring& wiring)
     : Form("frmMain", kAppTitle),
-      Timer4(program.platform.loop, program.entry, "Timer4", kTimer4Ms, false),
-      Chat1(program.platform.windows, program.platform.loop, program.entry, "Chat1"),
-      Timer3(program.platform.loop, program.entry, "Timer3", kTimer3Ms, false),
-      Timer2(program.platform.loop, program.entry, "Timer2", kTimer2Ms, false),
-      Timer1(program.platform.loop, program.entry, "Timer1", kTimer1Ms, false),
+      Timer4(context.platform.loop, context.entry, "Timer4", kTimer4Ms, false),
+      Chat1(context.platform.windows, context.platform.loop, context.entry, "Chat1"),
+      Timer3(context.platform.loop, context.entry, "Timer3", kTimer3Ms, false),
+      Timer2(context.platform.loop, context.entry, "Timer2", kTimer2Ms, false),
+      Timer1(context.platform.loop, context.entry, "Timer1", kTimer1Ms, false),
       lblStatus(Label("lblStatus", "idle", "Tahoma")),
       Label5(Label("Label5", "x", "Tahoma")),
       Label4(Label("Label4", "-", "Tahoma")),
@@ -35,18 +36,23 @@ FrmMain::FrmMain(Program& program)
       lblHours(Label("lblHours", "0/h", "Tahoma")),
       lblDays(Label("lblDays", "0/d", "Tahoma")),
       lblMenu(Label("lblMenu", "menu", "Tahoma")),
-      program_(program) {}
+      c_(std::move(context)) {
+  for (Timer* timer : {&Timer1, &Timer2, &Timer3, &Timer4, &Chat1.ScanTimer()}) {
+    wiring.Owns(*timer);
+  }
+  wiring.Owns(*this);
+}
 
 void FrmMain::Click() {
-  program_.PlayClick();
+  PlaySoundFile(c_.platform.shell, ClickSoundPath(c_.platform.programFolder));
 }
 
 void FrmMain::PauseSeconds(int seconds) {
-  Pause(program_.platform.clock, program_.platform.loop, seconds);
+  Pause(c_.platform.clock, c_.platform.loop, seconds);
 }
 
 void FrmMain::Form_Load() {
-  program_.entry.Run([this] {
+  c_.entry.Run([this] {
     // The timers that run by design start with the window, so they tick during the start-up's
     // pauses but never before the program was started.
     Timer4.SetEnabled(true);
@@ -56,32 +62,34 @@ void FrmMain::Form_Load() {
 }
 
 void FrmMain::lblDragMe_MouseDown() {
-  program_.entry.Run([this] {
+  c_.entry.Run([this] {
     Click();
-    DragForm(program_.platform.windows, window);
+    DragForm(c_.platform.windows, window);
   });
 }
 
 void FrmMain::lblMenu_Click() {
-  program_.entry.Run([this] {
+  c_.entry.Run([this] {
     Click();
-    program_.frmOptions.PopupMenu(kOptionsMenu);
+    c_.options.PopupMenu(kOptionsMenu);
   });
 }
 
 void FrmMain::lblMinimize_Click() {
-  program_.entry.Run([this] {
+  c_.entry.Run([this] {
     Click();
     state = WindowState::kMinimized;
   });
 }
 
 void FrmMain::Label4_Click() {
-  program_.entry.Run([this] { program_.tray.cmdWinSysTray_Click(); });
+  c_.entry.Run([this] { c_.tray.cmdWinSysTray_Click(); });
 }
 
 void FrmMain::Label3_Click() {
-  program_.entry.Run([this] { program_.idle.Label3_Click(); });
+  c_.entry.Run([this] {
+    if (c_.toggleIdle) c_.toggleIdle();
+  });
 }
 
 void FrmMain::Label5_Click() {
@@ -89,35 +97,46 @@ void FrmMain::Label5_Click() {
 }
 
 void FrmMain::lblExit_Click() {
-  program_.entry.Run([this] { RunExit(); });
+  c_.entry.Run([this] { RunExit(); });
 }
 
 void FrmMain::RunExit() {
   // A second click during the exit's pauses would post the departure twice.
-  if (exiting_ || program_.Ended()) return;
+  if (exiting_ || c_.platform.loop.QuitRequested()) return;
   exiting_ = true;
-  Program& p = program_;
-  const DrelmGlobals& g = p.drelmglobals;
+  const DrelmGlobals& g = c_.globals;
 
   Click();
-  const std::string min = p.store.Read(setting::kIdleMin);
-  const std::string hours = p.store.Read(setting::kIdleHours);
-  const std::string days = p.store.Read(setting::kIdleDays);
+  const std::string min = c_.store.Read(setting::kIdleMin);
+  const std::string hours = c_.store.Read(setting::kIdleHours);
+  const std::string days = c_.store.Read(setting::kIdleDays);
   SetStatus("closing drelm");
 
-  p.chat.SendAdvertLine();
+  c_.chat.SendAdvertLine();
   PauseSeconds(1);
-  p.chat.SendChat("unload: <font color=#" + g.AsciiColor + ">" + g.UserHandle + "<font color=#" +
-                  g.MainColor + "> has idled: <font color=#" + g.AsciiColor + ">" + days + "d " +
-                  hours + "h " + min + "m<font color=#" + g.MainColor + ">");
+  const std::string accent = FontColor(g.AsciiColor), plain = FontColor(g.MainColor);
+  c_.chat.SendChat("unload: " + accent + g.UserHandle + plain + " has idled: " + accent + days +
+                   "d " + hours + "h " + min + "m" + plain);
   PauseSeconds(1);
+  SaveAndEnd();
+}
 
-  const std::int64_t record = LeadingNumber(p.store.Read(setting::kCount));
-  if (UptimeSeconds(p.platform.clock) > record) {
-    p.store.Write(setting::kCount, std::to_string(UptimeSeconds(p.platform.clock)));
+void FrmMain::SessionEnding() {
+  c_.entry.Run([this] {
+    // Windows gives no time for the room's goodbye lines, and nobody reads them at log-off.
+    if (exiting_ || c_.platform.loop.QuitRequested()) return;
+    exiting_ = true;
+    SaveAndEnd();
+  });
+}
+
+void FrmMain::SaveAndEnd() {
+  const std::int64_t uptime = UptimeSeconds(c_.platform.clock);
+  if (uptime > LeadingNumber(c_.store.Read(setting::kCount))) {
+    c_.store.Write(setting::kCount, std::to_string(uptime));
   }
-  p.log.WriteLog("drelm - version one unloaded");
-  p.End(0);
+  c_.log.WriteLog("drelm - version one unloaded");
+  c_.end(0);
 }
 
 }  // namespace drelm

@@ -6,20 +6,50 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <string>
 #include <string_view>
 
+#include "aol/chat_sender.h"
+#include "core/drelm_globals.h"
 #include "core/event_runtime.h"
 #include "core/form_model.h"
+#include "core/settings_store.h"
+#include "core/status_log.h"
+#include "core/system_tray.h"
+#include "core/wiring.h"
 #include "idle/chat_scanner.h"
+#include "idle/frm_reasons.h"
+#include "options/frm_options.h"
+#include "platform/platform.h"
 
 namespace drelm {
 
-class Program;
+// The application's title: prompts without a title of their own show it.
+inline constexpr const char* kAppTitle = "drelm idle";
+
+// What the main window, its start-up and its exit reach. end is the program's end (it does not
+// return: ProgramEnded unwinds every wait in progress). The functions may be given after the
+// window is built, by the features that own what they do.
+struct FrmMainContext {
+  Platform& platform;
+  EventEntry& entry;
+  SettingsStore& store;
+  StatusLog& log;
+  DrelmGlobals& globals;
+  ChatSender& chat;
+  FrmOptions& options;
+  FrmReasons& reasons;
+  SystemTray& tray;
+  std::string& appTitle;
+  std::function<void(int exitCode)> end;
+  // The start label: going idle or coming back (the idle engine's toggle).
+  std::function<void()> toggleIdle;
+};
 
 class FrmMain : public Form {
  public:
-  explicit FrmMain(Program& program);
+  FrmMain(FrmMainContext context, Wiring& wiring);
 
   // Controls in design order.
   Timer Timer4;
@@ -60,6 +90,9 @@ class FrmMain : public Form {
   void Label3_Click();
   // The exit sequence; the options menu's "exit" runs it too.
   void lblExit_Click();
+  // Windows ends the session (log-off, shut-down): what the exit keeps is kept, without the
+  // lines into the chat room, and the program ends.
+  void SessionEnding();
 
  private:
   void SetStatus(std::string_view text) { lblStatus.caption = text; }
@@ -67,8 +100,9 @@ class FrmMain : public Form {
   void Click();
   void RunStartUp();
   void RunExit();
+  void SaveAndEnd();
 
-  Program& program_;
+  FrmMainContext c_;
   bool exiting_ = false;
 };
 

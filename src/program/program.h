@@ -1,8 +1,12 @@
 // One running instance of drelm idle: the values it keeps in memory, its windows, the settings
-// store, the status log and the chat sender, over one platform. Nothing is static, so a test
-// builds as many independent programs as it likes. Start() loads the main window, which runs
-// the start-up; the program ends through the exit sequence, after which Ended() is true and the
-// event loop has been asked to quit.
+// store, the status log and the chat sender, over one platform, and the features built on them.
+// Nothing is static, so a test builds as many independent programs as it likes. Start() loads
+// the main window, which runs the start-up; the program ends through the exit sequence, after
+// which Ended() is true and the event loop has been asked to quit.
+//
+// Each feature is one member built from a context of only what it needs and the wiring, in which
+// its constructor registers its menu items, timer ticks, forms and timers (docs/features.md).
+// Members are built in the order declared, so a feature may take references to those above it.
 #pragma once
 
 #include <string>
@@ -17,6 +21,7 @@
 #include "core/settings_store.h"
 #include "core/status_log.h"
 #include "core/system_tray.h"
+#include "core/wiring.h"
 #include "idle/away_recorder.h"
 #include "idle/frm_afk_messages.h"
 #include "idle/frm_msg.h"
@@ -33,9 +38,6 @@
 
 namespace drelm {
 
-// The application's title: prompts without a title of their own show it.
-inline constexpr const char* kAppTitle = "drelm idle";
-
 class Program {
  public:
   explicit Program(Platform platform);
@@ -47,14 +49,15 @@ class Program {
   void Start();
   bool Ended() const { return ended_; }
 
-  // Ends the program at once: the tray icon goes, every timer stops, every window closes
-  // without running a handler, the loop is asked to quit, and ProgramEnded unwinds every wait
-  // in progress up to the outermost event.
+  // Ends the program at once: the tray icon goes, every registered timer stops, every
+  // registered window closes without running a handler, the loop is asked to quit, and
+  // ProgramEnded unwinds every wait in progress up to the outermost event.
   [[noreturn]] void End(int exitCode);
 
   // The click sound of every click area.
   void PlayClick();
 
+  // What every feature may be given.
   Platform platform;
   EventEntry entry;
   std::string appTitle;
@@ -62,30 +65,45 @@ class Program {
   StatusLog log;
   DrelmGlobals drelmglobals;
   ChatSender chat;
-
   FrmOptions frmOptions;
-  FrmReasons frmReasons;
-  FrmMain frmMain;
-  SystemTray tray;
-  FrmAbout frmAbout;
-  FrmGreetz frmGreetz;
-  AboutCommands about;
-  StyleCommands style;
-  StatsCommands stats;
-  AolContext aolContext;
-  DisconnectProtection dcp;
-  OptionsMenuAccess menuAccess;
-  IdleEngine idle;
-  TransferOptionCommands transferOptions;
-  AolTweakCommands aolTweaks;
-  FrmMsg frmMsg;
-  FrmAFKMessages frmAFKMessages;
-  AwayRecorder recorder;
+  Wiring wiring{frmOptions};
+  AolContext aolContext{platform.windows, platform.loop, platform.clock, log};
+
+  // The features, one member each.
+  FrmReasons frmReasons{{ReviewContext(), platform.programFolder,
+                         [this] { frmOptions.PopupMenu(kAddonsMenu); }}};
+  FrmMain frmMain{{platform, entry, store, log, drelmglobals, chat, frmOptions, frmReasons, tray,
+                   appTitle, [this](int exitCode) { End(exitCode); },
+                   [this] { idle.Label3_Click(); }},
+                  wiring};
+  SystemTray tray{platform.shell, frmMain, wiring};
+  FrmAbout frmAbout{AboutWindows()};
+  FrmGreetz frmGreetz{AboutWindows(), frmAbout};
+  AboutCommands about{AboutWindows(), frmAbout, frmGreetz, wiring};
+  StyleCommands style{{platform.user, platform.shell, platform.programFolder, store, log, chat,
+                       drelmglobals, frmOptions, [this] { return ScreenName(); }}};
+  StatsCommands stats{{platform.windows, platform.clock, platform.loop, platform.user,
+                       platform.shell, platform.programFolder, store, log, chat, drelmglobals,
+                       frmOptions, frmReasons.lstRe, [this] { frmMain.Show(); }}};
+  DisconnectProtection dcp{{aolContext, platform.shell, store, chat,
+                            [this](std::string_view item) { return frmOptions.Item(item).checked; }}};
+  OptionsMenuAccess menuAccess{frmOptions};
+  IdleEngine idle{IdleEngineContext()};
+  TransferOptionCommands transferOptions{{frmOptions, platform.user, store, log}};
+  AolTweakCommands aolTweaks{{aolContext, frmOptions}};
+  FrmMsg frmMsg{ReviewContext(), frmAFKMessages};
+  FrmAFKMessages frmAFKMessages{ReviewContext(), frmMsg};
+  AwayRecorder recorder{{aolContext, store, drelmglobals,
+                         [this](std::string_view text) { chat.SendChat(text); },
+                         frmAFKMessages.lstMsgs, platform.programFolder}};
 
  private:
-  void WireMenu();
-  void WireAwayRecorder();
+  AboutContext AboutWindows() {
+    return {frmMain, platform.shell, platform.user, log, platform.programFolder};
+  }
   ReviewWindowsContext ReviewContext();
+  IdleContext IdleEngineContext();
+  std::string ScreenName();
 
   bool ended_ = false;
 };

@@ -16,20 +16,20 @@ using CommandTest = testing::OptionsTest;
 TEST_F(CommandTest, NotAvailableEntriesShowAnInformationBoxAndDoNothingElse) {
   const std::string kFinal = "this option will be available in the final release";
   const struct {
-    void (FrmOptions::*handler)();
+    const char* item;
     std::string text;
   } kNotices[] = {
-      {&FrmOptions::cmdAutoUpdater_Click,
+      {"cmdAutoUpdater",
        "this option is not completely working yet, it will be in next beta release"},
-      {&FrmOptions::cmdAutoDLLater_Click, kFinal},
-      {&FrmOptions::cmdFileReNamer_Click, kFinal},
-      {&FrmOptions::cmdFlashMailSorter_Click, kFinal},
-      {&FrmOptions::cmdLogULstats_Click, kFinal},
-      {&FrmOptions::cmdUploadProtection_Click, kFinal},
+      {"cmdAutoDLLater", kFinal},
+      {"cmdFileReNamer", kFinal},
+      {"cmdFlashMailSorter", kFinal},
+      {"cmdLogULstats", kFinal},
+      {"cmdUploadProtection", kFinal},
   };
   for (const auto& notice : kNotices) {
     sim.user.ExpectMessageBox(notice.text, IDOK);
-    (options.*notice.handler)();
+    options.Click(std::string_view(notice.item));
   }
   ASSERT_EQ(sim.user.Seen().size(), std::size(kNotices));
   for (std::size_t i = 0; i < std::size(kNotices); ++i) {

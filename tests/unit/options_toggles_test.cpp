@@ -10,11 +10,8 @@
 namespace drelm {
 namespace {
 
-using Handler = void (FrmOptions::*)();
-
 struct ExpectedToggle {
   const char* item;
-  Handler handler;
   const char* section;
   const char* key;
   const char* on;
@@ -25,24 +22,24 @@ struct ExpectedToggle {
 
 // clang-format off
 const ExpectedToggle kExpected[] = {
-  {"cmdMessageTLTC", &FrmOptions::cmdMessageTLTC_Click, "settings", "killtltc", "on", "off", "kill message to long to complex", "kill message to long to complex"},
-  {"cmdKill45Min", &FrmOptions::cmdKill45Min_Click, "settings", "kill45", "on", "off", "kill 45 min timer enabled", "kill 45 min timer disabled"},
-  {"cmdONStartGhost", &FrmOptions::cmdONStartGhost_Click, "custom settings", "ghost on start", "True", "False", "ghost on after start enabled", "ghost on after start disabled"},
-  {"cmdONStopGhost", &FrmOptions::cmdONStopGhost_Click, "custom settings", "ghost on stop", "True", "False", "ghost off on stop enabled", "ghost off on stop disabled"},
-  {"cmdOFFStopGhost", &FrmOptions::cmdOFFStopGhost_Click, "custom settings", "ghost off stop", "True", "False", "ghost off off stop enabled", "ghost off off stop disabled"},
-  {"cmdIMSoffStart", &FrmOptions::cmdIMSoffStart_Click, "custom settings", "ims off start", "True", "False", "ims off at start enabled", "ims off at start disabled"},
-  {"cmdIMSoffStop", &FrmOptions::cmdIMSoffStop_Click, "custom settings", "ims off stop", "True", "False", "ims off at stop enabled", "ims off at stop disabled"},
-  {"cmdIMSonAfterStop", &FrmOptions::cmdIMSonAfterStop_Click, "custom settings", "ims on stop", "True", "False", "ims on at stop enabled", "ims on at stop disabled"},
-  {"mnuEnterpr", &FrmOptions::mnuEnterpr_Click, "settings", "enterpr", "on", "off", "dcp aol - enter private room [on]", "dcp aol - enter private room [off]"},
-  {"cmdContUp", &FrmOptions::cmdContUp_Click, "settings", "continueuploads", "on", "off", "dcp aol - continue uploads [on]", "dcp aol - continue uploads [off]"},
-  {"cmdContDown", &FrmOptions::cmdContDown_Click, "settings", "continuedownloads", "on", "off", "dcp aol - continue downloads [on]", "dcp aol - continue downloads [off]"},
-  {"cmdScrollDlulstatus", &FrmOptions::cmdScrollDlulstatus_Click, "settings", "scrolldlulstatus", "on", "off", std::nullopt, std::nullopt},
-  {"cmdEnableAutoUpchat", &FrmOptions::cmdEnableAutoUpchat_Click, "settings", "autoupchat", "on", "off", "auto upchat enabled", "auto upchat disabled"},
-  {"cmdKillFileNotFound", &FrmOptions::cmdKillFileNotFound_Click, "settings", "killfnf", "on", "off", "kill file not found enabled", "kill file not found disabled"},
-  {"mnuContinueUpAffFnFK", &FrmOptions::mnuContinueUpAffFnFK_Click, "settings", "contulafterfilenotfound", "on", "off", "continue uploads after file not found kill enabled", "continue uploads after file not found kill disabled"},
-  {"mnucontinueUpAfterFileNotFOundKill", &FrmOptions::mnucontinueUpAfterFileNotFOundKill_Click, "settings", "contdlafterfilenotfound", "on", "off", "continue downloads after file not found kill enabled", "continue downloads after file not found kill disabled"},
-  {"mnuhidestatus", &FrmOptions::mnuhidestatus_Click, "settings", "hidestatus", "on", "off", "hide status on start turned on", "hide status on start turned off"},
-  {"mnushowstatus", &FrmOptions::mnushowstatus_Click, "settings", "showstatus", "on", "off", "show status on stop turned on", "show status on stop turned off"},
+  {"cmdMessageTLTC", "settings", "killtltc", "on", "off", "kill message to long to complex", "kill message to long to complex"},
+  {"cmdKill45Min", "settings", "kill45", "on", "off", "kill 45 min timer enabled", "kill 45 min timer disabled"},
+  {"cmdONStartGhost", "custom settings", "ghost on start", "True", "False", "ghost on after start enabled", "ghost on after start disabled"},
+  {"cmdONStopGhost", "custom settings", "ghost on stop", "True", "False", "ghost off on stop enabled", "ghost off on stop disabled"},
+  {"cmdOFFStopGhost", "custom settings", "ghost off stop", "True", "False", "ghost off off stop enabled", "ghost off off stop disabled"},
+  {"cmdIMSoffStart", "custom settings", "ims off start", "True", "False", "ims off at start enabled", "ims off at start disabled"},
+  {"cmdIMSoffStop", "custom settings", "ims off stop", "True", "False", "ims off at stop enabled", "ims off at stop disabled"},
+  {"cmdIMSonAfterStop", "custom settings", "ims on stop", "True", "False", "ims on at stop enabled", "ims on at stop disabled"},
+  {"mnuEnterpr", "settings", "enterpr", "on", "off", "dcp aol - enter private room [on]", "dcp aol - enter private room [off]"},
+  {"cmdContUp", "settings", "continueuploads", "on", "off", "dcp aol - continue uploads [on]", "dcp aol - continue uploads [off]"},
+  {"cmdContDown", "settings", "continuedownloads", "on", "off", "dcp aol - continue downloads [on]", "dcp aol - continue downloads [off]"},
+  {"cmdScrollDlulstatus", "settings", "scrolldlulstatus", "on", "off", std::nullopt, std::nullopt},
+  {"cmdEnableAutoUpchat", "settings", "autoupchat", "on", "off", "auto upchat enabled", "auto upchat disabled"},
+  {"cmdKillFileNotFound", "settings", "killfnf", "on", "off", "kill file not found enabled", "kill file not found disabled"},
+  {"mnuContinueUpAffFnFK", "settings", "contulafterfilenotfound", "on", "off", "continue uploads after file not found kill enabled", "continue uploads after file not found kill disabled"},
+  {"mnucontinueUpAfterFileNotFOundKill", "settings", "contdlafterfilenotfound", "on", "off", "continue downloads after file not found kill enabled", "continue downloads after file not found kill disabled"},
+  {"mnuhidestatus", "settings", "hidestatus", "on", "off", "hide status on start turned on", "hide status on start turned off"},
+  {"mnushowstatus", "settings", "showstatus", "on", "off", "show status on stop turned on", "show status on stop turned off"},
 };
 // clang-format on
 
@@ -82,17 +79,17 @@ TEST_F(ToggleTest, EachToggleSwitchedTwiceFromOffEndsWhereItStarted) {
   }
 }
 
-TEST_F(ToggleTest, EachNamedHandlerSwitchesItsOwnItemFromOn) {
+TEST_F(ToggleTest, EachToggleSwitchedTwiceFromOnEndsWhereItStarted) {
   for (const ExpectedToggle& row : kExpected) {
     SCOPED_TRACE(row.item);
     const std::size_t logged = LogMessages().size();
     options.Item(row.item).checked = true;
     settings.WriteSetting(row.section, row.key, row.on);
 
-    (options.*row.handler)();
+    options.Click(std::string_view(row.item));
     EXPECT_FALSE(options.Item(row.item).checked);
     EXPECT_EQ(Stored(row), row.off);
-    (options.*row.handler)();
+    options.Click(std::string_view(row.item));
     EXPECT_TRUE(options.Item(row.item).checked);
     EXPECT_EQ(Stored(row), row.on);
 
@@ -108,25 +105,25 @@ TEST_F(ToggleTest, TheCheckMarkDecidesTheDirectionNotTheStoredValue) {
   // state is the check mark.
   options.Item("cmdKill45Min").checked = false;
   settings.WriteSetting("settings", "kill45", "on");
-  options.cmdKill45Min_Click();
+  options.Click(std::string_view("cmdKill45Min"));
   EXPECT_TRUE(options.Item("cmdKill45Min").checked);
   EXPECT_EQ(settings.ReadSetting("settings", "kill45"), "on");
   EXPECT_EQ(LogMessages(), std::vector<std::string>{"kill 45 min timer enabled"});
 }
 
 TEST_F(ToggleTest, FreshKillFileNotFoundIsCheckedSoTheFirstChoiceSwitchesItOff) {
-  options.cmdKillFileNotFound_Click();
+  options.Click(std::string_view("cmdKillFileNotFound"));
   EXPECT_FALSE(options.Item("cmdKillFileNotFound").checked);
   EXPECT_EQ(settings.ReadSetting("settings", "killfnf"), "off");
   EXPECT_EQ(LogMessages(), std::vector<std::string>{"kill file not found disabled"});
 }
 
 TEST_F(ToggleTest, MessageTooLongLogsTheSameEntryBothWaysAndStatusScrollLogsNothing) {
-  options.cmdMessageTLTC_Click();
-  options.cmdMessageTLTC_Click();
-  options.cmdScrollDlulstatus_Click();
+  options.Click(std::string_view("cmdMessageTLTC"));
+  options.Click(std::string_view("cmdMessageTLTC"));
+  options.Click(std::string_view("cmdScrollDlulstatus"));
   EXPECT_EQ(settings.ReadSetting("settings", "scrolldlulstatus"), "on");
-  options.cmdScrollDlulstatus_Click();
+  options.Click(std::string_view("cmdScrollDlulstatus"));
   EXPECT_EQ(settings.ReadSetting("settings", "scrolldlulstatus"), "off");
   EXPECT_EQ(LogMessages(), (std::vector<std::string>{"kill message to long to complex",
                                                      "kill message to long to complex"}));

@@ -257,6 +257,17 @@ TEST_F(ProgramWindows, TheSystemCloseCommandEndsAtOnceWithoutTheDeparture) {
   EXPECT_EQ(Log().find("unloaded"), std::string::npos);
 }
 
+TEST_F(ProgramWindows, EndingTheWindowsSessionKeepsTheRecordAndTheLogEntryButPostsNothing) {
+  StartUp();
+  EXPECT_EQ(SendMessageA(Main(), WM_QUERYENDSESSION, 0, 0), TRUE) << "log-off is never refused";
+  SendMessageA(Main(), WM_ENDSESSION, FALSE, 0);  // another program refused: the session goes on
+  EXPECT_FALSE(host->loop().QuitRequested());
+  SendMessageA(Main(), WM_ENDSESSION, TRUE, 0);
+  EXPECT_TRUE(host->loop().QuitRequested());
+  EXPECT_NE(SettingsStore(registry).Read(setting::kCount), "") << "the uptime record is kept";
+  EXPECT_NE(Log().find("drelm - version one unloaded"), std::string::npos);
+}
+
 TEST_F(ProgramWindows, TheAboutWindowStandsInForThePanelUntilItsFrameClosesIt) {
   StartUp();
   PostMessageA(Options(), WM_COMMAND, CommandId("cmdAbout"), 0);

@@ -312,6 +312,11 @@ LRESULT MainWindowView::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
       // announcement, as ending a program from outside does.
       if (endProgram_) events_.Run(endProgram_);
       return 0;
+    case WM_ENDSESSION:
+      // Log-off or shut-down goes ahead (WM_QUERYENDSESSION gets DefWindowProc's yes); the
+      // process may be gone as soon as this returns, so the record is kept now.
+      if (wParam) events_.Run([this] { form_.SessionEnding(); });
+      return 0;
     default:
       break;
   }

@@ -1,4 +1,4 @@
-#include "options/menu_item.h"
+#include "core/menu_item.h"
 
 namespace drelm {
 
