@@ -9,7 +9,7 @@
 
 #include "platform/sim/simulator.h"
 #include "program/program.h"
-#include "standin/sim_standin.h"
+#include "standin/sim/sim_standin.h"
 
 namespace drelm::simapp {
 

@@ -70,12 +70,12 @@ class Program {
   AolContext aolContext{platform.windows, platform.loop, platform.clock, log};
 
   // The features, one member each.
-  FrmReasons frmReasons{{ReviewContext(), platform.programFolder,
-                         [this] { frmOptions.PopupMenu(kAddonsMenu); }}};
-  FrmMain frmMain{{platform, entry, store, log, drelmglobals, chat, frmOptions, frmReasons, tray,
-                   appTitle, [this](int exitCode) { End(exitCode); },
-                   [this] { idle.Label3_Click(); }},
-                  wiring};
+  FrmReasons frmReasons{
+      {ReviewContext(), platform.programFolder, [this] { frmOptions.PopupMenu(kAddonsMenu); }}};
+  FrmMain frmMain{
+      {platform, entry, store, log, drelmglobals, chat, frmOptions, frmReasons, tray, appTitle,
+       [this](int exitCode) { End(exitCode); }, [this] { idle.Label3_Click(); }},
+      wiring};
   SystemTray tray{platform.shell, frmMain, wiring};
   FrmAbout frmAbout{AboutWindows()};
   FrmGreetz frmGreetz{AboutWindows(), frmAbout};
@@ -85,8 +85,9 @@ class Program {
   StatsCommands stats{{platform.windows, platform.clock, platform.loop, platform.user,
                        platform.shell, platform.programFolder, store, log, chat, drelmglobals,
                        frmOptions, frmReasons.lstRe, [this] { frmMain.Show(); }}};
-  DisconnectProtection dcp{{aolContext, platform.shell, store, chat,
-                            [this](std::string_view item) { return frmOptions.Item(item).checked; }}};
+  DisconnectProtection dcp{{aolContext, platform.shell, store, chat, [this](std::string_view item) {
+                              return frmOptions.Item(item).checked;
+                            }}};
   OptionsMenuAccess menuAccess{frmOptions};
   IdleEngine idle{IdleEngineContext()};
   TransferOptionCommands transferOptions{{frmOptions, platform.user, store, log}};
