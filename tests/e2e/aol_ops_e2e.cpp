@@ -1,7 +1,8 @@
 // The AOL commands of the options menu on real windows beside the stand-in AOL client, run by
 // command id as an automation script sends them: IMs off and on go out as IMs through the
 // keyword box and the "Send Instant Message" window, ghost on and off walk the Buddy List and the
-// privacy preferences and confirm AOL's box, "aol wait" reaches AOL's main window as Escape.
+// privacy preferences and confirm AOL's box, "aol wait" reaches AOL's main window as Escape; idling
+// as the away bot, an incoming IM is answered through the keyword box.
 #include <string>
 #include <vector>
 
@@ -44,8 +45,10 @@ std::string Joined(const std::vector<std::string>& rows) {
 
 int AolOpsScenario(const E2eSetup& setup, int aolVersion) {
   Checks checks;
-  checks.Check(ClearStoredSettings() && StoreReturningUser("true"),
-               "a returning user's settings are stored");
+  checks.Check(ClearStoredSettings() && StoreReturningUser("true") &&
+                   WriteStored("custom settings", "idletype", "afk") &&
+                   WriteStored("settings", "afkrea", "gone fishing"),
+               "a returning user's settings are stored, idling as the away bot");
   const std::string exe = PrepareProgramFolder(setup, "aol-ops-" + std::to_string(aolVersion));
   if (!checks.Check(!exe.empty(), "a fresh program folder holds drelm-idle.exe")) {
     return checks.Finish();
@@ -97,6 +100,18 @@ int AolOpsScenario(const E2eSetup& setup, int aolVersion) {
                                                     "buddylist", "buddylist"},
                "the keyword box ran the two IM keywords and \"buddylist\" twice, as typed");
   checks.Detail("keywords: " + Joined(keywords));
+
+  // The away bot answers an incoming IM through the keyword box and its own IM window.
+  RunCommand(options, "cmdStartIdle");
+  aol.Command("receive-im\tSome One\thello?");
+  const auto answered = [&] {
+    const std::vector<std::string> reply = aol.Command("ims-sent");
+    return reply.size() == 2 && reply[1] == "some one\tgone fishing";
+  };
+  checks.Check(WaitFor(answered, kAolOperationDeadlineMs),
+               "idling as the away bot, an IM from \"Some One\" is answered with the reason");
+  checks.Detail("ims sent: " + Joined(aol.Command("ims-sent")));
+
   checks.Check(ColumnOf(aol, "strays").empty(), "the client saw no input it did not expect");
   checks.Detail("strays: " + Joined(ColumnOf(aol, "strays")));
 
