@@ -3,37 +3,56 @@
 #include "aol/client_windows.h"
 #include "aol/window_lookup.h"
 #include "program_fixture.h"
+#include "standin/buddy_list.h"
 
 namespace drelm::testing {
 namespace {
 
 class AolTweakCommandsTest : public ProgramTest {
  protected:
-  void Run(const std::string& item) {
-    ASSERT_TRUE(program->frmOptions.Click(program->frmOptions.Item(item).commandId)) << item;
-    sim.loop.RunFor(500);
-  }
-  Hwnd UploadWindow() {
-    return sim.windows.FindWindow(std::string("_AOL_Modal"), std::string("File Transfer - 0%"));
-  }
-};
+  struct Command {
+    const char* item;
+    const char* logged;
+    std::function<bool()> done;  // what the command did to the client
+  };
 
-const char* const kAllCommands[][2] = {
-    {"cmdAOLWait", "killed wait"},
-    {"cmdAOLGlyph", "killed glyph"},
-    {"cmdAOLModal", "killed modal"},
-    {"cmdIMSoff", "im's off"},
-    {"cmdIMSon", "im's on"},
-    {"cmdGhostOn", "ghost on"},
-    {"cmdGhostOff", "ghost off"},
-    {"cmdHIDEAOL", "aol hidden"},
-    {"cmdSHOWAOL", "aol unhidden"},
-    {"cmdHideWelcome", "welcome hidden"},
-    {"cmdShowWelcome", "welcome unhidden"},
-    {"cmdAolPlusHide", "aol plus hidden"},
-    {"cmdAolPlusShow", "aol plus unhidden"},
-    {"cmdUpchatOn", "upchat on"},
-    {"cmdUpchatOff", "upchat off"},
+  bool Run(const char* item) {
+    return program->frmOptions.Click(program->frmOptions.Item(item).commandId);
+  }
+  Hwnd Modal(const char* caption) {
+    return sim.windows.FindWindow(std::string("_AOL_Modal"), std::string(caption));
+  }
+  bool Visible(Hwnd (*find)(WindowSystem&)) { return sim.windows.IsWindowVisible(find(ws)); }
+  int ShowState(Hwnd window) { return ws.ShowState(window); }
+
+  WindowSystem& ws = sim.windows;
+  const char* upload = "File Transfer - 0%";
+  const std::vector<Command> commands = {
+      {"cmdAOLWait", "killed wait", [this] { return aol->Seen().escapes == 1; }},
+      {"cmdAOLGlyph", "killed glyph", [this] { return FindToolbarGlyph(ws) == 0; }},
+      {"cmdAOLModal", "killed modal",
+       [this] { return Modal("File Transfer") == 0 && Modal(upload) != 0; }},
+      {"cmdIMSoff", "im's off", [this] { return !aol->ImsOn(); }},
+      {"cmdIMSon", "im's on", [this] { return aol->ImsOn(); }},
+      {"cmdGhostOn", "ghost on",
+       [this] {
+         return aol->Client().Buddies().SavedWho() == standin::BuddyList::kBlockAll &&
+                aol->Client().Buddies().SavedScope() == standin::BuddyList::kBuddyListOnly;
+       }},
+      {"cmdGhostOff", "ghost off", [this] { return aol->Privacy() == "visible"; }},
+      {"cmdHIDEAOL", "aol hidden", [this] { return !Visible(FindAolMainWindow); }},
+      {"cmdSHOWAOL", "aol unhidden", [this] { return Visible(FindAolMainWindow); }},
+      {"cmdHideWelcome", "welcome hidden", [this] { return !Visible(FindWelcomeWindow); }},
+      {"cmdShowWelcome", "welcome unhidden", [this] { return Visible(FindWelcomeWindow); }},
+      {"cmdAolPlusHide", "aol plus hidden", [this] { return !Visible(FindAolPlusWindow); }},
+      {"cmdAolPlusShow", "aol plus unhidden", [this] { return Visible(FindAolPlusWindow); }},
+      {"cmdUpchatOn", "upchat on",
+       [this] {
+         return ShowState(Modal(upload)) == SW_SHOWMINIMIZED &&
+                ShowState(FindAolMainWindow(ws)) == SW_SHOWMAXIMIZED;
+       }},
+      {"cmdUpchatOff", "upchat off", [this] { return ShowState(Modal(upload)) == SW_SHOWNORMAL; }},
+  };
 };
 
 TEST_F(AolTweakCommandsTest, EveryCommandByItsIdActsOnTheClientAndLogsItsMessage) {
@@ -43,32 +62,11 @@ TEST_F(AolTweakCommandsTest, EveryCommandByItsIdActsOnTheClientAndLogsItsMessage
   aol->ShowAolPlus();
   aol->ShowFileNotFound();
   aol->StartUpload("song.mp3");
-  WindowSystem& ws = sim.windows;
-  const std::map<std::string, std::function<bool()>> effects = {
-      {"cmdAOLWait", [&] { return aol->Seen().escapes == 1; }},
-      {"cmdAOLGlyph", [&] { return FindToolbarGlyph(ws) == 0; }},
-      {"cmdAOLModal",
-       [&] {
-         return ws.FindWindow(std::string("_AOL_Modal"), std::string("File Transfer")) == 0 &&
-                UploadWindow() != 0;
-       }},
-      {"cmdIMSoff", [&] { return !aol->ImsOn(); }},
-      {"cmdIMSon", [&] { return aol->ImsOn(); }},
-      {"cmdGhostOn", [&] { return aol->Privacy() == "invisible"; }},
-      {"cmdGhostOff", [&] { return aol->Privacy() == "visible"; }},
-      {"cmdHIDEAOL", [&] { return !ws.IsWindowVisible(FindAolMainWindow(ws)); }},
-      {"cmdSHOWAOL", [&] { return ws.IsWindowVisible(FindAolMainWindow(ws)); }},
-      {"cmdHideWelcome", [&] { return !ws.IsWindowVisible(FindWelcomeWindow(ws)); }},
-      {"cmdShowWelcome", [&] { return ws.IsWindowVisible(FindWelcomeWindow(ws)); }},
-      {"cmdAolPlusHide", [&] { return !ws.IsWindowVisible(FindAolPlusWindow(ws)); }},
-      {"cmdAolPlusShow", [&] { return ws.IsWindowVisible(FindAolPlusWindow(ws)); }},
-      {"cmdUpchatOn", [&] { return ws.ShowState(UploadWindow()) == SW_SHOWMINIMIZED; }},
-      {"cmdUpchatOff", [&] { return ws.ShowState(UploadWindow()) == SW_SHOWNORMAL; }},
-  };
-  for (const auto& [item, message] : kAllCommands) {
-    Run(item);
-    EXPECT_TRUE(effects.at(item)()) << item;
-    EXPECT_EQ(LogMessages().back(), message);
+  for (const Command& command : commands) {
+    ASSERT_TRUE(Run(command.item));
+    sim.loop.RunFor(500);
+    EXPECT_TRUE(command.done()) << command.item;
+    EXPECT_EQ(LogMessages().back(), command.logged);
   }
 }
 
@@ -76,9 +74,9 @@ TEST_F(AolTweakCommandsTest, WithoutTheClientEveryCommandStillLogsAndNoneWaits) 
   StoreReturningUser();
   StartProgram();
   const std::uint64_t start = sim.clock.MonotonicMs();
-  for (const auto& [item, message] : kAllCommands) {
-    ASSERT_TRUE(program->frmOptions.Click(program->frmOptions.Item(item).commandId));
-    EXPECT_EQ(LogMessages().back(), message);
+  for (const Command& command : commands) {
+    ASSERT_TRUE(Run(command.item));
+    EXPECT_EQ(LogMessages().back(), command.logged);
   }
   EXPECT_EQ(sim.clock.MonotonicMs(), start);
 }
