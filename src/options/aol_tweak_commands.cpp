@@ -8,97 +8,96 @@
 
 namespace drelm {
 
-void AolTweakCommands::WireMenu() {
-  FrmOptions& options = context_.options;
-  options.Wire("cmdAOLWait", [this] { cmdAOLWait_Click(); });
-  options.Wire("cmdAOLGlyph", [this] { cmdAOLGlyph_Click(); });
-  options.Wire("cmdAOLModal", [this] { cmdAOLModal_Click(); });
-  options.Wire("cmdIMSon", [this] { cmdIMSon_Click(); });
-  options.Wire("cmdIMSoff", [this] { cmdIMSoff_Click(); });
-  options.Wire("cmdGhostOn", [this] { cmdGhostOn_Click(); });
-  options.Wire("cmdGhostOff", [this] { cmdGhostOff_Click(); });
-  options.Wire("cmdHIDEAOL", [this] { cmdHIDEAOL_Click(); });
-  options.Wire("cmdSHOWAOL", [this] { cmdSHOWAOL_Click(); });
-  options.Wire("cmdHideWelcome", [this] { cmdHideWelcome_Click(); });
-  options.Wire("cmdShowWelcome", [this] { cmdShowWelcome_Click(); });
-  options.Wire("cmdAolPlusHide", [this] { cmdAolPlusHide_Click(); });
-  options.Wire("cmdAolPlusShow", [this] { cmdAolPlusShow_Click(); });
-  options.Wire("cmdUpchatOn", [this] { cmdUpchatOn_Click(); });
-  options.Wire("cmdUpchatOff", [this] { cmdUpchatOff_Click(); });
+AolTweakCommands::AolTweakCommands(AolContext aol, Wiring& wiring) : aol_(aol) {
+  wiring.OnMenu("cmdAOLWait", [this] { cmdAOLWait_Click(); });
+  wiring.OnMenu("cmdAOLGlyph", [this] { cmdAOLGlyph_Click(); });
+  wiring.OnMenu("cmdAOLModal", [this] { cmdAOLModal_Click(); });
+  wiring.OnMenu("cmdIMSon", [this] { cmdIMSon_Click(); });
+  wiring.OnMenu("cmdIMSoff", [this] { cmdIMSoff_Click(); });
+  wiring.OnMenu("cmdGhostOn", [this] { cmdGhostOn_Click(); });
+  wiring.OnMenu("cmdGhostOff", [this] { cmdGhostOff_Click(); });
+  wiring.OnMenu("cmdHIDEAOL", [this] { cmdHIDEAOL_Click(); });
+  wiring.OnMenu("cmdSHOWAOL", [this] { cmdSHOWAOL_Click(); });
+  wiring.OnMenu("cmdHideWelcome", [this] { cmdHideWelcome_Click(); });
+  wiring.OnMenu("cmdShowWelcome", [this] { cmdShowWelcome_Click(); });
+  wiring.OnMenu("cmdAolPlusHide", [this] { cmdAolPlusHide_Click(); });
+  wiring.OnMenu("cmdAolPlusShow", [this] { cmdAolPlusShow_Click(); });
+  wiring.OnMenu("cmdUpchatOn", [this] { cmdUpchatOn_Click(); });
+  wiring.OnMenu("cmdUpchatOff", [this] { cmdUpchatOff_Click(); });
 }
 
 void AolTweakCommands::cmdAOLWait_Click() {
-  KillAolWait(context_.aol.windows);
+  KillAolWait(aol_.windows);
   Log("killed wait");
 }
 
 void AolTweakCommands::cmdAOLGlyph_Click() {
-  KillGlyph(context_.aol.windows);
+  KillGlyph(aol_.windows);
   Log("killed glyph");
 }
 
 void AolTweakCommands::cmdAOLModal_Click() {
-  KillAolModals(context_.aol.windows);
+  KillAolModals(aol_.windows);
   Log("killed modal");
 }
 
 void AolTweakCommands::cmdIMSon_Click() {
-  ImsOn(context_.aol);
+  ImsOn(aol_);
   Log("im's on");
 }
 
 void AolTweakCommands::cmdIMSoff_Click() {
-  ImsOff(context_.aol);
+  ImsOff(aol_);
   Log("im's off");
 }
 
 void AolTweakCommands::cmdGhostOn_Click() {
-  GhostOn(context_.aol);
+  GhostOn(aol_);
   Log("ghost on");
 }
 
 void AolTweakCommands::cmdGhostOff_Click() {
-  GhostOff(context_.aol);
+  GhostOff(aol_);
   Log("ghost off");
 }
 
 void AolTweakCommands::cmdHIDEAOL_Click() {
-  HideAol(context_.aol.windows);
+  HideAol(aol_.windows);
   Log("aol hidden");
 }
 
 void AolTweakCommands::cmdSHOWAOL_Click() {
-  ShowAol(context_.aol.windows);
+  ShowAol(aol_.windows);
   Log("aol unhidden");
 }
 
 void AolTweakCommands::cmdHideWelcome_Click() {
-  HideWelcome(context_.aol.windows);
+  HideWelcome(aol_.windows);
   Log("welcome hidden");
 }
 
 void AolTweakCommands::cmdShowWelcome_Click() {
-  ShowWelcome(context_.aol.windows);
+  ShowWelcome(aol_.windows);
   Log("welcome unhidden");
 }
 
 void AolTweakCommands::cmdAolPlusHide_Click() {
-  HideAolPlus(context_.aol.windows);
+  HideAolPlus(aol_.windows);
   Log("aol plus hidden");
 }
 
 void AolTweakCommands::cmdAolPlusShow_Click() {
-  ShowAolPlus(context_.aol.windows);
+  ShowAolPlus(aol_.windows);
   Log("aol plus unhidden");
 }
 
 void AolTweakCommands::cmdUpchatOn_Click() {
-  UpchatOn(context_.aol);
+  UpchatOn(aol_);
   Log("upchat on");
 }
 
 void AolTweakCommands::cmdUpchatOff_Click() {
-  UpchatOff(context_.aol.windows);
+  UpchatOff(aol_.windows);
   Log("upchat off");
 }
 

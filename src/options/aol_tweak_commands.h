@@ -5,21 +5,14 @@
 #pragma once
 
 #include "aol/aol_context.h"
-#include "options/frm_options.h"
+#include "core/wiring.h"
 
 namespace drelm {
 
-struct AolTweakContext {
-  AolContext aol;
-  FrmOptions& options;
-};
-
 class AolTweakCommands {
  public:
-  explicit AolTweakCommands(AolTweakContext context) : context_(context) {}
-
   // Gives the fifteen items of the options menu their actions.
-  void WireMenu();
+  AolTweakCommands(AolContext aol, Wiring& wiring);
 
   void cmdAOLWait_Click();
   void cmdAOLGlyph_Click();
@@ -38,9 +31,9 @@ class AolTweakCommands {
   void cmdUpchatOff_Click();
 
  private:
-  void Log(const char* message) { context_.aol.log.WriteLog(message); }
+  void Log(const char* message) { aol_.log.WriteLog(message); }
 
-  AolTweakContext context_;
+  AolContext aol_;
 };
 
 }  // namespace drelm

@@ -43,7 +43,6 @@ Program::Program(Platform platformIn)
   style.WireMenu();
   stats.WireMenu();
   transferOptions.WireMenu();
-  aolTweaks.WireMenu();
   idle.Wire();
   for (Form* form : std::initializer_list<Form*>{&frmReasons, &frmAFKMessages, &frmMsg}) {
     wiring.Owns(*form);

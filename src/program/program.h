@@ -91,7 +91,7 @@ class Program {
   OptionsMenuAccess menuAccess{frmOptions};
   IdleEngine idle{IdleEngineContext()};
   TransferOptionCommands transferOptions{{frmOptions, platform.user, store, log}};
-  AolTweakCommands aolTweaks{{aolContext, frmOptions}};
+  AolTweakCommands aolTweaks{aolContext, wiring};
   FrmMsg frmMsg{ReviewContext(), frmAFKMessages};
   FrmAFKMessages frmAFKMessages{ReviewContext(), frmMsg};
   AwayRecorder recorder{{aolContext, store, drelmglobals,
