@@ -1,5 +1,5 @@
 // Timer1's tick while idling: when the status lines come, what they say byte for byte, the
-// reasons drawn from the list, the transfer line, automatic upchat and the disconnect watch.
+// reasons drawn from the list, automatic upchat, the disconnect watch and a tick never nested.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -9,10 +9,16 @@ namespace drelm::testing {
 namespace {
 
 using ::testing::AnyOf;
+using ::testing::Contains;
 using ::testing::Each;
 using ::testing::ElementsAre;
+using ::testing::ElementsAreArray;
 using ::testing::IsEmpty;
 using ::testing::MatchesRegex;
+using ::testing::StartsWith;
+
+constexpr const char* kTime = "drelm idle \xB7 <font color=#aa>0d 1h 5m<font color=#mm>";
+constexpr const char* kNoReason = "rsn: <font color=#aa>no reason<font color=#mm>";
 
 class ScrollerTest : public IdleTest {
  protected:
@@ -46,9 +52,7 @@ class ScrollerTest : public IdleTest {
     ASSERT_TRUE(sim.loop.RunUntil([&] { return ticks >= target; }, count * 3000u + 3000));
   }
   void RunToSessionTick(int tick) { RunTicks(sessionStart + tick - ticks); }
-  // Posts at every tick from now on.
-  void PostEveryTick() { program->drelmglobals.IdleInterval = 1; }
-  // A posting with a reason pauses a second, which takes the whole of a one-second interval.
+  // A posting with a reason pauses a second, the whole of a one-second interval.
   void PostEverySecondTick() { program->drelmglobals.IdleInterval = 2; }
 
   int ticks = 0;
@@ -57,8 +61,6 @@ class ScrollerTest : public IdleTest {
   int nested = 0;
 };
 
-constexpr const char* kNoReason = "rsn: <font color=#aa>no reason<font color=#mm>";
-
 TEST_F(ScrollerTest, FirstPostingOnTick60AndALaterSessionContinuesTheCounts) {
   Start();
   RunToSessionTick(59);
@@ -66,7 +68,6 @@ TEST_F(ScrollerTest, FirstPostingOnTick60AndALaterSessionContinuesTheCounts) {
   RunToSessionTick(60);
   EXPECT_THAT(Said(),
               ElementsAre("drelm idle \xB7 <font color=#aa>0d 0h 1m<font color=#mm>", kNoReason));
-  EXPECT_EQ(Main().lblMins.caption, "1/m");
 
   Choose("cmdTwoMin");
   ASSERT_TRUE(sim.loop.RunUntil([&] { return program->drelmglobals.IntervalCount == 30; }, 60000));
@@ -80,108 +81,83 @@ TEST_F(ScrollerTest, FirstPostingOnTick60AndALaterSessionContinuesTheCounts) {
   EXPECT_EQ(Stored("idler", "min"), "3");
 }
 
-TEST_F(ScrollerTest, IntervalZeroOrNegativePostsAtEveryTick) {
+TEST_F(ScrollerTest, EachPostingByteForByte) {
+  Store("settings", "aim", "me");
   Store("settings", "linkerrea", "http://x.example/");
   Store("settings", "linkermsg", "My Site");
-  IdleType("cmdLinker");
-  for (const char* interval : {"0", "-5"}) {
-    SCOPED_TRACE(interval);
-    sim.user.ExpectInputBox("interval", interval);
+  DrelmGlobals& g = program->drelmglobals;
+  g.DlFileName = "a.zip", g.DlPercent = "45", g.DlTimeLeft = "12";
+  g.UlFileName = "b.zip", g.UlPercent = "7", g.UlTimeLeft = "3";
+  struct Case {
+    const char* interval;  // the custom interval answered
+    const char* type;
+    bool aim;
+    const char* transfer;  // TransferKind before the posting; "" leaves the line off
+    std::vector<std::string> said;
+  };
+  const std::vector<Case> cases = {
+      {"0",
+       "cmdAFKBot",
+       true,
+       "",
+       {kTime + std::string(" \xB7 aim: <font color=#aa>me"),
+        "afk: <font color=#aa>no reason<font color=#mm> /Bob to record msg[10]"}},
+      {"-5",
+       "cmdLinker",
+       false,
+       "none",
+       {kTime, "rsn: < a href=\"http://x.example/\"><font color=#aa>My Site<font color=#mm></a>"}},
+      {"2", "cmdRegularIdle", false, "dl", {kTime, kNoReason, "dl: a.zip \xB7 45% \xB7 12mL"}},
+      {"2", "cmdRegularIdle", false, "ul", {kTime, kNoReason, "ul: b.zip \xB7 7% \xB7 3mL"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.type) + " " + c.transfer);
+    sim.user.ExpectInputBox("interval", c.interval);
     Choose("mnuCustom");
+    IdleType(c.type);
+    Check("mnuScrollAIm", c.aim);
+    Check("cmdScrollDlulstatus", *c.transfer != '\0');
+    g.TransferKind = *c.transfer ? c.transfer : "ul";
     Start();
-    RunTicks(2);
-    constexpr const char* kLink =
-        "rsn: < a href=\"http://x.example/\"><font color=#aa>My Site<font color=#mm></a>";
-    EXPECT_THAT(Said(), ElementsAre(::testing::StartsWith("drelm idle \xB7 "), kLink,
-                                    ::testing::StartsWith("drelm idle \xB7 "), kLink));
+    Main().lblHours.caption = "1/h", Main().lblMins.caption = "5/m";
+    // Reason lines pause a second, so those rows post every second tick, starting with this one.
+    g.IntervalCount = 1;
+    RunTicks(1);
+    EXPECT_THAT(Said(), ElementsAreArray(c.said));
+    EXPECT_TRUE(!*c.transfer || g.TransferKind == "none") << "a posting reports one transfer";
     Choose("cmdStopIdle");
   }
 }
 
-TEST_F(ScrollerTest, TimeLineWithAndWithoutAimAndTheAwayLine) {
-  Store("settings", "aim", "me");
-  IdleType("cmdAFKBot");
-  Start();
-  Main().lblDays.caption = "0/d";
-  Main().lblHours.caption = "1/h";
-  Main().lblMins.caption = "5/m";
-  PostEveryTick();
-  Check("mnuScrollAIm", true);
-  RunTicks(1);
-  Check("mnuScrollAIm", false);
-  RunTicks(1);
-  EXPECT_THAT(
-      Said(),
-      ElementsAre("drelm idle \xB7 <font color=#aa>0d 1h 5m<font color=#mm> \xB7 aim: <font "
-                  "color=#aa>me",
-                  "afk: <font color=#aa>no reason<font color=#mm> /Bob to record msg[10]",
-                  "drelm idle \xB7 <font color=#aa>0d 1h 5m<font color=#mm>",
-                  "afk: <font color=#aa>no reason<font color=#mm> /Bob to record msg[10]"));
-}
-
-TEST_F(ScrollerTest, MultipleReasonsAreDrawnExpandedAndLowerCasedAndAListWithoutTextPostsNone) {
+TEST_F(ScrollerTest, MultipleReasonsAreDrawnExpandedLowerCasedAndNeverEmpty) {
   Check("cmdMultipleReasons", true);
   Start();
   PostEverySecondTick();
   std::vector<std::string>& reasons = program->frmReasons.lstRe.items;
-  reasons = {"Back at [time]", "AT LUNCH"};
-  RunTicks(60);
-  std::vector<std::string> posted;
-  for (const std::string& line : Said()) {
-    if (line.starts_with("rsn: ")) posted.push_back(line);
-  }
   const std::string kBackAt =
       "rsn: <font color=#aa>back at [0-9]+:[0-9][0-9]:[0-9][0-9] [A-Z]+<font "
       "color=#\"aa\"><font color=#mm>";
   const std::string kLunch = "rsn: <font color=#aa>at lunch<font color=#mm>";
-  EXPECT_GE(posted.size(), 10u);
-  EXPECT_THAT(posted, Each(AnyOf(kLunch, MatchesRegex(kBackAt))));
-  EXPECT_THAT(posted, ::testing::Contains(kLunch));
-  EXPECT_THAT(posted, ::testing::Contains(MatchesRegex(kBackAt)));
-
-  reasons = {"Only One"};
-  ForgetRoomLines();
-  RunTicks(20);
-  EXPECT_THAT(Said(), Each(AnyOf(::testing::StartsWith("drelm idle \xB7 "),
-                                 "rsn: <font color=#aa>only one<font color=#mm>")));
-  EXPECT_EQ(Said().size() % 2, 0u) << "every time line has its reason";
-
-  for (const std::vector<std::string>& nothing : {std::vector<std::string>{}, {"", ""}}) {
-    reasons = nothing;
+  const std::string kOnly = "rsn: <font color=#aa>only one<font color=#mm>";
+  struct Case {
+    std::vector<std::string> list;
+    std::size_t lines;  // in 20 ticks
+    ::testing::Matcher<std::string> line;
+  };
+  const Case cases[] = {
+      {{"Back at [time]", "AT LUNCH"},
+       20,
+       AnyOf(StartsWith("drelm idle \xB7 "), kLunch, MatchesRegex(kBackAt))},
+      {{"Only One"}, 20, AnyOf(StartsWith("drelm idle \xB7 "), kOnly)},
+      {{}, 10, StartsWith("drelm idle \xB7 ")},
+      {{"", ""}, 10, StartsWith("drelm idle \xB7 ")},
+  };
+  for (const Case& c : cases) {
+    reasons = c.list;
     ForgetRoomLines();
-    RunTicks(6);
-    EXPECT_THAT(Said(), Each(::testing::StartsWith("drelm idle \xB7 ")));
-    EXPECT_EQ(Said().size(), 3u);
-  }
-}
-
-TEST_F(ScrollerTest, TransferLineReportsAtMostOneTransferPerPosting) {
-  Check("cmdScrollDlulstatus", true);
-  IdleType("cmdLinker");
-  Start();
-  PostEveryTick();
-  DrelmGlobals& g = program->drelmglobals;
-  g.DlFileName = "a.zip";
-  g.DlPercent = "45";
-  g.DlTimeLeft = "12";
-  g.UlFileName = "b.zip";
-  g.UlPercent = "7";
-  g.UlTimeLeft = "3";
-  const std::vector<std::pair<const char*, const char*>> cases = {
-      {"dl", "dl: a.zip \xB7 45% \xB7 12mL"},
-      {"ul", "ul: b.zip \xB7 7% \xB7 3mL"},
-      {"none", nullptr}};
-  for (const auto& [kind, line] : cases) {
-    SCOPED_TRACE(kind);
-    g.TransferKind = kind;
-    ForgetRoomLines();
-    RunTicks(1);
-    const std::vector<std::string> said = Said();
-    ASSERT_EQ(said.size(), line ? 3u : 2u);
-    if (line) {
-      EXPECT_EQ(said[2], line);
-    }
-    EXPECT_EQ(g.TransferKind, "none");
+    RunTicks(20);
+    EXPECT_EQ(Said().size(), c.lines) << ::testing::PrintToString(c.list);
+    EXPECT_THAT(Said(), Each(c.line));
   }
 }
 
@@ -196,45 +172,33 @@ TEST_F(ScrollerTest, AutoUpchatSwitchesOnOnceBelowTheEndAndOffAtTheEnds) {
     Note("UpchatOn");
     sim.windows.ShowWindow(modal, SW_MINIMIZE);
   };
-  struct Case {
-    const char* percent;
-    std::vector<std::string> trace, log, said;
-  };
-  const std::vector<Case> cases = {
-      {"45", {"UpchatOn log=0 room=0"}, {"auto upchat"}, {"drelm idle - auto upchat"}},
-      {"99",
-       {"UpchatOff log=0 room=0", "UpchatOff log=1 room=0", "UpchatOff log=2 room=0"},
-       {"auto unupchat", "auto unupchat", "auto unupchat"},
-       {}},
-      {"-",
-       {"UpchatOff log=0 room=0", "UpchatOff log=1 room=0", "UpchatOff log=2 room=0"},
-       {"auto unupchat", "auto unupchat", "auto unupchat"},
-       {}},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.percent);
-    percent = c.percent;
+  const std::vector<std::string> offThrice = {"UpchatOff log=0 room=0", "UpchatOff log=1 room=0",
+                                              "UpchatOff log=2 room=0"};
+  for (const char* p : {"45", "99", "-"}) {
+    SCOPED_TRACE(p);
+    const bool on = std::string_view(p) == "45";
+    percent = p;
     sim.windows.ShowWindow(modal, SW_RESTORE);
     Start();
     RunTicks(3);
-    EXPECT_EQ(trace, c.trace);
-    EXPECT_EQ(NewLog(), c.log);
-    EXPECT_EQ(Said(), c.said);
+    EXPECT_EQ(trace, on ? std::vector<std::string>{"UpchatOn log=0 room=0"} : offThrice);
+    EXPECT_EQ(NewLog(), on ? std::vector<std::string>{"auto upchat"}
+                           : std::vector<std::string>(3, "auto unupchat"));
+    EXPECT_EQ(Said(), on ? std::vector<std::string>{"drelm idle - auto upchat"}
+                         : std::vector<std::string>{});
     Choose("cmdStopIdle");
   }
 }
 
 TEST_F(ScrollerTest, DisconnectWatchRestartsAolAfterFiveTicksWithoutAName) {
   Check("cmdDcpAolOpts", true);
-  std::string name;
-  std::string path = "C:\\aol\\aol.exe";
+  std::string name, path = "C:\\aol\\aol.exe";
   std::vector<int> restarts;
   IdleAolOperations& aol = Idle().Context().aol;
   aol.CurrentScreenName = [&] { return name; };
   aol.ProcessPathOfWindow = [&](Hwnd) { return path; };
   aol.RestoreAol = [&](int useSetPassword) { restarts.push_back(useSetPassword); };
   Start();
-
   RunTicks(4);
   name = "Bob";
   RunTicks(1);
@@ -245,7 +209,6 @@ TEST_F(ScrollerTest, DisconnectWatchRestartsAolAfterFiveTicksWithoutAName) {
   RunTicks(1);
   EXPECT_THAT(restarts, ElementsAre(0, 1));
   EXPECT_EQ(Stored("settings", "last aol path"), "C:\\aol\\aol.exe");
-
   name = "Bob";
   for (const auto& [oss, newPath] : {std::pair{"false", ""}, {"true", "D:\\other.exe"}}) {
     Store("settings", "oss", oss);

@@ -61,32 +61,25 @@ TEST(ReasonDrawTest, IndexRoundsHalvesToEvenAndCanPassTheLastEntry) {
 
 TEST(IdleClockTest, LabelsAndTotalsRollOver) {
   struct Case {
-    const char *mins, *hours, *days;
-    const char *totalMin, *totalHours, *totalDays;  // nullptr: missing from the store
-    const char *nextMins, *nextHours, *nextDays;
-    const char *nextTotalMin, *nextTotalHours, *nextTotalDays;
+    std::vector<std::string> labels, totals, nextLabels, nextTotals;  // minutes, hours, days
   };
   const Case cases[] = {
-      {"12/m", "0/h", "0/d", "5", "0", "0", "13/m", "0/h", "0/d", "6", "0", "0"},
-      {"59/m", "23/h", "0/d", "59", "23", "4", "0/m", "0/h", "1/d", "0", "0", "5"},
-      {"59/m", "2/h", "7/d", "59", "2", "0", "0/m", "3/h", "7/d", "0", "3", "0"},
-      {"0/m", "0/h", "0/d", nullptr, nullptr, nullptr, "1/m", "0/h", "0/d", "1", "0", "0"},
+      {{"12/m", "0/h", "0/d"}, {"5", "0", "0"}, {"13/m", "0/h", "0/d"}, {"6", "0", "0"}},
+      {{"59/m", "23/h", "0/d"}, {"59", "23", "4"}, {"0/m", "0/h", "1/d"}, {"0", "0", "5"}},
+      {{"59/m", "2/h", "7/d"}, {"59", "2", "0"}, {"0/m", "3/h", "7/d"}, {"0", "3", "0"}},
+      {{"0/m", "0/h", "0/d"}, {}, {"1/m", "0/h", "0/d"}, {"1", "0", "0"}},
   };
+  const char* keys[] = {"MIN", "HOURS", "DAYS"};
   for (const Case& c : cases) {
     sim::MemoryRegistry registry;
     SettingsStore store(registry);
-    if (c.totalMin) {
-      store.WriteSetting("idler", "MIN", c.totalMin);
-      store.WriteSetting("idler", "HOURS", c.totalHours);
-      store.WriteSetting("idler", "DAYS", c.totalDays);
-    }
-    Label mins("lblMins", c.mins), hours("lblHours", c.hours), days("lblDays", c.days);
+    for (std::size_t i = 0; i < c.totals.size(); ++i)
+      store.WriteSetting("idler", keys[i], c.totals[i]);
+    Label mins("lblMins", c.labels[0]), hours("lblHours", c.labels[1]),
+        days("lblDays", c.labels[2]);
     AdvanceIdleClock({mins, hours, days}, store);
-    EXPECT_EQ(mins.caption + hours.caption + days.caption,
-              std::string(c.nextMins) + c.nextHours + c.nextDays);
-    EXPECT_EQ(store.ReadSetting("idler", "min") + " " + store.ReadSetting("idler", "hours") + " " +
-                  store.ReadSetting("idler", "days"),
-              std::string(c.nextTotalMin) + " " + c.nextTotalHours + " " + c.nextTotalDays);
+    EXPECT_EQ((std::vector{mins.caption, hours.caption, days.caption}), c.nextLabels);
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(store.ReadSetting("idler", keys[i]), c.nextTotals[i]);
   }
 }
 
