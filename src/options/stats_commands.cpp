@@ -18,15 +18,12 @@
 
 namespace drelm {
 
-StatsCommands::StatsCommands(StatsContext context) : context_(std::move(context)) {}
-
-void StatsCommands::WireMenu() {
-  FrmOptions& options = context_.options;
-  options.Wire("cmdBragStats", [this] { cmdBragStats_Click(); });
-  options.Wire("cmdClearStats", [this] { cmdClearStats_Click(); });
-  options.Wire("cmdAdvertise", [this] { cmdAdvertise_Click(); });
-  options.Wire("cmdScrollTransfer", [this] { cmdScrollTransfer_Click(); });
-  options.Wire("cmdTotalTimeIdled", [this] { cmdTotalTimeIdled_Click(); });
+StatsCommands::StatsCommands(StatsContext context, Wiring& wiring) : context_(std::move(context)) {
+  wiring.OnMenu("cmdBragStats", [this] { cmdBragStats_Click(); });
+  wiring.OnMenu("cmdClearStats", [this] { cmdClearStats_Click(); });
+  wiring.OnMenu("cmdAdvertise", [this] { cmdAdvertise_Click(); });
+  wiring.OnMenu("cmdScrollTransfer", [this] { cmdScrollTransfer_Click(); });
+  wiring.OnMenu("cmdTotalTimeIdled", [this] { cmdTotalTimeIdled_Click(); });
 }
 
 void StatsCommands::Pause(int seconds) {
@@ -65,9 +62,9 @@ void StatsCommands::cmdClearStats_Click() {
   for (const SettingKey* key : {&kLoads, &kIdleMin, &kIdleHours, &kIdleDays, &kMb}) {
     context_.settings.Write(*key, "0");
   }
-  ApplySetting(context_.options, kLoads, "0");
-  ApplyIdleTimeCaption(context_.options, "0", "0", "0");
-  ApplySetting(context_.options, kMb, "0");
+  ApplySetting(context_.menu, kLoads, "0");
+  ApplyIdleTimeCaption(context_.menu, "0", "0", "0");
+  ApplySetting(context_.menu, kMb, "0");
   context_.chat.SendChat("stats sucessfully cleared");
   context_.log.WriteLog("<d> drelm idle - total stats cleared");
 }

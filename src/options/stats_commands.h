@@ -12,9 +12,10 @@
 #include "aol/chat_sender.h"
 #include "core/drelm_globals.h"
 #include "core/form_model.h"
+#include "core/menu_model.h"
 #include "core/settings_store.h"
 #include "core/status_log.h"
-#include "options/frm_options.h"
+#include "core/wiring.h"
 #include "platform/clock.h"
 #include "platform/event_loop.h"
 #include "platform/shell.h"
@@ -38,7 +39,7 @@ struct StatsContext {
   StatusLog& log;
   ChatSender& chat;
   DrelmGlobals& globals;
-  FrmOptions& options;
+  MenuModel& menu;
   // The reasons window's list, which "[total]" adds to.
   ListBox& reasons;
   // Brings the main window into view.
@@ -47,10 +48,8 @@ struct StatsContext {
 
 class StatsCommands {
  public:
-  explicit StatsCommands(StatsContext context);
-
-  // Gives the five items of the options and addons menus their actions.
-  void WireMenu();
+  // Gives its menu items their actions.
+  StatsCommands(StatsContext context, Wiring& wiring);
 
   void cmdBragStats_Click();
   void cmdClearStats_Click();

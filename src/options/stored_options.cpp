@@ -10,11 +10,11 @@ namespace drelm {
 
 namespace {
 
-void SetChecked(FrmOptions& options, std::string_view item, bool checked) {
+void SetChecked(MenuModel& options, std::string_view item, bool checked) {
   options.Item(item).checked = checked;
 }
 
-void SetCaption(FrmOptions& options, std::string_view item, std::string caption) {
+void SetCaption(MenuModel& options, std::string_view item, std::string caption) {
   options.Item(item).caption = std::move(caption);
 }
 
@@ -24,7 +24,7 @@ std::string Bracketed(std::string_view label, std::string_view inside) {
 
 }  // namespace
 
-void ApplySetting(FrmOptions& options, const SettingKey& setting, std::string_view value) {
+void ApplySetting(MenuModel& options, const SettingKey& setting, std::string_view value) {
   switch (setting.shownAs) {
     case ShownAs::kOnRule:
     case ShownAs::kNotOffRule:
@@ -68,7 +68,7 @@ void ApplySetting(FrmOptions& options, const SettingKey& setting, std::string_vi
   }
 }
 
-void ApplyStyleCaptions(FrmOptions& options, const StyleCaptions& style) {
+void ApplyStyleCaptions(MenuModel& options, const StyleCaptions& style) {
   ApplySetting(options, setting::kHandle, style.handle);
   ApplySetting(options, setting::kLeftAscii, style.leftAscii);
   ApplySetting(options, setting::kRightAscii, style.rightAscii);
@@ -79,7 +79,7 @@ void ApplyStyleCaptions(FrmOptions& options, const StyleCaptions& style) {
   ApplySetting(options, setting::kAim, style.aim);
 }
 
-void ApplyIdleTimeCaption(FrmOptions& options, std::string_view days, std::string_view hours,
+void ApplyIdleTimeCaption(MenuModel& options, std::string_view days, std::string_view hours,
                           std::string_view min) {
   const SettingKey& key = setting::kIdleDays;
   SetCaption(options, key.menuItem,
@@ -87,7 +87,7 @@ void ApplyIdleTimeCaption(FrmOptions& options, std::string_view days, std::strin
                                                 std::string(min) + "m"));
 }
 
-std::int64_t ApplyIntervalGroup(FrmOptions& options, std::string_view interval) {
+std::int64_t ApplyIntervalGroup(MenuModel& options, std::string_view interval) {
   const SettingKey& key = setting::kInterval;
   constexpr std::string_view kFixed[] = {"60", "120", "180"};
   std::int64_t seconds = 0;
@@ -111,7 +111,7 @@ std::int64_t ApplyIntervalGroup(FrmOptions& options, std::string_view interval) 
   return seconds;
 }
 
-std::int64_t ApplyStoredOptions(FrmOptions& options, const SettingsStore& settings,
+std::int64_t ApplyStoredOptions(MenuModel& options, const SettingsStore& settings,
                                 std::string_view loads) {
   using namespace setting;
   const auto apply = [&](const SettingKey& key) { ApplySetting(options, key, settings.Read(key)); };

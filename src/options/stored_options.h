@@ -6,15 +6,15 @@
 #include <cstdint>
 #include <string_view>
 
+#include "core/menu_model.h"
 #include "core/settings_catalogue.h"
 #include "core/settings_store.h"
-#include "options/frm_options.h"
 
 namespace drelm {
 
 // Shows one setting's value on its item(s) by the catalogue's rule for the key. Keys that the
 // menu does not show (and the idle-time parts, which share one caption) change nothing.
-void ApplySetting(FrmOptions& options, const SettingKey& setting, std::string_view value);
+void ApplySetting(MenuModel& options, const SettingKey& setting, std::string_view value);
 
 // The captions of the style and identity items (handle, decorations, fonts, colours) from the
 // values the program keeps in memory, and of the AIM item from its stored value.
@@ -28,20 +28,20 @@ struct StyleCaptions {
   std::string_view mainColor;
   std::string_view aim;
 };
-void ApplyStyleCaptions(FrmOptions& options, const StyleCaptions& style);
+void ApplyStyleCaptions(MenuModel& options, const StyleCaptions& style);
 
 // "idle time -[ <days>d <hours>h <min>m ]-" from the three stored parts, as stored.
-void ApplyIdleTimeCaption(FrmOptions& options, std::string_view days, std::string_view hours,
+void ApplyIdleTimeCaption(MenuModel& options, std::string_view days, std::string_view hours,
                           std::string_view min);
 
 // The interval items from custom settings/interval; returns the interval in seconds: 60, 120
 // or 180 for the three fixed items, otherwise the value rounded to a whole number (0 when it is
 // empty or not a number).
-std::int64_t ApplyIntervalGroup(FrmOptions& options, std::string_view interval);
+std::int64_t ApplyIntervalGroup(MenuModel& options, std::string_view interval);
 
 // Every stored option onto the menu, in the order the start-up applies them. loads is the start
 // count the start-up has just written. Returns the idle interval in seconds (see above).
-std::int64_t ApplyStoredOptions(FrmOptions& options, const SettingsStore& settings,
+std::int64_t ApplyStoredOptions(MenuModel& options, const SettingsStore& settings,
                                 std::string_view loads);
 
 }  // namespace drelm

@@ -19,18 +19,15 @@ bool BlanksOnly(std::string_view text) {
 
 }  // namespace
 
-StyleCommands::StyleCommands(StyleContext context) : context_(std::move(context)) {}
-
-void StyleCommands::WireMenu() {
-  FrmOptions& options = context_.options;
-  options.Wire("cmdHandle", [this] { cmdHandle_Click(); });
-  options.Wire("cmdLeftAscii", [this] { cmdLeftAscii_Click(); });
-  options.Wire("cmdRightAscii", [this] { cmdRightAscii_Click(); });
-  options.Wire("cmdAsciiFont", [this] { cmdAsciiFont_Click(); });
-  options.Wire("cmdMainFont", [this] { cmdMainFont_Click(); });
-  options.Wire("cmdAsciiColor", [this] { cmdAsciiColor_Click(); });
-  options.Wire("cmdMainColor", [this] { cmdMainColor_Click(); });
-  options.Wire("cmdAim", [this] { cmdAim_Click(); });
+StyleCommands::StyleCommands(StyleContext context, Wiring& wiring) : context_(std::move(context)) {
+  wiring.OnMenu("cmdHandle", [this] { cmdHandle_Click(); });
+  wiring.OnMenu("cmdLeftAscii", [this] { cmdLeftAscii_Click(); });
+  wiring.OnMenu("cmdRightAscii", [this] { cmdRightAscii_Click(); });
+  wiring.OnMenu("cmdAsciiFont", [this] { cmdAsciiFont_Click(); });
+  wiring.OnMenu("cmdMainFont", [this] { cmdMainFont_Click(); });
+  wiring.OnMenu("cmdAsciiColor", [this] { cmdAsciiColor_Click(); });
+  wiring.OnMenu("cmdMainColor", [this] { cmdMainColor_Click(); });
+  wiring.OnMenu("cmdAim", [this] { cmdAim_Click(); });
 }
 
 std::string StyleCommands::Ask(std::string_view prompt, const std::string& proposed,
@@ -45,7 +42,7 @@ void StyleCommands::Apply(const SettingKey& key, const std::string& value, std::
   context_.settings.Write(key, value);
   if (copy != nullptr) *copy = value;
   if (preview) context_.chat.SendChat(*preview);
-  context_.options.Item(key.menuItem).caption = ValueCaption(key.captionLabel, captionValue);
+  context_.menu.Item(key.menuItem).caption = ValueCaption(key.captionLabel, captionValue);
   context_.log.WriteLog(logMessage);
 }
 

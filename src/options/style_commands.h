@@ -13,10 +13,11 @@
 
 #include "aol/chat_sender.h"
 #include "core/drelm_globals.h"
+#include "core/menu_model.h"
 #include "core/settings_catalogue.h"
 #include "core/settings_store.h"
 #include "core/status_log.h"
-#include "options/frm_options.h"
+#include "core/wiring.h"
 #include "platform/shell.h"
 #include "platform/user.h"
 
@@ -35,17 +36,15 @@ struct StyleContext {
   StatusLog& log;
   ChatSender& chat;
   DrelmGlobals& globals;
-  FrmOptions& options;
+  MenuModel& menu;
   // The screen name signed on in the AOL client, empty when none is.
   std::function<std::string()> currentScreenName;
 };
 
 class StyleCommands {
  public:
-  explicit StyleCommands(StyleContext context);
-
-  // Gives the eight items of the options menu their actions.
-  void WireMenu();
+  // Gives its menu items their actions.
+  StyleCommands(StyleContext context, Wiring& wiring);
 
   void cmdHandle_Click();
   void cmdLeftAscii_Click();

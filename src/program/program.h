@@ -81,10 +81,12 @@ class Program {
   FrmGreetz frmGreetz{AboutWindows(), frmAbout};
   AboutCommands about{AboutWindows(), frmAbout, frmGreetz, wiring};
   StyleCommands style{{platform.user, platform.shell, platform.programFolder, store, log, chat,
-                       drelmglobals, frmOptions, [this] { return ScreenName(); }}};
+                       drelmglobals, frmOptions, [this] { return ScreenName(); }},
+                      wiring};
   StatsCommands stats{{platform.windows, platform.clock, platform.loop, platform.user,
                        platform.shell, platform.programFolder, store, log, chat, drelmglobals,
-                       frmOptions, frmReasons.lstRe, [this] { frmMain.Show(); }}};
+                       frmOptions, frmReasons.lstRe, [this] { frmMain.Show(); }},
+                      wiring};
   DisconnectProtection dcp{{aolContext, platform.shell, store, chat, [this](std::string_view item) {
                               return frmOptions.Item(item).checked;
                             }}};
