@@ -1,5 +1,5 @@
 // What the idle engine reaches: the platform pieces, the store, the log, the chat sender and
-// the values in memory; the options menu's items by name; the main window's timers, scanner
+// the values in memory; the options menu; the main window's timers, scanner
 // and labels; the reasons window; and the AOL operations and review window of other features,
 // which are handed in as functions so the engine never names those features. An operation
 // left empty does nothing (a read of one gives empty text or no window).
@@ -15,6 +15,7 @@
 #include "core/drelm_globals.h"
 #include "core/event_runtime.h"
 #include "core/form_model.h"
+#include "core/menu_model.h"
 #include "core/settings_store.h"
 #include "core/status_log.h"
 #include "idle/chat_scanner.h"
@@ -22,18 +23,6 @@
 #include "platform/platform.h"
 
 namespace drelm {
-
-// The options menu as the engine sees it: check marks read at the moment a step acts, and the
-// enabled states, captions and actions of the engine's own items.
-class IdleMenu {
- public:
-  virtual ~IdleMenu() = default;
-  virtual bool Checked(std::string_view item) const = 0;
-  virtual void SetChecked(std::string_view item, bool checked) = 0;
-  virtual void SetEnabled(std::string_view item, bool enabled) = 0;
-  virtual void SetCaption(std::string_view item, std::string_view caption) = 0;
-  virtual void Wire(std::string_view item, std::function<void()> handler) = 0;
-};
 
 // The AOL client operations the session and the scroller use.
 struct IdleAolOperations {
@@ -76,7 +65,8 @@ struct IdleContext {
   StatusLog& log;
   ChatSender& chat;
   DrelmGlobals& globals;
-  IdleMenu& menu;
+  // Check marks, enabled states and captions: the live state of every option.
+  MenuModel& menu;
   IdleMainWindow main;
   FrmReasons& frmReasons;
   std::function<void()> playClick;

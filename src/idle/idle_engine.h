@@ -6,6 +6,7 @@
 
 #include <string_view>
 
+#include "core/wiring.h"
 #include "idle/idle_clock.h"
 #include "idle/idle_context.h"
 #include "idle/reasons.h"
@@ -34,12 +35,10 @@ inline constexpr int kReconnectTicks = 5;
 
 class IdleEngine {
  public:
-  explicit IdleEngine(IdleContext context);
+  // Gives the menu items of idling their actions and Timer1 and Timer4 their ticks.
+  IdleEngine(IdleContext context, Wiring& wiring);
   IdleEngine(const IdleEngine&) = delete;
   IdleEngine& operator=(const IdleEngine&) = delete;
-
-  // Gives the menu items of idling their actions and the timers Timer1 and Timer4 their ticks.
-  void Wire();
 
   // Sessions.
   void cmdStartIdle_Click();
@@ -70,7 +69,8 @@ class IdleEngine {
   IdleContext& Context() { return context_; }
 
  private:
-  bool Checked(std::string_view item) const { return context_.menu.Checked(item); }
+  bool Checked(std::string_view item) const { return context_.menu.Item(item).checked; }
+  MenuItem& Item(std::string_view item) { return context_.menu.Item(item); }
   void Log(std::string_view message) { context_.log.WriteLog(message); }
   void Send(std::string_view line) { context_.chat.SendChat(line); }
   void PauseSeconds(int seconds);

@@ -43,8 +43,7 @@ constexpr IntervalRow kIntervals[] = {
 
 }  // namespace
 
-void IdleEngine::Wire() {
-  IdleMenu& menu = context_.menu;
+IdleEngine::IdleEngine(IdleContext context, Wiring& wiring) : context_(std::move(context)) {
   const std::pair<std::string_view, void (IdleEngine::*)()> handlers[] = {
       {idle_items::kStartIdle, &IdleEngine::cmdStartIdle_Click},
       {idle_items::kStopIdle, &IdleEngine::cmdStopIdle_Click},
@@ -65,10 +64,10 @@ void IdleEngine::Wire() {
       {"cmdReason", &IdleEngine::cmdReason_Click},
   };
   for (const auto& [item, handler] : handlers) {
-    menu.Wire(item, [this, handler = handler] { (this->*handler)(); });
+    wiring.OnMenu(item, [this, handler = handler] { (this->*handler)(); });
   }
-  context_.main.Timer1.Timer_Timer = [this] { Timer1_Timer(); };
-  context_.main.Timer4.Timer_Timer = [this] { Timer4_Timer(); };
+  wiring.OnTick(context_.main.Timer1, [this] { Timer1_Timer(); });
+  wiring.OnTick(context_.main.Timer4, [this] { Timer4_Timer(); });
 }
 
 std::string IdleEngine::Prompt(const std::string& message, const std::string& defaultAnswer,
@@ -78,7 +77,7 @@ std::string IdleEngine::Prompt(const std::string& message, const std::string& de
 
 void IdleEngine::ChooseIdleType(std::string_view item) {
   if (Checked(item)) return;
-  for (const IdleTypeRow& row : kIdleTypes) context_.menu.SetChecked(row.item, row.item == item);
+  for (const IdleTypeRow& row : kIdleTypes) Item(row.item).checked = row.item == item;
   const auto row = std::find_if(std::begin(kIdleTypes), std::end(kIdleTypes),
                                 [&](const IdleTypeRow& r) { return r.item == item; });
   context_.store.Write(setting::kIdleType, row->stored);
@@ -96,8 +95,8 @@ void IdleEngine::cmdAFKBot_Click() {
 }
 
 void IdleEngine::ChooseInterval(std::string_view item) {
-  for (const IntervalRow& row : kIntervals) context_.menu.SetChecked(row.item, row.item == item);
-  context_.menu.SetCaption(idle_items::kCustom, "custom -[ ]-");
+  for (const IntervalRow& row : kIntervals) Item(row.item).checked = row.item == item;
+  Item(idle_items::kCustom).caption = "custom -[ ]-";
   const auto row = std::find_if(std::begin(kIntervals), std::end(kIntervals),
                                 [&](const IntervalRow& r) { return r.item == item; });
   context_.store.Write(setting::kInterval, row->stored);
@@ -119,9 +118,9 @@ void IdleEngine::mnuCustom_Click() {
   const std::string answer = Prompt("enter the interval you want in seconds below",
                                     context_.store.Read(setting::kInterval), kPromptTitle);
   if (!IsNumeric(answer)) return;
-  for (const IntervalRow& row : kIntervals) context_.menu.SetChecked(row.item, false);
+  for (const IntervalRow& row : kIntervals) Item(row.item).checked = false;
   context_.store.Write(setting::kInterval, answer);
-  context_.menu.SetCaption(idle_items::kCustom, "custom -[" + answer + "]-");
+  Item(idle_items::kCustom).caption = "custom -[" + answer + "]-";
   // An answer too large for any interval must not overflow the conversion.
   const double limit = std::numeric_limits<std::int32_t>::max();
   context_.globals.IdleInterval = RoundHalfEven(std::clamp(LeadingDecimal(answer), -limit, limit));
@@ -130,21 +129,21 @@ void IdleEngine::mnuCustom_Click() {
 
 void IdleEngine::cmdMultipleReasons_Click() {
   const bool on = !Checked(idle_items::kMultipleReasons);
-  context_.menu.SetChecked(idle_items::kMultipleReasons, on);
+  Item(idle_items::kMultipleReasons).checked = on;
   Log(on ? "multiple reasons [on]" : "multiple reasons [off]");
   context_.store.Write(setting::kMultipleReasons, on ? kValueTrue : kValueFalse);
 }
 
 void IdleEngine::mnuScrollAIm_Click() {
   const bool on = !Checked(idle_items::kScrollAim);
-  context_.menu.SetChecked(idle_items::kScrollAim, on);
+  Item(idle_items::kScrollAim).checked = on;
   context_.store.Write(setting::kScrollAim, on ? kValueOn : kValueOff);
   Log(on ? "scroll aim [on]" : "scroll aim [off]");
 }
 
 void IdleEngine::cmdAutoIdle_Click() {
   const bool on = !Checked(idle_items::kAutoIdle);
-  context_.menu.SetChecked(idle_items::kAutoIdle, on);
+  Item(idle_items::kAutoIdle).checked = on;
   context_.store.Write(setting::kAutoIdle, on ? kValueTrue : kValueFalse);
   Log(on ? "auto idle enabled" : "auto idle disabled");
 }

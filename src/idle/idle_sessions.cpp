@@ -24,8 +24,6 @@ void Call(const std::function<void()>& operation) {
 
 }  // namespace
 
-IdleEngine::IdleEngine(IdleContext context) : context_(std::move(context)) {}
-
 void IdleEngine::PauseSeconds(int seconds) {
   Pause(context_.platform.clock, context_.platform.loop, seconds);
 }
@@ -35,8 +33,8 @@ IdleClockLabels IdleEngine::ClockLabels() {
 }
 
 void IdleEngine::SetSessionItems(bool running) {
-  context_.menu.SetEnabled(idle_items::kStartIdle, !running);
-  context_.menu.SetEnabled(idle_items::kStopIdle, running);
+  Item(idle_items::kStartIdle).enabled = !running;
+  Item(idle_items::kStopIdle).enabled = running;
 }
 
 void IdleEngine::cmdStartIdle_Click() {

@@ -41,7 +41,6 @@ Program::Program(Platform platformIn)
   // The features built before the wiring existed register here; new features wire themselves
   // in their constructors.
   transferOptions.WireMenu();
-  idle.Wire();
   for (Form* form : std::initializer_list<Form*>{&frmReasons, &frmAFKMessages, &frmMsg}) {
     wiring.Owns(*form);
   }
@@ -63,7 +62,7 @@ IdleContext Program::IdleEngineContext() {
                      log,
                      chat,
                      drelmglobals,
-                     menuAccess,
+                     frmOptions,
                      {frmMain, frmMain.Timer1, frmMain.Timer3, frmMain.Timer4, frmMain.Chat1,
                       frmMain.Label3, frmMain.lblMins, frmMain.lblHours, frmMain.lblDays},
                      frmReasons,

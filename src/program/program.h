@@ -34,7 +34,6 @@
 #include "options/transfer_options.h"
 #include "platform/platform.h"
 #include "program/frm_main.h"
-#include "program/options_menu_access.h"
 
 namespace drelm {
 
@@ -90,8 +89,7 @@ class Program {
   DisconnectProtection dcp{{aolContext, platform.shell, store, chat, [this](std::string_view item) {
                               return frmOptions.Item(item).checked;
                             }}};
-  OptionsMenuAccess menuAccess{frmOptions};
-  IdleEngine idle{IdleEngineContext()};
+  IdleEngine idle{IdleEngineContext(), wiring};
   TransferOptionCommands transferOptions{{frmOptions, platform.user, store, log}};
   AolTweakCommands aolTweaks{aolContext, wiring};
   FrmMsg frmMsg{ReviewContext(), frmAFKMessages};
