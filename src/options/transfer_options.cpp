@@ -21,16 +21,13 @@ bool OnlyBlanks(const std::string& text) {
 
 }  // namespace
 
-TransferOptionCommands::TransferOptionCommands(TransferOptionsContext context)
-    : context_(context) {}
-
-void TransferOptionCommands::WireMenu() {
-  FrmOptions& options = context_.options;
-  options.Wire("cmdDcpAolOpts", [this] { cmdDcpAolOpts_Click(); });
-  options.Wire("cmdSetPW", [this] { cmdSetPW_Click(); });
-  options.Wire("cmdStoredPW", [this] { cmdStoredPW_Click(); });
-  options.Wire("mnuSetPr", [this] { mnuSetPr_Click(); });
-  options.Wire("mnushort", [this] { mnushort_Click(); });
+TransferOptionCommands::TransferOptionCommands(TransferOptionsContext context, Wiring& wiring)
+    : context_(context) {
+  wiring.OnMenu("cmdDcpAolOpts", [this] { cmdDcpAolOpts_Click(); });
+  wiring.OnMenu("cmdSetPW", [this] { cmdSetPW_Click(); });
+  wiring.OnMenu("cmdStoredPW", [this] { cmdStoredPW_Click(); });
+  wiring.OnMenu("mnuSetPr", [this] { mnuSetPr_Click(); });
+  wiring.OnMenu("mnushort", [this] { mnushort_Click(); });
 }
 
 void TransferOptionCommands::cmdDcpAolOpts_Click() {

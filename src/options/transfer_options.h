@@ -7,6 +7,7 @@
 
 #include "core/settings_store.h"
 #include "core/status_log.h"
+#include "core/wiring.h"
 #include "options/frm_options.h"
 #include "platform/user.h"
 
@@ -21,10 +22,8 @@ struct TransferOptionsContext {
 
 class TransferOptionCommands {
  public:
-  explicit TransferOptionCommands(TransferOptionsContext context);
-
   // Gives the five items of the options menu their actions.
-  void WireMenu();
+  TransferOptionCommands(TransferOptionsContext context, Wiring& wiring);
 
   void cmdDcpAolOpts_Click();
   void cmdSetPW_Click();

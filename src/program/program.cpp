@@ -40,7 +40,6 @@ Program::Program(Platform platformIn)
       frmOptions(OptionsContext{platform, store, log, [this] { frmMain.lblExit_Click(); }}) {
   // The features built before the wiring existed register here; new features wire themselves
   // in their constructors.
-  transferOptions.WireMenu();
   for (Form* form : std::initializer_list<Form*>{&frmReasons, &frmAFKMessages, &frmMsg}) {
     wiring.Owns(*form);
   }

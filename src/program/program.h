@@ -34,6 +34,8 @@
 #include "options/transfer_options.h"
 #include "platform/platform.h"
 #include "program/frm_main.h"
+#include "tools/flash_mail_start.h"
+#include "tools/frm_auto_dl.h"
 
 namespace drelm {
 
@@ -89,8 +91,10 @@ class Program {
   DisconnectProtection dcp{{aolContext, platform.shell, store, chat, [this](std::string_view item) {
                               return frmOptions.Item(item).checked;
                             }}};
+  FrmAutoDL frmAutoDL;
+  FlashMailStart flashMailStart{{aolContext, platform.shell, frmAutoDL, {}}, wiring};
   IdleEngine idle{IdleEngineContext(), wiring};
-  TransferOptionCommands transferOptions{{frmOptions, platform.user, store, log}};
+  TransferOptionCommands transferOptions{{frmOptions, platform.user, store, log}, wiring};
   AolTweakCommands aolTweaks{aolContext, wiring};
   FrmMsg frmMsg{ReviewContext(), frmAFKMessages};
   FrmAFKMessages frmAFKMessages{ReviewContext(), frmMsg};

@@ -12,13 +12,13 @@ namespace {
 
 class TransferOptionsTest : public testing::OptionsTest {
  protected:
-  void SetUp() override { commands.WireMenu(); }
 
   std::string Caption(std::string_view item) { return options.Item(item).caption; }
   bool Checked(std::string_view item) { return options.Item(item).checked; }
   std::string Stored(std::string_view key) { return settings.ReadSetting("settings", key); }
 
-  TransferOptionCommands commands{TransferOptionsContext{options, sim.user, settings, log}};
+  Wiring wiring{options};
+  TransferOptionCommands commands{{options, sim.user, settings, log}, wiring};
 };
 
 TEST_F(TransferOptionsTest, DcpSwitchesOnWithoutADialogOutsideTheWindows2000ModeAndOffAgain) {
