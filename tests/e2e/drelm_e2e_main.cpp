@@ -66,6 +66,7 @@ int main(int argc, char** argv) {
   if (scenario == "tray") return TrayScenario(setup);
   if (scenario == "style-stats") return StyleStatsScenario(setup);
   if (scenario == "aol-ops") return AolOpsScenario(setup, 6);
+  if (scenario == "dcp") return DcpScenario(setup);
   if (scenario == "figures") return FiguresRun(setup);
   if (scenario == "installer") return InstallerScenario(setup);
   std::fprintf(stderr,
