@@ -153,37 +153,6 @@ TEST(Lifecycle, ClosingTheFrameEndsTheClientAndAllItsWindows) {
   EXPECT_EQ(t.aol.Seen().exits, 1);
 }
 
-TEST(Lifecycle, ADropThatClosesTheClientFailedStartsAndFailedConnectionsAsScripted) {
-  StandInTest t(Version(6, Delays{}));
-  t.aol.StartSignedOn("Lobby 12");
-  t.aol.DisconnectAndClose();
-  EXPECT_EQ(FindAolMainWindow(t.Windows()), 0u);
-  EXPECT_TRUE(t.sim.shell.ProcessIds().empty());
-  EXPECT_EQ(t.aol.Seen().disconnects, 1);
-
-  // Two starts die before their main window; the third comes up.
-  t.aol.FailStarts(2);
-  for (int start = 1; start <= 3; ++start) {
-    ASSERT_TRUE(t.sim.shell.StartProgram(t.aol.ExePath(), "", SW_SHOWMINIMIZED));
-    const bool up = t.RunUntil([&] { return t.MdiChild("Sign On") != 0; }, 5000);
-    EXPECT_EQ(up, start == 3) << "start " << start;
-    if (!up) {
-      EXPECT_TRUE(t.sim.shell.ProcessIds().empty()) << "start " << start;
-    }
-  }
-  EXPECT_EQ(t.aol.Seen().failedStarts, 2);
-
-  // The first connection fails and leaves "Sign On" for the next press.
-  t.aol.FailSignOns(1);
-  PressSignOn(t, 6);
-  t.Pump(10000);
-  EXPECT_FALSE(t.aol.SignedOn());
-  EXPECT_EQ(t.aol.Seen().failedSignOns, 1);
-  PressSignOn(t, 6);
-  EXPECT_TRUE(t.RunUntil([&] { return t.aol.SignedOn(); }, 10000));
-  EXPECT_TRUE(t.aol.UnexpectedInput().empty());
-}
-
 TEST(Lifecycle, KeysToTheMainWindowAreStray) {
   StandInTest t(Version(6));
   t.aol.StartSignedOn();

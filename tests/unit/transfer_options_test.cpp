@@ -16,17 +16,25 @@ class TransferOptionsTest : public testing::OptionsTest {
   std::string Caption(std::string_view item) { return options.Item(item).caption; }
   bool Checked(std::string_view item) { return options.Item(item).checked; }
   std::string Stored(std::string_view key) { return settings.ReadSetting("settings", key); }
+  void Choose(std::string_view item) { options.Click(item); }
+  // Exactly one of the pair checked, the caption and the setting all saying style.
+  void ExpectStyle(const std::string& style) {
+    EXPECT_EQ(Checked("cmdSetPW"), style == "set");
+    EXPECT_EQ(Checked("cmdStoredPW"), style == "stored");
+    EXPECT_EQ(Caption("mnuAolSTyle"), "dcp aol &style -[" + style + "]-");
+    EXPECT_EQ(Stored("dcpaolstyle"), style);
+  }
 
   Wiring wiring{options};
   TransferOptionCommands commands{{options, sim.user, settings, log}, wiring};
 };
 
 TEST_F(TransferOptionsTest, DcpSwitchesOnWithoutADialogOutsideTheWindows2000ModeAndOffAgain) {
-  options.Click(std::string_view("cmdDcpAolOpts"));
+  Choose("cmdDcpAolOpts");
   EXPECT_TRUE(Checked("cmdDcpAolOpts"));
   EXPECT_EQ(Caption("cmdDcpAolOpts"), "&dcp aol -[ on ]-");
   EXPECT_EQ(Stored("aoldcp"), "on");
-  options.Click(std::string_view("cmdDcpAolOpts"));
+  Choose("cmdDcpAolOpts");
   EXPECT_FALSE(Checked("cmdDcpAolOpts"));
   EXPECT_EQ(Caption("cmdDcpAolOpts"), "&dcp aol -[ off ]-");
   EXPECT_EQ(Stored("aoldcp"), "off");
@@ -51,18 +59,12 @@ TEST_F(TransferOptionsTest, TheWindows2000ModeTakesOnlyAChosenAolExeCaseSensitiv
 
 TEST_F(TransferOptionsTest, ThePasswordStaysStoredWhenTheStyleGoesBackToStoredAndIsNeverLogged) {
   sim.user.ExpectInputBox("enter the password you wish to use", "hunter2");
-  options.Click(std::string_view("cmdSetPW"));
+  Choose("cmdSetPW");
   EXPECT_EQ(sim.user.Seen().back().title, "drelm idle quoSt n' vrin");
-  EXPECT_TRUE(Checked("cmdSetPW"));
-  EXPECT_FALSE(Checked("cmdStoredPW"));
-  EXPECT_EQ(Caption("mnuAolSTyle"), "dcp aol &style -[set]-");
-  EXPECT_EQ(Stored("dcpaolstyle"), "set");
+  ExpectStyle("set");
 
-  options.Click(std::string_view("cmdStoredPW"));
-  EXPECT_FALSE(Checked("cmdSetPW"));
-  EXPECT_TRUE(Checked("cmdStoredPW"));
-  EXPECT_EQ(Caption("mnuAolSTyle"), "dcp aol &style -[stored]-");
-  EXPECT_EQ(Stored("dcpaolstyle"), "stored");
+  Choose("cmdStoredPW");
+  ExpectStyle("stored");
   EXPECT_EQ(settings.ReadSetting("aolpw", "password"), "hunter2");
   EXPECT_EQ(LogMessages(), (std::vector<std::string>{"dcp aol style - set password",
                                                      "dcp aol style - stored password"}));
@@ -71,7 +73,7 @@ TEST_F(TransferOptionsTest, ThePasswordStaysStoredWhenTheStyleGoesBackToStoredAn
 TEST_F(TransferOptionsTest, APrivateRoomOfBlanksChangesNothingAndOneWithABlankIsKeptAsTyped) {
   const std::string before = Caption("mnuSetPr");
   sim.user.ExpectInputBox("enter private room to enter on dcp of aol", "   ");
-  options.Click(std::string_view("mnuSetPr"));
+  Choose("mnuSetPr");
   EXPECT_EQ(Caption("mnuSetPr"), before);
   EXPECT_EQ(Stored("prtoenter"), "");
 
@@ -98,7 +100,7 @@ TEST_F(TransferOptionsTest, ShorteningKeepsItsLengthForAnswersBelowOneOrNotNumbe
     EXPECT_EQ(Stored("shortenuldl"), "off");
   }
   sim.user.ExpectInputBox("how long", "20");
-  options.Click(std::string_view("mnushort"));
+  Choose("mnushort");
   EXPECT_EQ(Caption("mnushort"), "shorten dl/ul file name -[ 20 ]-");
   EXPECT_EQ(Stored("shortenuldllength"), "20");
   EXPECT_TRUE(LogMessages().empty());
