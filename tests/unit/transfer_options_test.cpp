@@ -12,7 +12,6 @@ namespace {
 
 class TransferOptionsTest : public testing::OptionsTest {
  protected:
-
   std::string Caption(std::string_view item) { return options.Item(item).caption; }
   bool Checked(std::string_view item) { return options.Item(item).checked; }
   std::string Stored(std::string_view key) { return settings.ReadSetting("settings", key); }
