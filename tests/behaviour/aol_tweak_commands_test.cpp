@@ -81,16 +81,5 @@ TEST_F(AolTweakCommandsTest, WithoutTheClientEveryCommandStillLogsAndNoneWaits) 
   EXPECT_EQ(sim.clock.MonotonicMs(), start);
 }
 
-TEST_F(AolTweakCommandsTest, TheTrayMenuRunsThem) {
-  StoreReturningUser();
-  OpenAolWithChatRoom(7);
-  StartProgram();
-  const MenuCommandId ghostOn = program->frmOptions.Item("cmdGhostOn").commandId;
-  sim.user.ExpectPopupMenu([ghostOn](const std::vector<PopupMenuItem>&) { return ghostOn; });
-  program->frmOptions.Form_MouseMove(kTrayRightButtonUp);
-  EXPECT_EQ(aol->Privacy(), "invisible");
-  EXPECT_EQ(LogMessages().back(), "ghost on");
-}
-
 }  // namespace
 }  // namespace drelm::testing
