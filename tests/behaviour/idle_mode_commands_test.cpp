@@ -14,63 +14,41 @@ using ::testing::ElementsAre;
 using ::testing::ElementsAreArray;
 using ::testing::IsEmpty;
 
-struct StoredValue {
-  const char* section;
-  const char* key;
-  const char* value;
-};
-
-struct CommandCase {
-  const char* item;
-  std::vector<const char*> answers;
-  std::vector<StoredValue> stored;
-  std::vector<std::string> log;
-};
-
 TEST_F(IdleTest, CommandsStoreTheirAnswersAndLogThem) {
-  const std::vector<CommandCase> cases = {
-      {"cmdRegReason",
-       {"At Lunch"},
-       {{"settings", "regrea", "At Lunch"}},
-       {"regular reason set to - At Lunch"}},
-      {"cmdAfkReason",
-       {"brb", "5 messages"},
-       {{"settings", "afkrea", "brb"}, {"settings", "afkmax", "5"}},
-       {"afk reason set to - brb", "afk max msgs set to - 5"}},
-      {"cmdAfkReason",
-       {"", "lots"},
-       {{"settings", "afkrea", ""}, {"settings", "afkmax", "0"}},
-       {"afk reason set to - ", "afk max msgs set to - 0"}},
-      {"cmdLinkerReason",
-       {"http://x.example/", "My Site"},
-       {{"settings", "linkerrea", "http://x.example/"}, {"settings", "linkermsg", "My Site"}},
-       {"linker reason set to - http://x.example/"}},
-      {"cmdMultipleReasons",
-       {},
-       {{"custom settings", "multiple reasons", "False"}},
-       {"multiple reasons [off]"}},
-      {"cmdMultipleReasons",
-       {},
-       {{"custom settings", "multiple reasons", "True"}},
-       {"multiple reasons [on]"}},
-      {"mnuScrollAIm", {}, {{"settings", "scrollaim", "off"}}, {"scroll aim [off]"}},
-      {"cmdAutoIdle", {}, {{"custom settings", "auto idle", "False"}}, {"auto idle disabled"}},
-      {"cmdAFKBot", {}, {{"custom settings", "idletype", "afk"}}, {"idler type [afk]"}},
-      {"cmdLinker", {}, {{"custom settings", "idletype", "linker"}}, {"idler type [linker]"}},
-      {"cmdLinker", {}, {{"custom settings", "idletype", "linker"}}, {}},
-      {"cmdTwoMin", {}, {{"custom settings", "interval", "120"}}, {"interval set to 2 minutes"}},
-      {"mnuCustom",
-       {"90"},
-       {{"custom settings", "interval", "90"}},
-       {"interval set to 90 seconds"}},
-      {"mnuCustom", {"abc"}, {{"custom settings", "interval", "90"}}, {}},
+  struct Case {
+    const char* item;
+    std::vector<const char*> answers;
+    std::vector<std::string> stored;  // "section/key=value"
+    std::vector<std::string> log;
   };
-  for (const CommandCase& c : cases) {
+  // clang-format off
+  const Case cases[] = {
+      {"cmdRegReason", {"At Lunch"}, {"settings/regrea=At Lunch"}, {"regular reason set to - At Lunch"}},
+      {"cmdAfkReason", {"brb", "5 messages"}, {"settings/afkrea=brb", "settings/afkmax=5"}, {"afk reason set to - brb", "afk max msgs set to - 5"}},
+      {"cmdAfkReason", {"", "lots"}, {"settings/afkrea=", "settings/afkmax=0"}, {"afk reason set to - ", "afk max msgs set to - 0"}},
+      {"cmdLinkerReason", {"http://x.example/", "My Site"}, {"settings/linkerrea=http://x.example/", "settings/linkermsg=My Site"}, {"linker reason set to - http://x.example/"}},
+      {"cmdMultipleReasons", {}, {"custom settings/multiple reasons=False"}, {"multiple reasons [off]"}},
+      {"cmdMultipleReasons", {}, {"custom settings/multiple reasons=True"}, {"multiple reasons [on]"}},
+      {"mnuScrollAIm", {}, {"settings/scrollaim=off"}, {"scroll aim [off]"}},
+      {"cmdAutoIdle", {}, {"custom settings/auto idle=False"}, {"auto idle disabled"}},
+      {"cmdAFKBot", {}, {"custom settings/idletype=afk"}, {"idler type [afk]"}},
+      {"cmdLinker", {}, {"custom settings/idletype=linker"}, {"idler type [linker]"}},
+      {"cmdLinker", {}, {"custom settings/idletype=linker"}, {}},
+      {"cmdTwoMin", {}, {"custom settings/interval=120"}, {"interval set to 2 minutes"}},
+      {"mnuCustom", {"90"}, {"custom settings/interval=90"}, {"interval set to 90 seconds"}},
+      {"mnuCustom", {"abc"}, {"custom settings/interval=90"}, {}},
+  };
+  // clang-format on
+  for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.item) + " " + (c.answers.empty() ? "" : c.answers[0]));
     for (const char* answer : c.answers) sim.user.ExpectInputBox("", answer);
     ForgetLog();
     Choose(c.item);
-    for (const StoredValue& s : c.stored) EXPECT_EQ(Stored(s.section, s.key), s.value) << s.key;
+    for (const std::string& s : c.stored) {
+      const std::size_t slash = s.find('/'), equals = s.find('=');
+      EXPECT_EQ(Stored(s.substr(0, slash), s.substr(slash + 1, equals - slash - 1)),
+                s.substr(equals + 1));
+    }
     EXPECT_THAT(NewLog(), ElementsAreArray(c.log));
   }
   EXPECT_EQ(program->drelmglobals.IdleInterval, 90);

@@ -22,25 +22,18 @@ TEST_F(IdleTest, StartAndStopRunEveryStepInOrderForEachTypeAndPrivacyChoice) {
     const char* type;
     Lines privacy, startTrace, startLog, stopTrace, stopLog, stopSaid;
   };
+  // clang-format off
   const Case cases[] = {
       {"cmdRegularIdle", {}, {}, {"idle started"}, {}, {"idle stopped"}, {kBack}},
-      {"cmdAFKBot",
-       {"cmdONStartGhost", "cmdIMSoffStart"},
-       {"GhostOn log=0 room=0", "ImsOff log=1 room=0"},
-       {"ghosting turned on", "im's turned off", "idle started"},
-       {"ShowRecordedMessages log=0 room=0"},
-       {"idle stopped"},
+      {"cmdAFKBot", {"cmdONStartGhost", "cmdIMSoffStart"},
+       {"GhostOn log=0 room=0", "ImsOff log=1 room=0"}, {"ghosting turned on", "im's turned off", "idle started"},
+       {"ShowRecordedMessages log=0 room=0"}, {"idle stopped"},
        {kBack, "Bob recieved <font color=#aa>3<font color=#mm> messages", kBack}},
-      {"cmdLinker",
-       {"cmdONStopGhost", "cmdOFFStopGhost", "cmdIMSoffStop", "cmdIMSonAfterStop"},
-       {},
-       {"idle started"},
-       {"GhostOn log=0 room=0", "GhostOff log=1 room=0", "ImsOff log=2 room=0",
-        "ImsOn log=3 room=0"},
-       {"ghosting turned on", "ghosting turned off", "im's turned off", "im's turned on",
-        "idle stopped"},
-       {kBack}},
+      {"cmdLinker", {"cmdONStopGhost", "cmdOFFStopGhost", "cmdIMSoffStop", "cmdIMSonAfterStop"}, {}, {"idle started"},
+       {"GhostOn log=0 room=0", "GhostOff log=1 room=0", "ImsOff log=2 room=0", "ImsOn log=3 room=0"},
+       {"ghosting turned on", "ghosting turned off", "im's turned off", "im's turned on", "idle stopped"}, {kBack}},
   };
+  // clang-format on
   recorded = 3;
   for (const Case& c : cases) {
     SCOPED_TRACE(c.type);
