@@ -5,7 +5,9 @@
 //                 [--standin=PATH] [--work=FOLDER] [--screenshot-script=UNIX PATH]
 //                 [--screenshots=UNIX FOLDER] [--figures=UNIX PATH]
 //                 [--setup=PATH] [--setup-i686=PATH] [--version=X.Y.Z]
-//   SCENARIO: first-start | client | client-aol4 | tray | style-stats | figures | installer
+//   SCENARIO: first-start | client | client-aol4 | tray | style-stats | aol-ops | dcp | away |
+//             figures |
+//             installer
 // installer changes the user's Start menu and uninstall entries: run it only in a prefix of its
 // own (installer_e2e.sh makes one).
 // The programs default to the ones beside this driver; the work folder to one beside it.
@@ -67,10 +69,12 @@ int main(int argc, char** argv) {
   if (scenario == "style-stats") return StyleStatsScenario(setup);
   if (scenario == "aol-ops") return AolOpsScenario(setup, 6);
   if (scenario == "dcp") return DcpScenario(setup);
+  if (scenario == "away") return AwayScenario(setup);
   if (scenario == "figures") return FiguresRun(setup);
   if (scenario == "installer") return InstallerScenario(setup);
   std::fprintf(stderr,
-               "usage: drelm_e2e first-start|client|client-aol4|tray|style-stats|aol-ops|figures|"
+               "usage: drelm_e2e first-start|client|client-aol4|tray|style-stats|aol-ops|dcp|away|"
+               "figures|"
                "installer "
                "[--option=value...]\n");
   return 2;

@@ -28,6 +28,9 @@ int AolOpsScenario(const E2eSetup& setup, int aolVersion);
 // Disconnect protection: the stand-in drops its connection, the program restarts it by the
 // recorded path, signs on, re-enters the private room and posts the restored line.
 int DcpScenario(const E2eSetup& setup);
+// An away session: the away bot beside the stand-in AOL client records a chat line and an IM and
+// stops with both shown; measures the program's CPU over the session's first minute.
+int AwayScenario(const E2eSetup& setup);
 // Measurements for the report: idle CPU time, start-to-window time, executable sizes.
 int FiguresRun(const E2eSetup& setup);
 
