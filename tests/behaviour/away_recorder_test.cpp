@@ -32,17 +32,10 @@ class AwayRecorderTest : public ProgramTest {
  protected:
   void SetUp() override {
     StoreReturningUser();
-    for (const auto& [key, value] :
-         std::initializer_list<std::pair<const char*, const char*>>{{"handle", "Bob"},
-                                                                    {"afkmax", "2"},
-                                                                    {"left ascii", "<"},
-                                                                    {"right ascii", ">"},
-                                                                    {"ascii font", "af"},
-                                                                    {"main font", "mf"},
-                                                                    {"ascii color", "a"},
-                                                                    {"main color", "m"}}) {
-      Store("settings", key, value);
-    }
+    const char* settings[][2] = {{"handle", "Bob"},    {"afkmax", "2"},      {"left ascii", "<"},
+                                 {"right ascii", ">"}, {"ascii font", "af"}, {"main font", "mf"},
+                                 {"ascii color", "a"}, {"main color", "m"}};
+    for (const auto& [key, value] : settings) Store("settings", key, value);
     OpenAolWithChatRoom(6);
     StartAndScan();
   }
