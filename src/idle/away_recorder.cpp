@@ -17,11 +17,20 @@ std::string SenderCountKey(std::string_view screenName) {
   return key;
 }
 
+AwayRecorder::AwayRecorder(AwayRecorderContext context, Wiring& wiring)
+    : context_(std::move(context)), file_(context_.programFolder / kAwayMessagesFileName) {
+  context_.Chat1.ChatLine = [this](const std::string& screenName, const std::string& text) {
+    Chat1_ChatLine(screenName, text);
+  };
+  wiring.OnTick(context_.Timer3, [this] { Timer3_Timer(); });
+  wiring.Owns(context_.frmAFKMessages);
+  wiring.Owns(context_.frmMsg);
+}
+
 void AwayRecorder::Record(std::string entry) {
-  if (file_.empty()) file_ = context_.programFolder / kAwayMessagesFileName;
   // On disk first: the list lives only as long as the program.
   AppendLineDurably(file_, entry);
-  context_.lstMsgs.items.push_back(std::move(entry));
+  context_.frmAFKMessages.lstMsgs.items.push_back(std::move(entry));
 }
 
 void AwayRecorder::Chat1_ChatLine(const std::string& screenName, const std::string& text) {
@@ -40,8 +49,8 @@ void AwayRecorder::Chat1_ChatLine(const std::string& screenName, const std::stri
   store.WriteSetting(kSectionSettings, countKey, std::to_string(count + 1));
   Record("|[chat]|-[" + LongTimeText(context_.aol.clock) + "]- " + screenName + ": " +
          text.substr(handle.size()));
-  context_.sendChat(LowerAnsi(screenName) + "message recorded [" + std::to_string(count + 1) + "-" +
-                    std::to_string(max));
+  context_.chat.SendChat(LowerAnsi(screenName) + "message recorded [" + std::to_string(count + 1) +
+                         "-" + std::to_string(max));
 }
 
 void AwayRecorder::Timer3_Timer() {

@@ -2,27 +2,35 @@
 // stored number per sender, and confirmed in the room; each tick of Timer3 answers one waiting
 // instant message with the away reason, notes it and closes its window. Every entry goes into
 // the recorded-messages list and, at the same moment, at the end of the messages file beside the
-// program, so nothing noted is lost to a crash or to a program ended before the review.
+// program, so nothing noted is lost to a crash or to a program ended before the review. It wires
+// itself to the main window's chat scanner and Timer3 and owns the two review windows.
 #pragma once
 
 #include <filesystem>
-#include <functional>
 #include <string>
 #include <string_view>
 
 #include "aol/aol_context.h"
+#include "aol/chat_sender.h"
 #include "core/drelm_globals.h"
-#include "core/form_model.h"
+#include "core/event_runtime.h"
 #include "core/settings_store.h"
+#include "core/wiring.h"
+#include "idle/chat_scanner.h"
+#include "idle/frm_afk_messages.h"
+#include "idle/frm_msg.h"
 
 namespace drelm {
 
 struct AwayRecorderContext {
-  AolContext aol;  // answering IMs
+  AolContext& aol;  // answering IMs
   SettingsStore& store;
   const DrelmGlobals& globals;
-  std::function<void(std::string_view)> sendChat;
-  ListBox& lstMsgs;  // frmAFKMessages.lstMsgs
+  ChatSender& chat;
+  ChatScanner& Chat1;
+  Timer& Timer3;
+  FrmAFKMessages& frmAFKMessages;
+  FrmMsg& frmMsg;
   std::filesystem::path programFolder;
 };
 
@@ -33,14 +41,12 @@ std::string SenderCountKey(std::string_view screenName);
 
 class AwayRecorder {
  public:
-  explicit AwayRecorder(AwayRecorderContext context) : context_(std::move(context)) {}
+  AwayRecorder(AwayRecorderContext context, Wiring& wiring);
 
   // The chat scanner's event on the main window.
   void Chat1_ChatLine(const std::string& screenName, const std::string& text);
   // The main window's Timer3.
   void Timer3_Timer();
-
-  const std::filesystem::path& MessagesFile() const { return file_; }
 
  private:
   void Record(std::string entry);

@@ -40,13 +40,7 @@ Program::Program(Platform platformIn)
       frmOptions(OptionsContext{platform, store, log, [this] { frmMain.lblExit_Click(); }}) {
   // The features built before the wiring existed register here; new features wire themselves
   // in their constructors.
-  for (Form* form : std::initializer_list<Form*>{&frmReasons, &frmAFKMessages, &frmMsg}) {
-    wiring.Owns(*form);
-  }
-  frmMain.Chat1.ChatLine = [this](const std::string& screenName, const std::string& text) {
-    recorder.Chat1_ChatLine(screenName, text);
-  };
-  wiring.OnTick(frmMain.Timer3, [this] { recorder.Timer3_Timer(); });
+  wiring.Owns(frmReasons);
 }
 
 Program::~Program() = default;

@@ -98,9 +98,9 @@ class Program {
   AolTweakCommands aolTweaks{aolContext, wiring};
   FrmMsg frmMsg{ReviewContext(), frmAFKMessages};
   FrmAFKMessages frmAFKMessages{ReviewContext(), frmMsg};
-  AwayRecorder recorder{{aolContext, store, drelmglobals,
-                         [this](std::string_view text) { chat.SendChat(text); },
-                         frmAFKMessages.lstMsgs, platform.programFolder}};
+  AwayRecorder recorder{{aolContext, store, drelmglobals, chat, frmMain.Chat1, frmMain.Timer3,
+                         frmAFKMessages, frmMsg, platform.programFolder},
+                        wiring};
 
  private:
   AboutContext AboutWindows() {
