@@ -5,7 +5,6 @@
 // or from a test, and ending the program inside it unwinds whatever waits were in progress.
 #pragma once
 
-#include <array>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -71,11 +70,6 @@ class FrmMain : public Form {
   Label lblHours;
   Label lblDays;
   Label lblMenu;
-
-  static constexpr std::array<std::string_view, 19> kDesignOrder = {
-      "Timer4",    "Chat1",     "Timer3",   "Timer2",  "Timer1", "Image1",      "Line2",
-      "Line1",     "lblStatus", "Label5",   "Label4",  "Label3", "lblMinimize", "lblExit",
-      "lblDragMe", "lblMins",   "lblHours", "lblDays", "lblMenu"};
 
   // The start-up sequence.
   void Form_Load();
