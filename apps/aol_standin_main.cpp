@@ -4,6 +4,9 @@
 //   aol-standin.exe [--version=4|5|6|7] [--screen-name=NAME] [--password=PASSWORD]
 //                   [--signed-on] [--room=ROOM] [--immediate] [--script] [--member-chat]
 //
+// aol-standin-4.exe to aol-standin-7.exe are the same program built for one version each, which
+// their version resource carries; they refuse a --version that names another.
+//
 // Without --signed-on or --room it starts the way AOL does: the main window, then "Sign On".
 // Options also come from the AOL_STANDIN_ARGS environment variable (blank-separated, before the
 // command line's), so a copy started again by its program path gets the same set-up. --script
@@ -224,12 +227,22 @@ class MemberChatWindow {
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCmd) {
   Setup setup;
+#ifdef DRELM_STANDIN_VERSION
+  setup.options.version = DRELM_STANDIN_VERSION;
+#endif
   char environment[4096] = {};
   if (GetEnvironmentVariableA("AOL_STANDIN_ARGS", environment, sizeof environment) > 0) {
     for (const std::string& argument : SplitArguments(environment)) Apply(setup, argument);
   }
   for (const std::string& argument : SplitArguments(GetCommandLineA())) Apply(setup, argument);
   setup.options.exePath = ExePath();
+#ifdef DRELM_STANDIN_VERSION
+  if (setup.options.version != DRELM_STANDIN_VERSION) {
+    std::fprintf(stderr, "aol-standin-%d.exe plays AOL %d only; --version=%d names another\n",
+                 DRELM_STANDIN_VERSION, DRELM_STANDIN_VERSION, setup.options.version);
+    return 2;
+  }
+#endif
 
   drelm::standin::Win32Host host(instance);
   drelm::standin::StandIn aol(host, setup.options);

@@ -62,12 +62,12 @@ Hwnd FindChatInput(WindowSystem& windows) {
   return FindNthChild(windows, FindChatRoom(windows), "RICHCNTL", 2);
 }
 
-std::string AolVersion(WindowSystem& windows) {
+namespace {
+
+std::string VersionFromMenu(WindowSystem& windows, Hwnd main) {
   // The search text lacks the leading "W", so an accelerator mark before it does not matter.
   static constexpr std::string_view kMarker = "hat's new in aol";
   constexpr int kMenuTextChars = 100;
-  const Hwnd main = FindAolMainWindow(windows);
-  if (main == 0) return {};
   const MenuHandle bar = windows.GetMenu(main);
   if (bar == 0) return {};
   const int menus = windows.GetMenuItemCount(bar);
@@ -85,6 +85,26 @@ std::string AolVersion(WindowSystem& windows) {
     }
   }
   return {};
+}
+
+}  // namespace
+
+std::string MajorOfFileVersion(const std::string& fileVersion) {
+  std::size_t digits = 0;
+  while (digits < fileVersion.size() && fileVersion[digits] >= '0' && fileVersion[digits] <= '9') {
+    ++digits;
+  }
+  if (digits == 0 || (digits < fileVersion.size() && fileVersion[digits] != '.')) return {};
+  const std::string major = fileVersion.substr(0, digits);
+  return LeadingNumber(major) > 0 ? std::to_string(LeadingNumber(major)) : std::string();
+}
+
+std::string AolVersion(WindowSystem& windows) {
+  const Hwnd main = FindAolMainWindow(windows);
+  if (main == 0) return {};
+  std::string version = VersionFromMenu(windows, main);
+  if (!version.empty()) return version;
+  return MajorOfFileVersion(windows.ProgramFileVersion(main));
 }
 
 int AolVersionNumber(WindowSystem& windows) {

@@ -17,10 +17,14 @@ Hwnd FindChatView(WindowSystem& windows);   // the room's first "RICHCNTL"
 Hwnd FindChatInput(WindowSystem& windows);  // the "RICHCNTL" after it
 // The n-th (1-based) direct child of parent with this class, or 0.
 Hwnd FindNthChild(WindowSystem& windows, Hwnd parent, const std::string& className, int n);
-// The client's major version from its help menu ("6" for "&What's New In AOL 6.0"), "" if unknown.
+// The client's major version from its help menu ("6" for "&What's New In AOL 6.0"). When the menu
+// cannot be read (another process's menu is unreadable under Wine) or lacks the item, the major
+// number of the file version of the program that owns the main window; "" if neither tells.
 std::string AolVersion(WindowSystem& windows);
 // AolVersion as a number, unknown counting as 0.
 int AolVersionNumber(WindowSystem& windows);
+// "7" of "7.0.1.2"; "" when the text does not start with a major number above 0.
+std::string MajorOfFileVersion(const std::string& fileVersion);
 // The first or second "AOL Child" whose caption holds "status" (lower-cased), else 0.
 Hwnd FindAolStatusWindow(WindowSystem& windows);
 

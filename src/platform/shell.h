@@ -30,6 +30,9 @@ class Shell {
   // Full path of the process's executable; only the file name when the system gives no more
   // (a process of another user); empty when unknown.
   virtual std::string ProcessExePath(ProcessId pid) = 0;
+  // The file version of an executable's version resource, "major.minor.build.revision" as its
+  // fixed file information gives it; empty when the file has none or cannot be read.
+  virtual std::string FileVersion(const std::string& exePath) = 0;
 
   virtual Point CursorPos() = 0;
   virtual void SetCursorPos(Point at) = 0;

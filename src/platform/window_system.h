@@ -65,6 +65,10 @@ class WindowSystem {
   virtual std::string GetMenuString(MenuHandle menu, std::uint32_t id, int maxCount) = 0;
 
   virtual ProcessId WindowProcessId(Hwnd window) = 0;
+  // The file version ("major.minor.build.revision") of the version resource of the executable
+  // (its full image path) of the process that owns window; empty when unknown. It tells another
+  // program's version where its menus cannot be read.
+  virtual std::string ProgramFileVersion(Hwnd window) = 0;
 };
 
 }  // namespace drelm

@@ -1,5 +1,7 @@
 #include "standin/sim/sim_standin.h"
 
+#include <string>
+
 #include "standin/toolbar.h"
 
 namespace drelm::standin {
@@ -7,6 +9,8 @@ namespace drelm::standin {
 SimStandIn::SimStandIn(sim::Simulator& simulator, StandInOptions options)
     : SimHostHolder(simulator), StandIn(host, std::move(options)) {
   sim::SimShell& shell = simulator.shell;
+  // The real client's program file carries its version, as aol-standin-<n>.exe does.
+  shell.SetFileVersion(ExePath(), std::to_string(Version()) + ".0.0.0");
   shell.RegisterLauncher(ExePath(), [this, &shell] {
     const int showCmd = shell.Started().empty() ? 1 : shell.Started().back().showCmd;
     Launch(showCmd);

@@ -94,9 +94,9 @@ int ClientScenario(const E2eSetup& setup, int aolVersion, const std::string& oss
       "the start-up posts three lines into the room");
   const std::int64_t uptimeAfterLines = UptimeSecondsNow();
   lines.resize(3);
-  // Wine keeps a window's menu to its own process, so the client's help menu, which names the
-  // version, reads as missing there and the field stays empty; Windows gives "6".
-  const std::string version = RunningUnderWine() ? "" : std::to_string(aolVersion);
+  // Wine keeps a window's menu to its own process; the version then comes from the version
+  // resource of the client's program file, so both hosts give the client's version.
+  const std::string version = std::to_string(aolVersion);
   checks.Check(lines[0] == kAdvertLine, "1st: the advertising line, byte for byte");
   checks.Detail(Describe({lines[0], kAdvertLine}));
   const std::string userLine = Styled(

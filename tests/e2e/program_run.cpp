@@ -71,11 +71,19 @@ bool LogHolds(const std::string& log, const std::vector<std::string>& messages,
   return at == log.size();
 }
 
+std::string StandInExeOfVersion(const E2eSetup& setup, int version) {
+  const std::string plain = setup.standInExe;
+  const std::size_t dot = plain.rfind(".exe");
+  if (dot == std::string::npos) return plain;
+  return plain.substr(0, dot) + "-" + std::to_string(version) + plain.substr(dot);
+}
+
 bool StartStandInInRoom(const E2eSetup& setup, ChildProcess& aol, int version) {
-  const std::string arguments = "--script --immediate --version=" + std::to_string(version) +
-                                " \"--screen-name=" + kScreenName + "\" \"--room=" + kRoomName +
-                                "\"";
-  if (!aol.Start(WindowsPath(setup.standInExe), arguments, {}, true)) return false;
+  const std::string arguments = "--script --immediate \"--screen-name=" + std::string(kScreenName) +
+                                "\" \"--room=" + kRoomName + "\"";
+  if (!aol.Start(WindowsPath(StandInExeOfVersion(setup, version)), arguments, {}, true)) {
+    return false;
+  }
   win32::Win32WindowSystem windows;
   return WaitFor([&] { return FindChatRoom(windows) != 0; }, kWindowDeadlineMs);
 }

@@ -47,7 +47,10 @@ std::int64_t UptimeSecondsNow();
 bool LogHolds(const std::string& log, const std::vector<std::string>& messages,
               const std::vector<LocalDateTime>& candidates);
 
-// The stand-in AOL client, signed on as kScreenName in kRoomName, scripted over pipes.
+// aol-standin-<version>.exe beside setup.standInExe: the copy whose version resource says it.
+std::string StandInExeOfVersion(const E2eSetup& setup, int version);
+// The stand-in AOL client of that version, signed on as kScreenName in kRoomName, scripted over
+// pipes.
 bool StartStandInInRoom(const E2eSetup& setup, ChildProcess& aol, int version);
 // What the stand-in's room received from its own user (the program's lines), byte for byte.
 std::vector<std::string> LinesFromUser(ChildProcess& aol);

@@ -29,10 +29,12 @@ void PressSignOn(StandInTest& t, int version) {
 
 class EachVersion : public ::testing::TestWithParam<int> {};
 
-TEST_P(EachVersion, TheMenuBarTellsTheVersion) {
+TEST_P(EachVersion, TheMenuBarAndTheProgramFileTellTheVersion) {
   StandInTest t(Version(GetParam()));
   EXPECT_EQ(AolVersion(t.Windows()), "");
   t.aol.StartSignedOn();
+  EXPECT_EQ(AolVersion(t.Windows()), std::to_string(GetParam()));
+  t.Windows().SetMenusUnreadable(true);
   EXPECT_EQ(AolVersion(t.Windows()), std::to_string(GetParam()));
 }
 

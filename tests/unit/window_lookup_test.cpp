@@ -99,6 +99,45 @@ TEST_F(WindowLookup, VersionNumberCountsAnUnknownVersionAsZero) {
   EXPECT_EQ(AolVersionNumber(ws), 7);
 }
 
+// The client's program file as the process owning the main window, with a version resource.
+Hwnd FrameOfProgram(sim::Simulator& sim, const std::string& helpItem, const std::string& version) {
+  const std::string exe = "C:\\AOL\\aol.exe";
+  const Hwnd frame =
+      sim.windows.CreateWindow("AOL Frame25", "America Online", 0, {}, sim.shell.AddProcess(exe));
+  const MenuHandle bar = sim.windows.CreateMenu();
+  const MenuHandle help = sim.windows.CreateMenu();
+  if (!helpItem.empty()) sim.windows.AppendMenuItem(help, helpItem, 202);
+  sim.windows.AppendMenuItem(bar, "&Help", 0, help);
+  sim.windows.SetMenu(frame, bar);
+  if (!version.empty()) sim.shell.SetFileVersion(exe, version);
+  return frame;
+}
+
+TEST_F(WindowLookup, VersionFallsBackToTheProgramFileWhenTheMenuDoesNotTell) {
+  FrameOfProgram(sim, "", "7.0.0.1");
+  EXPECT_EQ(AolVersion(ws), "7") << "a client without the item";
+  ws.SetMenusUnreadable(true);
+  EXPECT_EQ(AolVersion(ws), "7") << "a menu of another process, under Wine";
+}
+
+TEST_F(WindowLookup, TheMenuWinsOverTheProgramFile) {
+  FrameOfProgram(sim, "&What's New In AOL 5.0", "7.0.0.1");
+  EXPECT_EQ(AolVersion(ws), "5");
+}
+
+TEST_F(WindowLookup, NeitherMenuNorVersionResourceLeavesTheVersionUnknown) {
+  FrameOfProgram(sim, "", "");
+  ws.SetMenusUnreadable(true);
+  EXPECT_EQ(AolVersion(ws), "");
+}
+
+TEST(MajorOfFileVersion, TakesTheLeadingNumberBeforeTheFirstDot) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"6.0.0.0", "6"}, {"10.2.3.4", "10"}, {"7", "7"},   {"", ""},
+      {"0.9.0.0", ""},  {"v7.0", ""},       {"7b.0", ""}, {"007.1", "7"}};
+  for (const auto& [text, major] : cases) EXPECT_EQ(MajorOfFileVersion(text), major) << text;
+}
+
 TEST_F(WindowLookup, StatusWindowIsOnlyLookedForInTheFirstTwoChildren) {
   const auto tree = MakeAolFrame(ws, "");
   ws.CreateWindow("AOL Child", "Lobby", tree.mdi);

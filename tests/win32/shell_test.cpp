@@ -37,6 +37,15 @@ TEST(Win32Shell, ThisProcessIsListedWithItsFullExePath) {
   EXPECT_EQ(shell.ProcessExePath(0xFFFFFFF0u), "");
 }
 
+TEST(Win32Shell, FileVersionComesFromTheVersionResourceOnly) {
+  win32::Win32Shell shell;
+  EXPECT_EQ(shell.FileVersion(OwnExePath()), "") << "this test program has no version resource";
+  EXPECT_EQ(shell.FileVersion("C:\\no such folder\\aol.exe"), "");
+#ifdef DRELM_STANDIN5_EXE
+  EXPECT_EQ(shell.FileVersion(DRELM_STANDIN5_EXE), "5.0.0.0");
+#endif
+}
+
 TEST(Win32Shell, StartProgramRunsAnExeAndReportsAMissingOne) {
   win32::Win32Shell shell;
   EXPECT_TRUE(shell.StartProgram(OwnExePath(), "--gtest_filter=NoSuchTest.Anywhere", SW_HIDE));

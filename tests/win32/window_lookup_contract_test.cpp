@@ -45,6 +45,7 @@ Answers Ask(WindowSystem& windows, const std::function<int(Hwnd)>& nodeOf) {
 }
 
 void ExpectBothAnswer(MirroredDesktop& desktop, const Answers& expected) {
+  // Neither this test program nor the simulated windows have a version resource to fall back on.
   const Answers real = Ask(desktop.real, [&](Hwnd w) { return desktop.NodeOfReal(w); });
   const Answers simulated = Ask(desktop.sim, [&](Hwnd w) { return desktop.NodeOfSim(w); });
   EXPECT_EQ(real, simulated) << "the simulator and the real window system disagree";

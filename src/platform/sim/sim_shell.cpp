@@ -47,6 +47,15 @@ std::string SimShell::ProcessExePath(ProcessId pid) {
   return it == processes_.end() ? std::string() : it->second;
 }
 
+std::string SimShell::FileVersion(const std::string& exePath) {
+  auto it = fileVersions_.find(LowerAnsi(exePath));
+  return it == fileVersions_.end() ? std::string() : it->second;
+}
+
+void SimShell::SetFileVersion(const std::string& exePath, const std::string& version) {
+  fileVersions_[LowerAnsi(exePath)] = version;
+}
+
 void SimShell::RegisterLauncher(const std::string& path, std::function<void()> launch) {
   launchers_[LowerAnsi(path)] = std::move(launch);
 }

@@ -35,6 +35,7 @@ class SimShell : public Shell {
   bool StartExecutable(const std::string& exePath, int showCmd) override;
   std::vector<ProcessId> ProcessIds() override;
   std::string ProcessExePath(ProcessId pid) override;
+  std::string FileVersion(const std::string& exePath) override;
   Point CursorPos() override { return cursor_; }
   void SetCursorPos(Point at) override { cursor_ = at; }
   Point ScreenSize() override { return screen_; }
@@ -43,6 +44,8 @@ class SimShell : public Shell {
   void RegisterLauncher(const std::string& path, std::function<void()> launch);
   ProcessId AddProcess(const std::string& exePath);
   void RemoveProcess(ProcessId pid);
+  // The version resource of a program file (paths compared without regard to case).
+  void SetFileVersion(const std::string& exePath, const std::string& version);
 
   const std::vector<SoundPlayed>& Sounds() const { return sounds_; }
   const std::vector<ProgramStarted>& Started() const { return started_; }
@@ -57,6 +60,7 @@ class SimShell : public Shell {
   std::vector<ProgramStarted> started_;
   std::map<std::string, std::function<void()>> launchers_;
   std::map<ProcessId, std::string> processes_;
+  std::map<std::string, std::string> fileVersions_;
   ProcessId nextPid_ = 0x100;
   Point cursor_{400, 300};
   Point screen_{1024, 768};

@@ -325,11 +325,13 @@ MenuHandle SimWindowSystem::GetMenu(Hwnd window) {
 }
 
 int SimWindowSystem::GetMenuItemCount(MenuHandle menu) {
+  if (menusUnreadable_) return -1;
   auto it = menus_.find(menu);
   return it == menus_.end() ? -1 : static_cast<int>(it->second.items.size());
 }
 
 MenuHandle SimWindowSystem::GetSubMenu(MenuHandle menu, int position) {
+  if (menusUnreadable_) return 0;
   auto it = menus_.find(menu);
   if (it == menus_.end() || position < 0 || position >= static_cast<int>(it->second.items.size())) {
     return 0;
@@ -338,6 +340,7 @@ MenuHandle SimWindowSystem::GetSubMenu(MenuHandle menu, int position) {
 }
 
 std::uint32_t SimWindowSystem::GetMenuItemID(MenuHandle menu, int position) {
+  if (menusUnreadable_) return 0xFFFFFFFFu;
   auto it = menus_.find(menu);
   if (it == menus_.end() || position < 0 || position >= static_cast<int>(it->second.items.size())) {
     return 0xFFFFFFFFu;
@@ -347,6 +350,7 @@ std::uint32_t SimWindowSystem::GetMenuItemID(MenuHandle menu, int position) {
 }
 
 std::string SimWindowSystem::GetMenuString(MenuHandle menu, std::uint32_t id, int maxCount) {
+  if (menusUnreadable_) return {};
   auto it = menus_.find(menu);
   if (it == menus_.end() || maxCount <= 0) return {};
   for (const Menu::Item& item : it->second.items) {
@@ -360,6 +364,11 @@ std::string SimWindowSystem::GetMenuString(MenuHandle menu, std::uint32_t id, in
     }
   }
   return {};
+}
+
+std::string SimWindowSystem::ProgramFileVersion(Hwnd window) {
+  const ProcessId pid = WindowProcessId(window);
+  return pid != 0 && fileVersionOf_ ? fileVersionOf_(pid) : std::string();
 }
 
 ProcessId SimWindowSystem::WindowProcessId(Hwnd window) {

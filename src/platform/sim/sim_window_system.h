@@ -74,6 +74,7 @@ class SimWindowSystem : public WindowSystem {
   std::uint32_t GetMenuItemID(MenuHandle menu, int position) override;
   std::string GetMenuString(MenuHandle menu, std::uint32_t id, int maxCount) override;
   ProcessId WindowProcessId(Hwnd window) override;
+  std::string ProgramFileVersion(Hwnd window) override;
 
   // Building the model. pid 0 inherits the parent's process.
   Hwnd CreateWindow(const std::string& className, const std::string& text, Hwnd parent = 0,
@@ -98,6 +99,13 @@ class SimWindowSystem : public WindowSystem {
   void AppendMenuItem(MenuHandle menu, const std::string& text, std::uint32_t id,
                       MenuHandle submenu = 0);
   void SetMenu(Hwnd window, MenuHandle menu);
+  // Menus then answer as Wine answers for another process's menus: no items, no submenus, no
+  // text. GetMenu still gives the handle.
+  void SetMenusUnreadable(bool unreadable) { menusUnreadable_ = unreadable; }
+  // Where ProgramFileVersion learns a process's file version (the simulator asks its shell).
+  void SetFileVersionSource(std::function<std::string(ProcessId)> source) {
+    fileVersionOf_ = std::move(source);
+  }
 
   // Posted messages, delivered by the event loop.
   bool HasPosted() const { return !posted_.empty(); }
@@ -136,6 +144,8 @@ class SimWindowSystem : public WindowSystem {
   Hwnd nextHandle_ = 0x10010;
   MenuHandle nextMenu_ = 0x20010;
   int captureReleases_ = 0;
+  bool menusUnreadable_ = false;
+  std::function<std::string(ProcessId)> fileVersionOf_;
   std::function<void(Hwnd)> onDestroy_;
 };
 

@@ -16,7 +16,11 @@ namespace drelm::sim {
 
 class Simulator {
  public:
-  Simulator() : loop(clock, windows) {}
+  Simulator() : loop(clock, windows) {
+    // A program file's version resource is the shell's to know, by the process's image path.
+    windows.SetFileVersionSource(
+        [this](ProcessId pid) { return shell.FileVersion(shell.ProcessExePath(pid)); });
+  }
   Simulator(const Simulator&) = delete;
   Simulator& operator=(const Simulator&) = delete;
 

@@ -2,8 +2,11 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <string>
+#include <vector>
 
 #include "platform/win32/win32_api.h"
+#include "platform/win32/win32_file_version.h"
 #include "text/ansi.h"
 
 #include <mmsystem.h>
@@ -217,18 +220,14 @@ std::vector<ProcessId> Win32Shell::ProcessIds() {
 
 std::string Win32Shell::ProcessExePath(ProcessId pid) {
   if (pid == 0) return {};
-  if (HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid)) {
-    std::string path(32768, '\0');
-    DWORD size = static_cast<DWORD>(path.size());
-    const BOOL ok = QueryFullProcessImageNameA(process, 0, path.data(), &size);
-    CloseHandle(process);
-    if (ok) {
-      path.resize(size);
-      return path;
-    }
-  }
-  std::string path = FirstModulePath(pid);
+  std::string path = ProcessImagePath(pid);
+  if (!path.empty()) return path;
+  path = FirstModulePath(pid);
   return path.empty() ? SnapshotExeName(pid) : path;
+}
+
+std::string Win32Shell::FileVersion(const std::string& exePath) {
+  return FileVersionOf(exePath);
 }
 
 Point Win32Shell::CursorPos() {

@@ -25,6 +25,7 @@ class Win32Shell : public Shell {
   bool StartExecutable(const std::string& exePath, int showCmd) override;
   std::vector<ProcessId> ProcessIds() override;
   std::string ProcessExePath(ProcessId pid) override;
+  std::string FileVersion(const std::string& exePath) override;
   Point CursorPos() override;
   void SetCursorPos(Point at) override;
   Point ScreenSize() override;

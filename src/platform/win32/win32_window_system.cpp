@@ -4,6 +4,7 @@
 #include <cwchar>
 
 #include "platform/win32/win32_api.h"
+#include "platform/win32/win32_file_version.h"
 #include "platform/win32/win32_text.h"
 
 namespace drelm::win32 {
@@ -277,6 +278,11 @@ std::string Win32WindowSystem::GetMenuString(MenuHandle menu, std::uint32_t id, 
       GetMenuStringA(ToHmenu(menu), id, buffer.data(), static_cast<int>(size), MF_BYCOMMAND);
   buffer.resize(std::min(static_cast<std::size_t>(std::max(copied, 0)), size - 1));
   return buffer;
+}
+
+std::string Win32WindowSystem::ProgramFileVersion(Hwnd window) {
+  const ProcessId pid = WindowProcessId(window);
+  return pid == 0 ? std::string() : FileVersionOf(ProcessImagePath(pid));
 }
 
 ProcessId Win32WindowSystem::WindowProcessId(Hwnd window) {

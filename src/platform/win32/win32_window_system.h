@@ -49,6 +49,7 @@ class Win32WindowSystem : public WindowSystem {
   std::string GetMenuString(MenuHandle menu, std::uint32_t id, int maxCount) override;
 
   ProcessId WindowProcessId(Hwnd window) override;
+  std::string ProgramFileVersion(Hwnd window) override;
 };
 
 }  // namespace drelm::win32
