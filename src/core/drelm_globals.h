@@ -29,14 +29,17 @@ struct DrelmGlobals {
   std::int64_t IntervalCount = 0;
   std::int64_t ReconnectCount = 0;
 
-  // Transfer progress as last read from AOL's transfer windows.
+  // Transfer progress as last read from AOL's transfer windows (aol/transfer_reader.h gives
+  // what each holds without a transfer).
   std::string DlFileName;
   std::string DlPercent;
   std::string DlTimeLeft;
   std::string UlFileName;
   std::string UlPercent;
   std::string UlTimeLeft;
-  std::string TransferKind = "none";  // "dl", "ul" or "none"
+  // "dl" or "ul": the transfer window the reader saw last; the status line and the transfer
+  // command report that transfer and set it back to "none".
+  std::string TransferKind = "none";
 };
 
 }  // namespace drelm

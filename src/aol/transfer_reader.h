@@ -1,0 +1,75 @@
+// Finds AOL's transfer windows and keeps the transfer texts of the program's values current: the
+// download window (an MDI child with a gauge), and the upload window, an MDI child in AOL 7 and a
+// top-level "_AOL_Modal" before. Every finder that sees a transfer records which kind it saw;
+// nothing here clears that, the parts that report a transfer do. Windows are found afresh at
+// every call.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "core/drelm_globals.h"
+#include "core/settings_store.h"
+#include "platform/event_loop.h"
+#include "platform/shell.h"
+#include "platform/window_system.h"
+
+namespace drelm {
+
+// The download texts without a download window; the AOL 7 upload texts without an upload window
+// (the older clients' upload texts are empty then).
+inline constexpr const char* kNoDownload = "n/a";
+inline constexpr const char* kNoUpload7 = "n/a ";
+
+struct TransferReaderContext {
+  WindowSystem& windows;
+  Shell& shell;
+  EventLoop& loop;
+  const SettingsStore& store;
+  DrelmGlobals& values;
+  // The check mark of "shorten dl/ul file name", read at every name.
+  std::function<bool()> shortenChecked;
+};
+
+class TransferReader {
+ public:
+  explicit TransferReader(TransferReaderContext context) : c_(std::move(context)) {}
+
+  // The first MDI child with a gauge whose first static holds "Download"; events are pumped
+  // before each child is looked at.
+  Hwnd FindDownloadWindow();
+  // The first MDI child whose text holds "File Transfer - " (AOL 7's upload window), the download
+  // window, which has the same caption, excepted.
+  Hwnd FindUploadChild();
+  // The first top-level "_AOL_Modal" whose text holds "File Transfer - " (the upload window
+  // before AOL 7); other modal windows of the client, such as the "File not found." notice or
+  // "Run Automatic AOL Now", are never taken for it.
+  Hwnd FindTransferModal();
+  // The same without recording the kind.
+  Hwnd FindTransferModalQuiet();
+
+  std::string ReadDlTimeLeft();
+  std::string ReadDlPercent();
+  std::string ReadDlFileName();
+  std::string ReadUlTimeLeft7();
+  std::string ReadUlPercent7();
+  std::string ReadUlFileName7();
+  std::string ReadUlTimeLeftModal();
+  std::string ReadUlPercentModal();
+  // As ReadUlPercentModal with "-" for a text that is no number, and without recording the kind.
+  std::string ReadUlPercentModalDash();
+  std::string ReadUlFileNameModal();
+
+  // Reads every transfer text into the program's values.
+  void Refresh();
+
+ private:
+  std::string Shortened(const std::string& name);
+  Hwnd FindModal(bool record);
+  bool IsDownloadWindow(Hwnd child);
+  std::string StaticText(Hwnd window, int n);
+
+  TransferReaderContext c_;
+};
+
+}  // namespace drelm
