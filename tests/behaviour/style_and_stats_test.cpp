@@ -3,8 +3,10 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "aol/transfer_reader.h"
 #include "program_fixture.h"
 #include "standin/sign_on.h"
+#include "standin/transfers.h"
 
 namespace drelm::testing {
 namespace {
@@ -210,19 +212,27 @@ TEST_F(OptionsCommandsTest, AdvertiseTotalAndTheTransferReportPostWhatTheyShould
               ElementsAre("brb", "user has a total time of 0d 0m 0s"));
   EXPECT_TRUE(out.posted.empty() && out.logged.empty());
 
-  DrelmGlobals& g = program->drelmglobals;
-  std::tie(g.DlFileName, g.DlPercent, g.DlTimeLeft, g.UlFileName, g.UlPercent, g.UlTimeLeft,
-           g.TransferKind) = std::tuple("a.zip", "42", "3", "b.jpg", "7", "12", "dl");
-  EXPECT_THAT(Run("cmdScrollTransfer").posted,
-              ElementsAre("downloading file: a.zip", "download percentage: 42%", "3 minutes left"));
-  // Reported once per sighting: the transfer reader has not seen it again since.
+  // The transfer reader, as the second timer runs it, against the client's transfer windows.
+  TransferReader reader({sim.windows, sim.shell, sim.loop, program->store, program->drelmglobals,
+                         [] { return false; }});
+  standin::Transfers& transfers = aol->Client().TransferWindows();
+  transfers.StartDownload("song.mp3");
+  transfers.SetDownloadProgress(42, standin::Transfers::RemainingText(3));
+  reader.Refresh();
+  EXPECT_THAT(
+      Run("cmdScrollTransfer").posted,
+      ElementsAre("downloading file: song.mp3", "download percentage: 42%", "3 minutes left"));
+  // Used again before the reader looked again, the download is not reported twice.
   out = Run("cmdScrollTransfer");
   EXPECT_THAT(out.posted, ElementsAre("there is no current file transfer"));
   EXPECT_THAT(out.logged, ElementsAre("scrolled tranfer status - no current file transfer"));
-  g.TransferKind = "ul";
+  transfers.FinishDownload();
+  transfers.StartUpload("pic.jpg");
+  transfers.SetUploadProgress(7, standin::Transfers::RemainingText(12));
+  reader.Refresh();
   EXPECT_THAT(Run("cmdScrollTransfer").posted,
-              ElementsAre("uploading file: b.jpg", "upload percentage: 7%", "12 minutes left"));
-  EXPECT_EQ(g.TransferKind, "none");
+              ElementsAre("uploading file: pic.jpg", "upload percentage: 7%", "12 minutes left"));
+  EXPECT_EQ(program->drelmglobals.TransferKind, "none");
 }
 
 }  // namespace
