@@ -4,6 +4,7 @@
 #include "aol/instant_messages.h"
 #include "aol/privacy.h"
 #include "aol/process_path.h"
+#include "aol/room_wait.h"
 #include "aol/upchat.h"
 #include "core/files.h"
 
@@ -47,6 +48,16 @@ Program::~Program() = default;
 
 ReviewWindowsContext Program::ReviewContext() {
   return ReviewWindowsContext{platform.windows, frmMain, [this] { PlayClick(); }};
+}
+
+RoomToolsContext Program::RoomTools() {
+  return RoomToolsContext{aolContext,
+                          frmMain,
+                          drelmglobals,
+                          [this](std::string_view text) { chat.SendChat(text); },
+                          [this] { PlayClick(); },
+                          [this](std::string& room) { WaitRoomOrDismiss(aolContext, room); },
+                          [this](std::string& room) { return RoomEntryRefused(aolContext, room); }};
 }
 
 IdleContext Program::IdleEngineContext() {

@@ -36,6 +36,8 @@
 #include "program/frm_main.h"
 #include "tools/flash_mail_start.h"
 #include "tools/frm_auto_dl.h"
+#include "tools/frm_buster.h"
+#include "tools/frm_runner.h"
 
 namespace drelm {
 
@@ -101,12 +103,15 @@ class Program {
   AwayRecorder recorder{{aolContext, store, drelmglobals, chat, frmMain.Chat1, frmMain.Timer3,
                          frmAFKMessages, frmMsg, platform.programFolder},
                         wiring};
+  FrmBuster frmBuster{RoomTools(), wiring};
+  FrmRunner frmRunner{RoomTools(), wiring};
 
  private:
   AboutContext AboutWindows() {
     return {frmMain, platform.shell, platform.user, log, platform.programFolder};
   }
   ReviewWindowsContext ReviewContext();
+  RoomToolsContext RoomTools();
   IdleContext IdleEngineContext();
   std::string ScreenName();
 

@@ -1,0 +1,170 @@
+// The room buster and the room runner in a running program beside the stand-in AOL client: the
+// rooms asked for, the lines the room received, what the window showed on the way, and stops.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "core/timeouts.h"
+#include "program_fixture.h"
+
+namespace drelm::testing {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::ElementsAreArray;
+using ::testing::IsEmpty;
+
+class RoomToolsTest : public ProgramTest {
+ protected:
+  void SetUp() override {
+    StoreReturningUser();
+    OpenAolWithChatRoom(6);
+    StartProgram();
+    ForgetRoomLines();
+  }
+  // Notes each new caption of the buster's counter and status while a handler runs.
+  template <typename Handler>
+  void Watching(Handler handler) {
+    const TimerId sampler = sim.loop.AddTimer(10, [this] { Sample(); });
+    handler();
+    Sample();
+    sim.loop.RemoveTimer(sampler);
+  }
+  void Sample() {
+    const auto note = [](std::vector<std::string>& seen, const std::string& now) {
+      if (seen.empty() || seen.back() != now) seen.push_back(now);
+    };
+    note(attemptsSeen, program->frmBuster.lblAttempts.caption);
+    note(busterStatusSeen, program->frmBuster.lblStatus.caption);
+  }
+  // Runs the action once, the given milliseconds from now, from the event loop.
+  void After(std::uint32_t ms, std::function<void()> action) {
+    auto id = std::make_shared<TimerId>();
+    *id = sim.loop.AddTimer(ms, [this, id, action] {
+      sim.loop.RemoveTimer(*id);
+      action();
+    });
+  }
+  const std::vector<std::string>& Requests() const { return aol->Seen().roomRequests; }
+
+  static std::string Busted(const std::string& attempts) {
+    return DefaultStyled(
+        "drelm busted: <font color=##336699>twk<font color=##999999> in <font color=##336699>" +
+        attempts + "<font color=##999999> trys");
+  }
+
+  const std::string kAttemptingTwk =
+      DefaultStyled("drelm attempting to bust: <font color=##336699>twk<font color=##999999>");
+  std::vector<std::string> attemptsSeen;
+  std::vector<std::string> busterStatusSeen;
+};
+
+TEST_F(RoomToolsTest, BusterAsksUntilTheRoomLetsTheUserInAndCountsEveryAttempt) {
+  struct Case {
+    int fullFor;
+    std::vector<std::string> attempts;
+  };
+  for (const Case& c : {Case{0, {"0", "1", "0"}}, Case{3, {"0", "1", "2", "3", "4", "0"}}}) {
+    SCOPED_TRACE(c.fullFor);
+    aol->Client().Chat().FillRoom("twk", c.fullFor);
+    attemptsSeen.clear();
+    busterStatusSeen.clear();
+    const std::size_t asked = Requests().size();
+    ForgetRoomLines();
+    program->frmOptions.Click("cmdRoomBuster");
+    EXPECT_TRUE(program->frmBuster.visible);
+    EXPECT_FALSE(program->frmMain.visible);
+    Watching([&] { program->frmBuster.Label1_Click(); });
+    EXPECT_THAT(attemptsSeen, ElementsAreArray(c.attempts));
+    EXPECT_THAT(busterStatusSeen, ElementsAre("idle", "busting twk", "entered twk", "idle"));
+    EXPECT_THAT(RoomLines(), ElementsAre(kAttemptingTwk, Busted(c.attempts.end()[-2])));
+    EXPECT_EQ(Requests().size() - asked, static_cast<std::size_t>(c.fullFor + 1));
+    EXPECT_EQ(aol->Client().Chat().RoomName(), "twk");
+    EXPECT_TRUE(program->frmBuster.Label1.visible);
+    EXPECT_FALSE(program->frmBuster.Label3.visible);
+    EXPECT_TRUE(program->frmBuster.txtBuster.enabled);
+    EXPECT_EQ(aol->Seen().boxesShown.size(), static_cast<std::size_t>(aol->Seen().boxesDismissed));
+  }
+}
+
+// Stops come between attempts, into a room that stays full; "x" hides the window and the bust
+// goes on; without a client every attempt ends at the bound and counts as a refusal.
+TEST_F(RoomToolsTest, BusterStopsAtTheEndOfTheAttemptAndGoesOnBehindX) {
+  FrmBuster& buster = program->frmBuster;
+  aol->Client().Chat().FillRoom("twk", 1000);
+  After(4500, [&] { buster.Label3_Click(); });
+  Watching([&] { buster.Label1_Click(); });
+  EXPECT_THAT(busterStatusSeen, ElementsAre("idle", "busting twk", "busting stopped", "idle"));
+  EXPECT_THAT(RoomLines(), ElementsAre(kAttemptingTwk));
+  EXPECT_EQ(buster.lblAttempts.caption, "0");
+  EXPECT_TRUE(buster.Label1.visible && buster.txtBuster.enabled && !buster.Label3.visible);
+  EXPECT_FALSE(buster.Busting);
+
+  aol->EnterRoom("Lobby 12");
+  ForgetRoomLines();
+  aol->Client().Chat().FillRoom("twk", 2);
+  program->frmOptions.Click("cmdRoomBuster");
+  After(1500, [&] { buster.Label5_Click(); });
+  buster.Label1_Click();
+  EXPECT_FALSE(buster.visible);
+  EXPECT_TRUE(program->frmMain.visible);
+  EXPECT_THAT(RoomLines(), ElementsAre(kAttemptingTwk, Busted("3")));
+
+  // A stop during the first pause holds: no request at all.
+  const std::size_t asked = Requests().size();
+  const TimerId stopper = sim.loop.AddTimer(10, [&] {
+    if (buster.Label3.visible && buster.lblStatus.caption == "idle") buster.Label3_Click();
+  });
+  buster.Label1_Click();
+  sim.loop.RemoveTimer(stopper);
+  EXPECT_EQ(Requests().size(), asked);
+
+  aol->EnterRoom("Lobby 12");
+  const std::uint64_t started = sim.clock.MonotonicMs();
+  After(1200, [&] { aol->Exit(); });
+  After(5000, [&] { buster.Label3_Click(); });
+  buster.Label1_Click();
+  EXPECT_LE(sim.clock.MonotonicMs() - started, timeouts::kRoomAnswerMs + 3000);
+  EXPECT_EQ(buster.lblStatus.caption, "idle");
+  EXPECT_EQ(buster.lblAttempts.caption, "0");
+}
+
+TEST_F(RoomToolsTest, RunnerWalksToTheFirstNumberedRoomThatAdmits) {
+  const std::string attempting =
+      DefaultStyled("drelm is attempting to run: <font color=##336699>twk<font color=##999999>");
+  struct Case {
+    int fullRooms;
+    std::vector<std::string> asked;
+  };
+  for (const Case& c :
+       {Case{0, {"twk"}}, Case{1, {"twk", "twk2"}}, Case{3, {"twk", "twk2", "twk3", "twk4"}}}) {
+    SCOPED_TRACE(c.fullRooms);
+    for (int i = 0; i < c.fullRooms; ++i) aol->Client().Chat().FillRoom(c.asked[i], 1);
+    const std::size_t asked = Requests().size();
+    ForgetRoomLines();
+    program->frmOptions.Click("cmdRoomRunner");
+    EXPECT_TRUE(program->frmRunner.visible && !program->frmMain.visible);
+    program->frmRunner.Label1_Click();
+    EXPECT_THAT(std::vector<std::string>(Requests().begin() + static_cast<std::ptrdiff_t>(asked),
+                                         Requests().end()),
+                ElementsAreArray(c.asked));
+    EXPECT_THAT(RoomLines(),
+                ElementsAre(attempting, DefaultStyled("drelm idle ran into this room")));
+    EXPECT_EQ(aol->Client().Chat().RoomName(), c.asked.back());
+    EXPECT_TRUE(program->frmRunner.txtBuster.enabled);
+    EXPECT_FALSE(program->frmRunner.Running);
+  }
+
+  // A stop while every name is full: no arrival line, the text box back.
+  aol->Client().Chat().FillRoom("twk", 1000);
+  for (int n = 2; n < 200; ++n) aol->Client().Chat().FillRoom("twk" + std::to_string(n), 1);
+  ForgetRoomLines();
+  After(3500, [&] { program->frmRunner.Label3_Click(); });
+  program->frmRunner.Label1_Click();
+  EXPECT_THAT(RoomLines(), ElementsAre(attempting));
+  EXPECT_TRUE(program->frmRunner.txtBuster.enabled);
+  program->frmRunner.Label5_Click();
+  EXPECT_TRUE(!program->frmRunner.visible && program->frmMain.visible);
+}
+
+}  // namespace
+}  // namespace drelm::testing
