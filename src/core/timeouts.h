@@ -44,6 +44,9 @@ inline constexpr std::uint32_t kToolbarMenuMs = 10000;
 // A room request (room buster, room runner): AOL answers with the room or with its message box
 // after asking the service, which over a slow line takes seconds.
 inline constexpr std::uint32_t kRoomAnswerMs = 30000;
+// While the auto-download-later run walks the mail reader, the AOL client's own standard dialogs
+// are answered, one a tick at this interval.
+inline constexpr std::uint32_t kDialogPresserMs = 250;
 
 // Disconnect protection. Closing the client: rounds of hide, WM_DESTROY and WM_CLOSE, a second
 // apart, before the client counts as one that will not close.

@@ -33,7 +33,9 @@
 #include "options/style_commands.h"
 #include "options/transfer_options.h"
 #include "platform/platform.h"
+#include "platform/winuser_constants.h"
 #include "program/frm_main.h"
+#include "tools/auto_download_later.h"
 #include "tools/flash_mail_start.h"
 #include "tools/frm_auto_dl.h"
 #include "tools/frm_buster.h"
@@ -94,7 +96,16 @@ class Program {
                               return frmOptions.Item(item).checked;
                             }}};
   FrmAutoDL frmAutoDL;
-  FlashMailStart flashMailStart{{aolContext, platform.shell, frmAutoDL, {}}, wiring};
+  FlashMailStart flashMailStart{
+      {aolContext, platform.shell, frmAutoDL,
+       [this] { autoDownloadLater.ListIncomingMail(frmAutoDL.lstMails); }},
+      wiring};
+  AutoDownloadLater autoDownloadLater{
+      {aolContext, entry, frmAutoDL, frmMain,
+       [this](std::string_view text) { chat.SendChat(text); }, [this] { PlayClick(); },
+       [this] { frmOptions.PopupMenu(kAutoDownloadMenu); },
+       [this] { platform.user.MessageBox("your done!", appTitle, MB_OK); }},
+      wiring};
   IdleEngine idle{IdleEngineContext(), wiring};
   TransferOptionCommands transferOptions{{frmOptions, platform.user, store, log}, wiring};
   AolTweakCommands aolTweaks{aolContext, wiring};

@@ -13,7 +13,9 @@ FlashMailStart::FlashMailStart(FlashMailStartContext context, Wiring& wiring)
 
 void FlashMailStart::cmdStartDL_Click() {
   AolContext& aol = context_.aol;
-  context_.frmAutoDL.loaded = true;
+  // Shown, so the user sees the mails listed and the walk's progress, and reaches the window's
+  // own "start process" from then on.
+  context_.frmAutoDL.Show();
   context_.frmAutoDL.lblStatus.caption = "opening flashmail";
   Pause(aol.clock, aol.loop, 1);
   OpenIncomingMail(aol, context_.shell);

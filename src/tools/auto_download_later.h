@@ -1,0 +1,54 @@
+// Auto download later: the mails of AOL's "Incoming/Saved Mail" listed into frmAutoDL, then walked
+// in AOL's mail reader, each mail's file marked for download later, with the start and the end
+// announced in the chat room. While a run is in progress, and only then, Timer1 presses the first
+// button of a standard dialog of the AOL client's own process, one per tick.
+#pragma once
+
+#include <functional>
+#include <string_view>
+
+#include "aol/aol_context.h"
+#include "core/event_runtime.h"
+#include "core/wiring.h"
+#include "tools/frm_auto_dl.h"
+
+namespace drelm {
+
+struct AutoDownloadLaterContext {
+  AolContext aol;
+  EventEntry& entry;
+  FrmAutoDL& frmAutoDL;
+  Form& frmMain;
+  std::function<void(std::string_view)> sendChat;
+  std::function<void()> click;
+  // Pops up the "autodl" menu at the mouse.
+  std::function<void()> popupAutoDlMenu;
+  // The "your done!" box, OK only, under the program's title.
+  std::function<void()> showDone;
+};
+
+class AutoDownloadLater {
+ public:
+  AutoDownloadLater(AutoDownloadLaterContext context, Wiring& wiring);
+
+  // Fills list from the open mailbox and runs the download run; without a mailbox, nothing.
+  void ListIncomingMail(ListBox& list);
+  void DownloadLaterRun();
+  bool RunInProgress() const { return running_; }
+
+  void Label1_Click();
+  void Label4_Click();
+  void Label5_Click();
+  void lblDragMe_MouseDown();
+  void Timer1_Timer();
+
+  Timer Timer1;
+
+ private:
+  AutoDownloadLaterContext c_;
+  bool running_ = false;
+  // The first item of lstMails that this run listed (earlier uses' items stay before it).
+  std::size_t firstOfRun_ = 0;
+};
+
+}  // namespace drelm

@@ -1,0 +1,107 @@
+// Auto download later beside the stand-in AOL client: "start flashmail dl" opens the mailbox,
+// lists its subjects, walks every mail in the reader and says when it is done; the dialog presser
+// answers only the client's own dialogs, and only while a walk runs.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "aol/mail_reader.h"
+#include "program_fixture.h"
+#include "standin/mail.h"
+
+namespace drelm::testing {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+TEST(MailboxSubject, IsWhatFollowsTheSecondTab) {
+  const std::pair<std::string, std::string> cases[] = {
+      {"12/06\tvrin\tnew skins", "new skins"},  {"12/06\tvrin\tnew\tskins", "new\tskins"},
+      {"12/06\tnew skins", "12/06\tnew skins"}, {"new skins", "new skins"},
+      {std::string("a\tb\tc\0", 6), "c"},
+  };
+  for (const auto& [line, subject] : cases) EXPECT_EQ(MailboxSubject(line), subject) << line;
+}
+
+class AutoDownloadLaterTest : public ProgramTest {
+ protected:
+  void SetUp() override {
+    StoreReturningUser();
+    OpenAolWithChatRoom(6);
+    StartProgram();
+    ForgetRoomLines();
+  }
+  std::vector<std::string> Unstyled() const {
+    std::vector<std::string> lines;
+    for (const std::string& line : RoomLines()) {
+      const std::string inner = line.substr(DefaultStyled("\x01").find('\x01'));
+      lines.push_back(inner.substr(0, inner.size() - (DefaultStyled("\x01").size() -
+                                                      DefaultStyled("\x01").find('\x01') - 1)));
+    }
+    return lines;
+  }
+  FrmAutoDL& Window() { return program->frmAutoDL; }
+};
+
+TEST_F(AutoDownloadLaterTest, ListsWalksAndAnnouncesEachUse) {
+  aol->AddIncomingMail("12/06", "vrin", "skins", "skins.zip");
+  aol->AddIncomingMail("12/06", "quoSt", "no file");
+  aol->AddIncomingMail("12/06", "twk", "idle 2", "idle2.exe");
+  for (int use = 1; use <= 2; ++use) {
+    SCOPED_TRACE(use);
+    ForgetRoomLines();
+    sim.user.ExpectMessageBox("your done!", IDOK);
+    program->frmOptions.Click("cmdStartDL");
+    EXPECT_TRUE(Window().visible);
+    EXPECT_EQ(Window().lstMails.items.size(), 3u * static_cast<std::size_t>(use));
+    EXPECT_THAT(
+        std::vector<std::string>(Window().lstMails.items.end() - 3, Window().lstMails.items.end()),
+        ElementsAre("skins", "no file", "idle 2"));
+    EXPECT_EQ(aol->Seen().downloadLater.size(), 2u * static_cast<std::size_t>(use));
+    EXPECT_THAT(Unstyled(), ElementsAre("starting auto download later process",
+                                        "auto download later process complete"));
+    EXPECT_EQ(Window().lblStatus.caption, "idle");
+    EXPECT_EQ(sim.user.Seen().back().title, program->appTitle);
+    EXPECT_TRUE(sim.windows.ShowState(aol->Client().MailWindows().Mailbox()) == SW_SHOWMINIMIZED);
+    EXPECT_FALSE(program->autoDownloadLater.Timer1.Enabled());
+  }
+  EXPECT_THAT(aol->Seen().downloadLater,
+              ElementsAre("skins.zip", "idle2.exe", "skins.zip", "idle2.exe"));
+  Window().lstMails.items.clear();
+  program->autoDownloadLater.Label5_Click();
+  EXPECT_TRUE(!Window().visible && program->frmMain.visible);
+}
+
+TEST_F(AutoDownloadLaterTest, EmptyMailboxAnnouncesTheStartAlone) {
+  program->frmOptions.Click("cmdStartDL");
+  EXPECT_THAT(Window().lstMails.items, IsEmpty());
+  EXPECT_THAT(Unstyled(), ElementsAre("starting auto download later process"));
+  EXPECT_EQ(Window().lblStatus.caption, "ready to start process");
+}
+
+// The presser only while a walk runs, and then only the client's own dialogs.
+TEST_F(AutoDownloadLaterTest, PresserAnswersOnlyTheClientsDialogsDuringAWalk) {
+  const Hwnd other = sim.windows.CreateWindow("#32770", "Setup", 0, {}, 777);
+  const Hwnd otherButton = sim.windows.CreateWindow("Button", "Yes", other, {}, 777);
+  sim.windows.SetHandler(otherButton, [](Hwnd, const sim::SimMessage& m) {
+    ADD_FAILURE() << "another program's button got " << m.msg;
+    return std::optional<LResult>();
+  });
+  aol->ShowMessageBox("Your download is complete.");
+  program->autoDownloadLater.Timer1_Timer();
+  sim.loop.RunFor(5000);
+  EXPECT_EQ(aol->Seen().boxesDismissed, 0);
+
+  // What a tick of a walk presses: one of the client's boxes a tick.
+  aol->ShowMessageBox("second");
+  EXPECT_TRUE(PressAolDialogButton(sim.windows));
+  sim.loop.PumpPending();
+  EXPECT_TRUE(PressAolDialogButton(sim.windows));
+  sim.loop.PumpPending();
+  EXPECT_FALSE(PressAolDialogButton(sim.windows));
+  EXPECT_EQ(aol->Seen().boxesDismissed, 2);
+  EXPECT_TRUE(sim.windows.IsWindow(other));
+}
+
+}  // namespace
+}  // namespace drelm::testing
