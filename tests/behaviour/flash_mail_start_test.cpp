@@ -23,7 +23,9 @@ TEST_P(FlashMailStartTest, OpensTheMailboxWithTheMouseOutOfTheWayAndPutsItBack) 
   program->frmOptions.Click(std::string_view("cmdStartDL"));
   sim.loop.RemoveTimer(sampler);
   EXPECT_NE(FindIncomingMail(sim.windows), 0u);
-  EXPECT_THAT(statuses, ::testing::ElementsAre("opening flashmail", "adding flashmail"));
+  // The stand-in's mailbox is empty: listed, it leaves nothing to walk.
+  EXPECT_THAT(statuses, ::testing::ElementsAre("opening flashmail", "adding flashmail",
+                                               "ready to start process"));
   EXPECT_EQ(sim.shell.CursorPos().x, cursor.x);
   EXPECT_EQ(sim.shell.CursorPos().y, cursor.y);
 }
