@@ -25,6 +25,11 @@ bool HoldsFileNotFound(WindowSystem& windows, Hwnd modal) {
 
 }  // namespace
 
+DialogKillers::DialogKillers(DialogKillersContext context, Wiring& wiring, Timer& timer2)
+    : c_(std::move(context)) {
+  wiring.OnTick(timer2, [this] { Timer2_Timer(); });
+}
+
 void DialogKillers::Timer2_Timer() {
   c_.reader.Refresh();
   if (c_.killFileNotFoundChecked && c_.killFileNotFoundChecked()) KillFileNotFound();

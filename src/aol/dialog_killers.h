@@ -6,7 +6,9 @@
 #include <functional>
 
 #include "aol/transfer_reader.h"
+#include "core/event_runtime.h"
 #include "core/status_log.h"
+#include "core/wiring.h"
 #include "platform/event_loop.h"
 #include "platform/window_system.h"
 
@@ -28,6 +30,8 @@ struct DialogKillersContext {
 class DialogKillers {
  public:
   explicit DialogKillers(DialogKillersContext context) : c_(std::move(context)) {}
+  // Ticks on the main window's second timer.
+  DialogKillers(DialogKillersContext context, Wiring& wiring, Timer& timer2);
 
   // One tick: refresh, file-not-found kill, message-box kill, in that order.
   void Timer2_Timer();

@@ -11,7 +11,6 @@
 #include "core/drelm_globals.h"
 #include "core/settings_store.h"
 #include "platform/event_loop.h"
-#include "platform/shell.h"
 #include "platform/window_system.h"
 
 namespace drelm {
@@ -23,7 +22,6 @@ inline constexpr const char* kNoUpload7 = "n/a ";
 
 struct TransferReaderContext {
   WindowSystem& windows;
-  Shell& shell;
   EventLoop& loop;
   const SettingsStore& store;
   DrelmGlobals& values;

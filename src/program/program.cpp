@@ -13,7 +13,8 @@ namespace drelm {
 namespace {
 
 // The AOL operations the idle engine calls that exist so far.
-IdleAolOperations IdleAolOperationsFor(AolContext& aol, Shell& shell, DisconnectProtection& dcp) {
+IdleAolOperations IdleAolOperationsFor(AolContext& aol, Shell& shell, DisconnectProtection& dcp,
+                                       TransferReader& transfers) {
   IdleAolOperations operations;
   operations.GhostOn = [&aol] { GhostOn(aol); };
   operations.GhostOff = [&aol] { GhostOff(aol); };
@@ -28,6 +29,9 @@ IdleAolOperations IdleAolOperationsFor(AolContext& aol, Shell& shell, Disconnect
     return IsFullProgramPath(path) ? path : std::string();
   };
   operations.RestoreAol = [&dcp](int useSetPassword) { dcp.RestoreAol(useSetPassword); };
+  operations.FindTransferModalQuiet = [&transfers] { return transfers.FindTransferModalQuiet(); };
+  operations.FindUploadChild = [&transfers] { return transfers.FindUploadChild(); };
+  operations.ReadUlPercentModalDash = [&transfers] { return transfers.ReadUlPercentModalDash(); };
   return operations;
 }
 
@@ -71,7 +75,7 @@ IdleContext Program::IdleEngineContext() {
                       frmMain.Label3, frmMain.lblMins, frmMain.lblHours, frmMain.lblDays},
                      frmReasons,
                      [this] { PlayClick(); },
-                     IdleAolOperationsFor(aolContext, platform.shell, dcp),
+                     IdleAolOperationsFor(aolContext, platform.shell, dcp, transfers),
                      {[this] {
                         frmMain.Hide();
                         frmAFKMessages.Show();

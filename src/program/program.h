@@ -13,7 +13,9 @@
 
 #include "aol/aol_context.h"
 #include "aol/chat_sender.h"
+#include "aol/dialog_killers.h"
 #include "aol/disconnect_protection.h"
+#include "aol/transfer_reader.h"
 #include "core/about_windows.h"
 #include "core/drelm_globals.h"
 #include "core/event_runtime.h"
@@ -95,6 +97,14 @@ class Program {
   DisconnectProtection dcp{{aolContext, platform.shell, store, chat, [this](std::string_view item) {
                               return frmOptions.Item(item).checked;
                             }}};
+  TransferReader transfers{{platform.windows, platform.loop, store, drelmglobals,
+                            [this] { return frmOptions.Item("mnushort").checked; }}};
+  DialogKillers killers{{platform.windows, platform.loop, log, transfers,
+                         [this] { return frmOptions.Item("cmdKillFileNotFound").checked; },
+                         [this] { return frmOptions.Item("cmdMessageTLTC").checked; },
+                         [this] { dcp.ContinueAfterFileNotFound(); }},
+                        wiring,
+                        frmMain.Timer2};
   FrmAutoDL frmAutoDL;
   FlashMailStart flashMailStart{
       {aolContext, platform.shell, frmAutoDL,

@@ -59,6 +59,7 @@ TEST_F(AolTweakCommandsTest, EveryCommandByItsIdActsOnTheClientAndLogsItsMessage
   StoreReturningUser();
   OpenAolWithChatRoom(6);
   StartProgram();
+  program->frmMain.Timer2.SetEnabled(false);  // the notice is for "aol modal" to close
   aol->ShowAolPlus();
   aol->ShowFileNotFound();
   aol->StartUpload("song.mp3");

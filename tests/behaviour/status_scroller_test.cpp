@@ -85,6 +85,7 @@ TEST_F(ScrollerTest, EachPostingByteForByte) {
   Store("settings", "aim", "me");
   Store("settings", "linkerrea", "http://x.example/");
   Store("settings", "linkermsg", "My Site");
+  program->frmMain.Timer2.SetEnabled(false);  // the transfer texts are the test's own
   DrelmGlobals& g = program->drelmglobals;
   g.DlFileName = "a.zip", g.DlPercent = "45", g.DlTimeLeft = "12";
   g.UlFileName = "b.zip", g.UlPercent = "7", g.UlTimeLeft = "3";

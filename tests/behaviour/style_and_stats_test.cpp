@@ -213,8 +213,8 @@ TEST_F(OptionsCommandsTest, AdvertiseTotalAndTheTransferReportPostWhatTheyShould
   EXPECT_TRUE(out.posted.empty() && out.logged.empty());
 
   // The transfer reader, as the second timer runs it, against the client's transfer windows.
-  TransferReader reader({sim.windows, sim.shell, sim.loop, program->store, program->drelmglobals,
-                         [] { return false; }});
+  TransferReader reader(
+      {sim.windows, sim.loop, program->store, program->drelmglobals, [] { return false; }});
   standin::Transfers& transfers = aol->Client().TransferWindows();
   transfers.StartDownload("song.mp3");
   transfers.SetDownloadProgress(42, standin::Transfers::RemainingText(3));

@@ -47,7 +47,7 @@ class TransferTest : public ::testing::Test {
   StatusLog log{sim.clock, folder.path()};
   DrelmGlobals values;
   bool shortenChecked = false;
-  TransferReader reader{TransferReaderContext{sim.windows, sim.shell, sim.loop, store, values,
+  TransferReader reader{TransferReaderContext{sim.windows, sim.loop, store, values,
                                               [this] { return shortenChecked; }}};
   std::unique_ptr<standin::SimStandIn> aol;
 };
