@@ -81,6 +81,7 @@ TEST_F(AutoDownloadLaterTest, EmptyMailboxAnnouncesTheStartAlone) {
 
 // The presser only while a walk runs, and then only the client's own dialogs.
 TEST_F(AutoDownloadLaterTest, PresserAnswersOnlyTheClientsDialogsDuringAWalk) {
+  program->frmMain.Timer2.SetEnabled(false);  // its message-box kill would answer the boxes
   const Hwnd other = sim.windows.CreateWindow("#32770", "Setup", 0, {}, 777);
   const Hwnd otherButton = sim.windows.CreateWindow("Button", "Yes", other, {}, 777);
   sim.windows.SetHandler(otherButton, [](Hwnd, const sim::SimMessage& m) {
