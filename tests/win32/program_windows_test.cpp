@@ -347,5 +347,39 @@ TEST_F(ProgramWindows, ReviewWindowsHandTheScreenOnThroughTheirRealControls) {
   EXPECT_FALSE(IsWindowVisible(reasons));
 }
 
+// The tools' panels: the room box as an Edit, one of "start bust" and "stop bust" shown, "x" back
+// to the main window; the download list as a ListBox.
+TEST_F(ProgramWindows, ToolPanelsAreRealControlsAndCloseBackToTheMainWindow) {
+  StartUp();
+  program().frmOptions.Click(std::string_view("cmdRoomBuster"));
+  host->loop().PumpPending();
+  const HWND buster = FindWindowA("DrelmIdleBuster", "drelm idle by quoSt n' vrin");
+  ASSERT_NE(buster, nullptr);
+  EXPECT_TRUE(IsWindowVisible(buster));
+  EXPECT_FALSE(IsWindowVisible(Main()));
+  EXPECT_EQ(ClassOf(GetDlgItem(buster, 510)), "Edit");
+  EXPECT_EQ(Text(GetDlgItem(buster, 510)), "twk");
+  EXPECT_TRUE(IsWindowVisible(GetDlgItem(buster, 504)));
+  EXPECT_FALSE(IsWindowVisible(GetDlgItem(buster, 505)));
+  EXPECT_EQ(Text(GetDlgItem(buster, 508)), "idle");
+  Click(GetDlgItem(buster, 503));
+  EXPECT_FALSE(IsWindowVisible(buster));
+  EXPECT_TRUE(IsWindowVisible(Main()));
+
+  program().frmOptions.Click(std::string_view("cmdRoomRunner"));
+  host->loop().PumpPending();
+  const HWND runner = FindWindowA("DrelmIdleRunner", nullptr);
+  ASSERT_NE(runner, nullptr);
+  EXPECT_TRUE(IsWindowVisible(runner));
+  EXPECT_EQ(Text(GetDlgItem(runner, 524)), "start run");
+  Click(GetDlgItem(runner, 523));
+  EXPECT_FALSE(IsWindowVisible(runner));
+
+  const HWND autoDL = FindWindowA("DrelmIdleAutoDL", nullptr);
+  ASSERT_NE(autoDL, nullptr);
+  EXPECT_EQ(ClassOf(GetDlgItem(autoDL, 550)), "ListBox");
+  EXPECT_EQ(Text(GetDlgItem(autoDL, 544)), "start process");
+}
+
 }  // namespace
 }  // namespace drelm::contract

@@ -164,6 +164,17 @@ void PanelFormView::RefreshControl(std::size_t index) {
     SetWindowTextA(shown.control, caption.c_str());
     shown.caption = caption;
   }
+  // Labels that come and go (a tool's start and stop) and text boxes locked while a tool runs.
+  const bool visible = control.label ? control.label->visible : true;
+  if (visible != shown.visible) {
+    ShowWindow(shown.control, visible ? SW_SHOWNA : SW_HIDE);
+    shown.visible = visible;
+  }
+  const bool enabled = control.text ? control.text->enabled : true;
+  if (enabled != shown.enabled) {
+    EnableWindow(shown.control, enabled);
+    shown.enabled = enabled;
+  }
 }
 
 void PanelFormView::Refresh() {

@@ -58,6 +58,8 @@ class PanelFormView {
     std::string caption;
     std::vector<std::string> items;
     int selected = -1;
+    bool visible = true;
+    bool enabled = true;
   };
   static LRESULT CALLBACK WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
   static LRESULT CALLBACK ChildProc(HWND control, UINT msg, WPARAM wParam, LPARAM lParam);

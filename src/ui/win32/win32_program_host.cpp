@@ -34,6 +34,9 @@ ProgramHost::ProgramHost(const std::filesystem::path& programFolder, HostReplace
   messages_ = MakeMessagesView(program_.frmAFKMessages, events_);
   message_ = MakeMessageView(program_.frmMsg, events_);
   reasons_ = MakeReasonsView(program_.frmReasons, events_);
+  buster_ = MakeBusterView(program_.frmBuster, events_);
+  runner_ = MakeRunnerView(program_.frmRunner, events_);
+  autoDL_ = MakeAutoDLView(program_.frmAutoDL, program_.autoDownloadLater, events_);
   program_.frmMain.window = FromHwnd(main_->Window());
   // Dialogs and menus belong to the main window, so they stay above it while it is on top.
   platform_.user.SetOwner(FromHwnd(main_->Window()));
@@ -56,7 +59,8 @@ void ProgramHost::RefreshViews() {
     main_->Refresh();
     about_->Refresh();
     greetz_->Refresh();
-    for (PanelFormView* panel : {messages_.get(), message_.get(), reasons_.get()}) {
+    for (PanelFormView* panel : {messages_.get(), message_.get(), reasons_.get(), buster_.get(),
+                                 runner_.get(), autoDL_.get()}) {
       panel->Refresh();
     }
     if (about_->Window()) program_.frmAbout.window = FromHwnd(about_->Window());

@@ -13,6 +13,7 @@
 #include "ui/win32/win32_main_window.h"
 #include "ui/win32/win32_options_window.h"
 #include "ui/win32/win32_review_windows.h"
+#include "ui/win32/win32_tool_windows.h"
 #include "ui/win32/win32_view_events.h"
 #include "ui/win32/win32_view_refresh.h"
 
@@ -57,6 +58,9 @@ class ProgramHost {
   std::unique_ptr<PanelFormView> messages_;
   std::unique_ptr<PanelFormView> message_;
   std::unique_ptr<PanelFormView> reasons_;
+  std::unique_ptr<PanelFormView> buster_;
+  std::unique_ptr<PanelFormView> runner_;
+  std::unique_ptr<PanelFormView> autoDL_;
   bool viewsReady_ = false;
   bool refreshing_ = false;
 };
