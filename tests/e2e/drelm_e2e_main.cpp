@@ -69,15 +69,18 @@ int main(int argc, char** argv) {
   // AOL 4 wants the keyword box typed the other way round: its version comes from the program file.
   if (scenario == "aol-ops") return AolOpsScenario(setup, 6);
   if (scenario == "aol-ops-aol4") return AolOpsScenario(setup, 4);
+  if (scenario == "room-buster") return RoomBusterScenario(setup);
   if (scenario == "dcp") return DcpScenario(setup);
   if (scenario == "away") return AwayScenario(setup);
   if (scenario == "figures") return FiguresRun(setup);
   if (scenario == "installer") return InstallerScenario(setup);
-  std::fprintf(stderr,
-               "usage: drelm_e2e "
-               "first-start|client|client-aol4|tray|style-stats|aol-ops|aol-ops-aol4|dcp|away|"
-               "figures|"
-               "installer "
-               "[--option=value...]\n");
+  std::fprintf(
+      stderr,
+      "usage: drelm_e2e "
+      "first-start|client|client-aol4|tray|style-stats|aol-ops|aol-ops-aol4|room-buster|dcp|"
+      "away|"
+      "figures|"
+      "installer "
+      "[--option=value...]\n");
   return 2;
 }

@@ -25,6 +25,7 @@ int InstallerScenario(const E2eSetup& setup);
 // The AOL commands (IMs off and on, ghost on and off, aol wait) by command id beside the stand-in
 // AOL client of that version.
 int AolOpsScenario(const E2eSetup& setup, int aolVersion);
+int RoomBusterScenario(const E2eSetup& setup);
 // Disconnect protection: the stand-in drops its connection, the program restarts it by the
 // recorded path, signs on, re-enters the private room and posts the restored line.
 int DcpScenario(const E2eSetup& setup);
