@@ -98,6 +98,41 @@ std::vector<std::string> LinesFromUser(ChildProcess& aol) {
   return lines;
 }
 
+std::string StartBesideStandIn(const E2eSetup& setup, const std::string& scenario, int aolVersion,
+                               ChildProcess& aol, ChildProcess& program) {
+  const std::string exe = PrepareProgramFolder(setup, scenario);
+  if (exe.empty() || !StartStandInInRoom(setup, aol, aolVersion) ||
+      !program.Start(exe, {}, exe.substr(0, exe.find_last_of('\\')), false)) {
+    return {};
+  }
+  return exe;
+}
+
+bool StartUpEnded(ChildProcess& aol) {
+  return WaitFor([] { return StoredText("stats", "loads") == "1"; }, kStartUpDeadlineMs) &&
+         WaitFor([&] { return LinesFromUser(aol).size() == 3; }, kWindowDeadlineMs);
+}
+
+bool EndByX(ChildProcess& program, ChildProcess& aol) {
+  Click(FindLabel(FindMainWindow(program.Id()), "x"));
+  const bool ended = program.WaitForExit(kExitDeadlineMs);
+  aol.Command("exit");
+  aol.WaitForExit(kExitDeadlineMs);
+  return ended;
+}
+
+std::string StandInRows(ChildProcess& aol, const std::string& verb) {
+  const std::vector<std::string> reply = aol.Command(verb);
+  std::string rows;
+  for (std::size_t i = 1; i < reply.size(); ++i) rows += (i > 1 ? "|" : "") + reply[i];
+  return rows;
+}
+
+bool StandInStateIs(ChildProcess& aol, const std::string& name, const std::string& value) {
+  return ("|" + StandInRows(aol, "state") + "|").find("|" + name + "\t" + value + "|") !=
+         std::string::npos;
+}
+
 std::string DescribeLabels(DWORD processId) {
   std::string text;
   for (const std::string& label : LabelTexts(FindMainWindow(processId))) {

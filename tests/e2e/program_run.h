@@ -54,6 +54,19 @@ std::string StandInExeOfVersion(const E2eSetup& setup, int version);
 bool StartStandInInRoom(const E2eSetup& setup, ChildProcess& aol, int version);
 // What the stand-in's room received from its own user (the program's lines), byte for byte.
 std::vector<std::string> LinesFromUser(ChildProcess& aol);
+// The program copied into the scenario's folder and started there, beside the stand-in AOL client
+// of that version signed on in its room; the program's path, empty when a step failed.
+std::string StartBesideStandIn(const E2eSetup& setup, const std::string& scenario, int aolVersion,
+                               ChildProcess& aol, ChildProcess& program);
+// A returning user's start-up beside the client ran to its end: the load counted and its three
+// lines posted in the room.
+bool StartUpEnded(ChildProcess& aol);
+// Clicks the main window's "x" label and closes the stand-in; true when the program ended.
+bool EndByX(ChildProcess& program, ChildProcess& aol);
+// The stand-in's reply rows after the "ok <n>" line, joined by "|".
+std::string StandInRows(ChildProcess& aol, const std::string& verb);
+// Whether the stand-in's "state" holds name with that value.
+bool StandInStateIs(ChildProcess& aol, const std::string& name, const std::string& value);
 
 // The main window's labels joined by "|", for a failure's detail.
 std::string DescribeLabels(DWORD processId);

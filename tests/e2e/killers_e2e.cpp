@@ -1,0 +1,104 @@
+// The main window's second timer on real windows beside the stand-in AOL client: it closes the
+// client's "File not found." notice and logs it, and it presses the client's "America Online"
+// message box only once "message to long to complex" is switched on.
+#include "core/files.h"
+#include "e2e_scenarios.h"
+#include "program_run.h"
+#include "program_windows.h"
+
+namespace drelm::e2e {
+
+namespace {
+
+constexpr DWORD kTimer2Ms = 1600;
+// A tick may come late under Wine, and the client closes a pressed window after its own delay.
+constexpr DWORD kTickMarginMs = 1500;
+constexpr const char* kBoxText = "Your message is too long or too complex.";
+
+// A returning user's program started beside the AOL 6 stand-in, its start-up run to its end, with
+// the message-box kill off.
+bool StartReturningUser(const E2eSetup& setup, const std::string& scenario, ChildProcess& aol,
+                        ChildProcess& program, std::string& logPath, Checks& checks) {
+  // The transfers' continuation after a kill drives other windows of the client; off, so that
+  // the kill alone is judged.
+  checks.Check(ClearStoredSettings() && StoreReturningUser("true") &&
+                   WriteStored("settings", "killtltc", "off") &&
+                   WriteStored("settings", "contulafterfilenotfound", "off") &&
+                   WriteStored("settings", "contdlafterfilenotfound", "off"),
+               "a returning user's settings are stored, the message-box kill off");
+  const std::string exe = StartBesideStandIn(setup, scenario, 6, aol, program);
+  if (!checks.Check(!exe.empty(),
+                    "drelm-idle.exe starts beside the stand-in AOL client in its room")) {
+    return false;
+  }
+  logPath = JoinPath(exe.substr(0, exe.find_last_of('\\')), std::string(kLogFileName));
+  return checks.Check(StartUpEnded(aol), "the start-up runs to its end");
+}
+
+bool LogMentions(const std::string& logPath, const std::string& entry) {
+  return ReadWholeFile(logPath).value_or("").find(entry) != std::string::npos;
+}
+
+}  // namespace
+
+int FileNotFoundKillScenario(const E2eSetup& setup) {
+  Checks checks;
+  ChildProcess aol, program;
+  std::string logPath;
+  if (!StartReturningUser(setup, "killers-fnf", aol, program, logPath, checks)) {
+    return checks.Finish();
+  }
+  // The notice exists once the stand-in has answered.
+  checks.Check(aol.Command("file-not-found") == std::vector<std::string>{"ok"},
+               "the client shows its \"File not found.\" notice");
+  const ULONGLONG shown = GetTickCount64();
+  const bool closed = WaitFor(
+      [&] {
+        return FindWindowA("_AOL_Modal", "File Transfer") == nullptr &&
+               StandInRows(aol, "presses").find("File Transfer\tOK") != std::string::npos;
+      },
+      2 * kTimer2Ms + kTickMarginMs);
+  checks.Check(closed, "the second timer presses the notice's OK within two ticks");
+  checks.Detail("closed after " + std::to_string(GetTickCount64() - shown) +
+                " ms; presses: " + StandInRows(aol, "presses"));
+  checks.Check(WaitFor([&] { return LogMentions(logPath, "killed file not found"); }, kPollMs * 4),
+               "log.txt gets \"killed file not found\"");
+  checks.Detail("log.txt: " + Visible(ReadWholeFile(logPath).value_or("(no log.txt)")));
+  checks.Check(StandInRows(aol, "strays").empty(), "the client saw no input it did not expect");
+  checks.Detail("strays: " + StandInRows(aol, "strays"));
+  checks.Check(EndByX(program, aol), "clicking \"x\" ends the program");
+  return checks.Finish();
+}
+
+int MessageBoxKillScenario(const E2eSetup& setup) {
+  Checks checks;
+  ChildProcess aol, program;
+  std::string logPath;
+  if (!StartReturningUser(setup, "killers-msgbox", aol, program, logPath, checks)) {
+    return checks.Finish();
+  }
+  checks.Check(aol.Command(std::string("box\t") + kBoxText) == std::vector<std::string>{"ok"} &&
+                   WaitFor([] { return FindWindowA("#32770", "America Online") != nullptr; },
+                           kWindowDeadlineMs),
+               "the client shows its \"America Online\" message box");
+  checks.Check(
+      !WaitFor([&] { return !StandInStateIs(aol, "boxes-dismissed", "0"); }, 3 * kTimer2Ms) &&
+          FindWindowA("#32770", "America Online") != nullptr,
+      "with the message-box kill off the box stays for three ticks");
+
+  RunCommand(FindOptionsWindow(program.Id()), "cmdMessageTLTC");
+  const ULONGLONG switched = GetTickCount64();
+  checks.Check(WaitFor([&] { return StandInStateIs(aol, "boxes-dismissed", "1"); },
+                       2 * kTimer2Ms + kTickMarginMs),
+               "switched on, the second timer presses the box's OK within two ticks");
+  checks.Detail("pressed after " + std::to_string(GetTickCount64() - switched) + " ms");
+  checks.Check(StoredText("settings", "killtltc") == "on" &&
+                   LogMentions(logPath, "kill message to long to complex"),
+               "the switch is stored and logged");
+  checks.Check(StandInRows(aol, "strays").empty(), "the client saw no input it did not expect");
+  checks.Detail("strays: " + StandInRows(aol, "strays"));
+  checks.Check(EndByX(program, aol), "clicking \"x\" ends the program");
+  return checks.Finish();
+}
+
+}  // namespace drelm::e2e
