@@ -1,8 +1,8 @@
 #include "core/own_windows.h"
 
 #include <fstream>
-#include <system_error>
 
+#include "core/files.h"
 #include "platform/winuser_constants.h"
 #include "text/lines.h"
 
@@ -32,30 +32,8 @@ bool SaveListToFile(WindowSystem& windows, const std::filesystem::path& file, Hw
     }
     content += "\r\n";
   }
-  // Written beside the target and renamed over it, so a crash or a full disk mid-write leaves
-  // the previous list whole.
-  std::filesystem::path temp = file;
-  temp += ".new";
-  {
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    if (!out) return false;
-    out.write(content.data(), static_cast<std::streamsize>(content.size()));
-    out.flush();
-    if (!out) {
-      out.close();
-      std::error_code ignored;
-      std::filesystem::remove(temp, ignored);
-      return false;
-    }
-  }
-  std::error_code error;
-  std::filesystem::rename(temp, file, error);
-  if (error) {
-    std::error_code ignored;
-    std::filesystem::remove(temp, ignored);
-    return false;
-  }
-  return true;
+  // Replaced whole, so a crash or a full disk mid-write leaves the previous list as it was.
+  return ReplaceFileContents(file, content);
 }
 
 void LoadListFromFile(WindowSystem& windows, EventLoop& loop, const std::filesystem::path& file,
