@@ -44,11 +44,13 @@ int DcpScenario(const E2eSetup& setup) {
   checks.Check(WaitFor([] { return StoredText("stats", "loads") == "1"; }, kStartUpDeadlineMs),
                "the start-up runs to its end");
   PostMessageA(FindOptionsWindow(id), WM_COMMAND, kCmdStartIdle, 0);
-  const std::string standIn = LowerAnsi(WindowsPath(setup.standInExe));
+  // The program file of the AOL 5 copy that was started, as the client's process tells it.
+  const std::string standIn = LowerAnsi(WindowsPath(StandInExeOfVersion(setup, 5)));
+  const std::string standInName = standIn.substr(standIn.find_last_of('\\') + 1);
   checks.Check(WaitFor(
                    [&] {
                      const std::string path = LowerAnsi(StoredText("settings", "last aol path"));
-                     return path.ends_with("aol-standin.exe");
+                     return path.ends_with("\\" + standInName);
                    },
                    kWindowDeadlineMs),
                "idling with protection on records the client's full program path");
