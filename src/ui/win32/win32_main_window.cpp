@@ -108,7 +108,7 @@ MainWindowView::MainWindowView(FrmMain& form, ViewEvents& events, std::function<
            &FrmMain::lblMenu_Click},
       }} {
   HINSTANCE instance = GetModuleHandleA(nullptr);
-  RegisterProgramWindowClass(kMainWindowClass, WindowProc);
+  RegisterProgramWindowClass(kMainWindowClass, ViewWindowProc<MainWindowView>);
 
   RECT work{};
   SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
@@ -257,18 +257,6 @@ void MainWindowView::SetHovered(int id) {
     if (LabelView* label = FindLabel(changed)) InvalidateRect(label->control, nullptr, FALSE);
   }
   hoveredId_ = id;
-}
-
-LRESULT CALLBACK MainWindowView::WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (msg == WM_NCCREATE) {
-    const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
-    auto* self = static_cast<MainWindowView*>(create->lpCreateParams);
-    self->window_ = window;
-    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<MainWindowView*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-  if (!self) return DefWindowProcA(window, msg, wParam, lParam);
-  return self->OnMessage(msg, wParam, lParam);
 }
 
 LRESULT MainWindowView::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {

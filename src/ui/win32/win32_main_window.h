@@ -16,6 +16,7 @@
 #include "platform/win32/win32_api.h"
 #include "ui/win32/win32_view_events.h"
 #include "ui/win32/win32_view_style.h"
+#include "ui/win32/win32_window_proc.h"
 
 namespace drelm {
 class FrmMain;
@@ -69,7 +70,8 @@ class MainWindowView {
   };
   static constexpr std::size_t kLabelCount = 11;
 
-  static LRESULT CALLBACK WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
+  template <typename View>
+  friend LRESULT CALLBACK ViewWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
   static LRESULT CALLBACK LabelProc(HWND control, UINT msg, WPARAM wParam, LPARAM lParam);
   LRESULT OnMessage(UINT msg, WPARAM wParam, LPARAM lParam);
   LRESULT OnLabelMessage(LabelView& label, UINT msg, WPARAM wParam, LPARAM lParam);

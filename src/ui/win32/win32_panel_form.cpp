@@ -41,7 +41,7 @@ PanelFormView::PanelFormView(Form& form, const char* className, SIZE designClien
       childProcs_(controls_.size(), nullptr),
       events_(events),
       onClose_(std::move(onClose)) {
-  RegisterProgramWindowClass(className, WindowProc);
+  RegisterProgramWindowClass(className, ViewWindowProc<PanelFormView>);
   // WS_SYSMENU and WS_MINIMIZEBOX draw nothing on a pop-up, but give the taskbar button its
   // restore and close commands once the window is minimised.
   window_ = CreateWindowExA(WS_EX_APPWINDOW, className, form_.caption.c_str(),
@@ -260,18 +260,6 @@ void PanelFormView::OnCommand(int id, int code) {
     default:
       break;
   }
-}
-
-LRESULT CALLBACK PanelFormView::WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (msg == WM_NCCREATE) {
-    const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
-    auto* self = static_cast<PanelFormView*>(create->lpCreateParams);
-    self->window_ = window;
-    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<PanelFormView*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-  if (!self) return DefWindowProcA(window, msg, wParam, lParam);
-  return self->OnMessage(msg, wParam, lParam);
 }
 
 LRESULT PanelFormView::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {

@@ -17,6 +17,7 @@
 #include "platform/win32/win32_api.h"
 #include "ui/win32/win32_view_events.h"
 #include "ui/win32/win32_view_style.h"
+#include "ui/win32/win32_window_proc.h"
 
 namespace drelm::win32::view {
 
@@ -61,7 +62,8 @@ class PanelFormView {
     bool visible = true;
     bool enabled = true;
   };
-  static LRESULT CALLBACK WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
+  template <typename View>
+  friend LRESULT CALLBACK ViewWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
   static LRESULT CALLBACK ChildProc(HWND control, UINT msg, WPARAM wParam, LPARAM lParam);
   LRESULT OnMessage(UINT msg, WPARAM wParam, LPARAM lParam);
   LRESULT OnChildMessage(std::size_t index, UINT msg, WPARAM wParam, LPARAM lParam);
