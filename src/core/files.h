@@ -22,12 +22,14 @@ bool FileExists(const std::filesystem::path& path);
 // stand-in; a missing file plays nothing.
 void PlaySoundFile(Shell& shell, const std::filesystem::path& path);
 
-// Writes content beside the file and renames it over the file, so a crash or a full disk
-// mid-write leaves the previous contents whole. False when the file was not replaced.
+// Writes content to a temporary file beside the file, forces it to the disk and renames it over
+// the file, so a crash, a power cut or a full disk mid-write leaves the previous contents whole,
+// and success means the new contents survive either. False when the file was not replaced.
 bool ReplaceFileContents(const std::filesystem::path& file, std::string_view content);
 
-// Appends line and a CR LF and forces them to the disk before returning, so what was written
-// survives a crash or a power cut. False when the file could not be written.
+// Adds line and a CR LF at the end of the file, with the same promise as ReplaceFileContents:
+// the file afterwards holds the old lines or the old lines and this one, never part of it. False
+// when the file could not be written, or is there but could not be read.
 bool AppendLineDurably(const std::filesystem::path& file, std::string_view line);
 
 std::filesystem::path ClickSoundPath(const std::filesystem::path& programFolder);
