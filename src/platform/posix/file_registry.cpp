@@ -13,8 +13,10 @@
 #include <ctime>
 #include <limits>
 #include <string_view>
+#include <system_error>
 #include <vector>
 
+#include "platform/write_steps.h"
 #include "text/ansi.h"
 
 namespace drelm::posix {
@@ -219,6 +221,7 @@ bool ReplaceFile(const fs::path& folder, const fs::path& file, std::string_view 
   static unsigned counter = 0;
   fs::path temp;
   int fd = -1;
+  WriteStep("create temp");
   for (int attempt = 0; attempt < kTempNameAttempts && fd < 0; ++attempt) {
     temp = folder / ("." + file.filename().string() + ".tmp-" + std::to_string(::getpid()) + "-" +
                      std::to_string(++counter));
@@ -226,21 +229,35 @@ bool ReplaceFile(const fs::path& folder, const fs::path& file, std::string_view 
     if (fd < 0 && errno != EEXIST) return false;
   }
   if (fd < 0) return false;
-  const bool written = ::fchmod(fd, 0600) == 0 && WriteAll(fd, bytes) && ::fsync(fd) == 0;
+  WriteStep("write temp");
+  bool written = ::fchmod(fd, 0600) == 0 && WriteAll(fd, bytes);
+  if (written) {
+    WriteStep("flush temp");
+    written = ::fsync(fd) == 0;
+  }
   if (::close(fd) != 0 || !written) {
     ::unlink(temp.c_str());
     return false;
   }
   if (keepOldAsDamaged) {
+    // Copied, not moved: moving it would leave no section file at all until the rename below.
+    WriteStep("keep damaged aside");
     fs::path aside = file;
     aside += kDamagedSuffix;
-    ::rename(file.c_str(), aside.c_str());
+    std::error_code error;
+    fs::copy_file(file, aside, fs::copy_options::overwrite_existing, error);
+    if (error) {
+      ::unlink(temp.c_str());
+      return false;
+    }
   }
+  WriteStep("rename");
   if (::rename(temp.c_str(), file.c_str()) != 0) {
     ::unlink(temp.c_str());
     return false;
   }
   // The rename itself must reach the disk too; if this fails the value is still in place.
+  WriteStep("flush folder");
   const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (dir >= 0) {
     ::fsync(dir);
