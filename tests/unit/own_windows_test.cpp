@@ -1,8 +1,10 @@
 #include "core/own_windows.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <fstream>
+#include <string>
 
 #include "platform/sim/simulator.h"
 #include "platform/winuser_constants.h"
@@ -71,8 +73,9 @@ TEST_F(OwnWindows, FailedSaveKeepsThePreviousFile) {
   const auto file = folder.path() / "reasons.tmp";
   WriteAll(file, "old\r\n");
   ws.ListItems(list) = {"new"};
-  // A directory where the temporary file would go makes the write fail.
-  std::filesystem::create_directory(folder.path() / "reasons.tmp.new");
+  // A folder, not empty, where this process's temporary file would go makes the write fail.
+  const auto temp = folder.path() / ("reasons.tmp." + std::to_string(::getpid()) + ".new");
+  std::filesystem::create_directories(temp / "taken");
   EXPECT_FALSE(SaveListToFile(ws, file, list));
   EXPECT_EQ(ReadAll(file), "old\r\n");
 }
