@@ -2,9 +2,6 @@
 // a hand-built client that shows its windows and then ignores every press, for the bounds.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
-
 #include "aol/client_windows.h"
 #include "aol/control_text.h"
 #include "aol/instant_messages.h"
@@ -16,6 +13,7 @@
 #include "platform/sim/simulator.h"
 #include "platform/winuser_constants.h"
 #include "standin/sim/sim_standin.h"
+#include "support/file_text.h"
 #include "support/message_checks.h"
 #include "support/temp_folder.h"
 
@@ -36,10 +34,7 @@ class AolOps {
     options.version = version;
     return options;
   }
-  std::string LogText() const {
-    std::ifstream in(log.Path(), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-  }
+  std::string LogText() const { return FileText(log.Path()); }
   bool Logged(const std::string& message) { return LogText().find(message) != std::string::npos; }
   std::uint64_t Elapsed() { return sim.clock.MonotonicMs() - started; }
   Hwnd MdiChild(const std::string& caption) { return FindMdiChildCaptioned(sim.windows, caption); }

@@ -7,6 +7,7 @@
 #include "program_fixture.h"
 #include "standin/chat_room.h"
 #include "standin/instant_messages.h"
+#include "support/file_text.h"
 
 namespace drelm::testing {
 namespace {
@@ -62,10 +63,7 @@ class AwayRecorderTest : public ProgramTest {
     return entries;
   }
 
-  std::string MessagesFile() const {
-    std::ifstream file(folder.path() / kAwayMessagesFileName, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), {});
-  }
+  std::string MessagesFile() const { return FileText(folder.path() / kAwayMessagesFileName); }
 };
 
 TEST_F(AwayRecorderTest, RecordsLinesThatBeginWithTheHandleUpToEachSendersMaximum) {
@@ -184,10 +182,7 @@ TEST_F(AwayRecorderTest, ReviewWindowsTakeTurnsWithTheMainWindow) {
 
 TEST_F(AwayRecorderTest, ReasonsWindowAddsSavesAndRemovesLikeTheListFile) {
   FrmReasons& reasons = program->frmReasons;
-  const auto reasonsFile = [&] {
-    std::ifstream file(folder.path() / kReasonsFileName, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), {});
-  };
+  const auto reasonsFile = [&] { return FileText(folder.path() / kReasonsFileName); };
   for (const char* typed : {"at lunch, back soon", "", "asleep"}) {
     reasons.txtReasons.text = typed;
     reasons.txtReasons_KeyPress('a');

@@ -3,9 +3,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <fstream>
-
 #include "idle_fixture.h"
+#include "support/file_text.h"
 
 namespace drelm::testing {
 namespace {
@@ -78,8 +77,7 @@ TEST_F(IdleTest, HyperLinkJoinsTheReasonsAndRewritesTheirFileAndReasonShowsThem)
   EXPECT_EQ(seen[2].title, "drelm idle by quoSt");
   EXPECT_THAT(program->frmReasons.lstRe.items,
               ElementsAre("brb, lunch", "< a href=\"example\">site</a>"));
-  std::ifstream file(folder.path() / "drelm-reasons.tmp", std::ios::binary);
-  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(file), {}),
+  EXPECT_EQ(FileText(folder.path() / "drelm-reasons.tmp"),
             "brb, lunch\r\n< a href=\"example\">site</a>\r\n");
 
   Choose("cmdReason");

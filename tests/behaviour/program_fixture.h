@@ -5,8 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
@@ -18,6 +16,7 @@
 #include "program/program.h"
 #include "standin/chat_room.h"
 #include "standin/sim/sim_standin.h"
+#include "support/file_text.h"
 #include "support/temp_folder.h"
 
 namespace drelm::testing {
@@ -114,22 +113,10 @@ class ProgramTest : public ::testing::Test {
     store.Write(setting::kOss, "false");
   }
 
-  std::string LogText() const {
-    std::ifstream file(folder.path() / kLogFileName, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), {});
-  }
+  std::string LogText() const { return FileText(folder.path() / kLogFileName); }
   // The messages of the status log's entries, in order, without their date and time stamps.
   std::vector<std::string> LogMessages() const {
-    const std::string text = LogText();
-    std::vector<std::string> messages;
-    constexpr std::string_view kStampEnd = "]| - ";
-    std::size_t at = 0;
-    while ((at = text.find(kStampEnd, at)) != std::string::npos) {
-      at += kStampEnd.size();
-      const std::size_t end = text.find("\r\n", at);
-      messages.push_back(text.substr(at, end - at));
-    }
-    return messages;
+    return LogEntryMessages(folder.path() / kLogFileName);
   }
 
   // The default style around text, as the room receives it, written out byte for byte so that

@@ -3,6 +3,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include "aol/transfer_reader.h"
 #include "program_fixture.h"
 #include "standin/sign_on.h"

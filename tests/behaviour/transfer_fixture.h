@@ -5,8 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <memory>
 
 #include "aol/transfer_reader.h"
@@ -14,6 +12,7 @@
 #include "platform/sim/simulator.h"
 #include "standin/sim/sim_standin.h"
 #include "standin/transfers.h"
+#include "support/file_text.h"
 #include "support/temp_folder.h"
 
 namespace drelm::testing {
@@ -36,10 +35,7 @@ class TransferTest : public ::testing::Test {
     return *aol;
   }
 
-  std::string LogText() const {
-    std::ifstream file(log.Path(), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), {});
-  }
+  std::string LogText() const { return FileText(log.Path()); }
 
   sim::Simulator sim;
   TempFolder folder;

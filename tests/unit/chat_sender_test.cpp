@@ -2,12 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-
 #include "aol/control_text.h"
 #include "platform/sim/simulator.h"
 #include "platform/winuser_constants.h"
 #include "support/aol_tree.h"
+#include "support/file_text.h"
 #include "support/message_checks.h"
 #include "support/temp_folder.h"
 
@@ -49,10 +48,7 @@ class ChatSenderTest : public ::testing::Test {
     return chat;
   }
 
-  std::string LogText() const {
-    std::ifstream in(log.Path(), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-  }
+  std::string LogText() const { return testing::FileText(log.Path()); }
 
   sim::Simulator sim;
   sim::SimWindowSystem& ws = sim.windows;

@@ -5,12 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
 #include "options/menu_tree.h"
+#include "support/file_text.h"
 
 namespace drelm {
 namespace {
@@ -39,8 +38,7 @@ std::string DocumentedTable() {
   // From the build's idea of the source tree: __FILE__ is relative when the compiler cache
   // rewrites paths, and the tests run from the build folder.
   const std::filesystem::path doc = std::filesystem::path(DRELM_SOURCE_DIR) / "docs" / "windows.md";
-  std::ifstream in(doc, std::ios::binary);
-  const std::string text(std::istreambuf_iterator<char>(in), {});
+  const std::string text = testing::FileText(doc);
   const std::size_t begin = text.find(kBegin);
   const std::size_t end = text.find(kEnd);
   if (begin == std::string::npos || end == std::string::npos || end < begin) return {};

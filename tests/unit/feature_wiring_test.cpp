@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -13,6 +11,7 @@
 #include "core/status_log.h"
 #include "platform/sim/simulator.h"
 #include "program/startup_step.h"
+#include "support/file_text.h"
 #include "support/temp_folder.h"
 
 namespace drelm {
@@ -83,8 +82,7 @@ TEST(StartUpStep, AFailingStepIsLoggedWithWhatWasGivenUpAndTheEndStillStopsAll) 
   StatusLog log(sim.clock, folder.path());
   StartUpStep(log, "the reasons list", [] { throw std::runtime_error("unreadable"); });
   StartUpStep(log, "the title", [] {});
-  std::ifstream in(log.Path(), std::ios::binary);
-  const std::string text(std::istreambuf_iterator<char>(in), {});
+  const std::string text = testing::FileText(log.Path());
   EXPECT_NE(text.find("start-up skipped the reasons list: unreadable"), std::string::npos) << text;
   EXPECT_EQ(text.find("the title"), std::string::npos);
   EXPECT_THROW(StartUpStep(log, "the end", [] { throw ProgramEnded{}; }), ProgramEnded);

@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -13,6 +11,7 @@
 #include "core/status_log.h"
 #include "options/frm_options.h"
 #include "platform/sim/simulator.h"
+#include "support/file_text.h"
 #include "support/temp_folder.h"
 
 namespace drelm::testing {
@@ -25,19 +24,7 @@ class OptionsTest : public ::testing::Test {
   }
 
   // The messages of the status log's entries, in order, without their date and time stamps.
-  std::vector<std::string> LogMessages() const {
-    std::ifstream file(log.Path(), std::ios::binary);
-    const std::string text(std::istreambuf_iterator<char>(file), {});
-    std::vector<std::string> messages;
-    constexpr std::string_view kStampEnd = "]| - ";
-    std::size_t at = 0;
-    while ((at = text.find(kStampEnd, at)) != std::string::npos) {
-      at += kStampEnd.size();
-      const std::size_t end = text.find("\r\n", at);
-      messages.push_back(text.substr(at, end - at));
-    }
-    return messages;
-  }
+  std::vector<std::string> LogMessages() const { return LogEntryMessages(log.Path()); }
 
   TempFolder folder;
   sim::Simulator sim;

@@ -8,6 +8,7 @@
 
 #include "platform/sim/simulator.h"
 #include "platform/winuser_constants.h"
+#include "support/file_text.h"
 #include "support/message_checks.h"
 #include "support/temp_folder.h"
 
@@ -15,11 +16,6 @@ namespace drelm {
 namespace {
 
 using sim::Via;
-
-std::string ReadAll(const std::filesystem::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 void WriteAll(const std::filesystem::path& file, const std::string& content) {
   std::ofstream(file, std::ios::binary) << content;
@@ -48,7 +44,7 @@ TEST_F(OwnWindows, SavedListLoadsBackItemForItem) {
                         "d\x9B \"quoted\""};
   const auto file = folder.path() / "drelm-reasons.tmp";
   ASSERT_TRUE(SaveListToFile(ws, file, list));
-  EXPECT_EQ(ReadAll(file),
+  EXPECT_EQ(testing::FileText(file),
             "no reason\r\nat work, back soon\r\n\r\n\x8B"
             "d\x9B \"quoted\"\r\n");
   const Hwnd other = ws.CreateWindow("ListBox", "");
@@ -77,7 +73,7 @@ TEST_F(OwnWindows, FailedSaveKeepsThePreviousFile) {
   const auto temp = folder.path() / ("reasons.tmp." + std::to_string(::getpid()) + ".new");
   std::filesystem::create_directories(temp / "taken");
   EXPECT_FALSE(SaveListToFile(ws, file, list));
-  EXPECT_EQ(ReadAll(file), "old\r\n");
+  EXPECT_EQ(testing::FileText(file), "old\r\n");
 }
 
 }  // namespace
