@@ -21,55 +21,38 @@ class StoredOptionsTest : public testing::OptionsTest {
   std::string Caption(const char* item) { return options.Item(item).caption; }
 };
 
-TEST_F(StoredOptionsTest, IntervalSixtyChecksOneMinute) {
-  Store("custom settings", "interval", "60");
-  EXPECT_EQ(Apply(), 60);
-  EXPECT_TRUE(Checked("cmdOneMin"));
-  EXPECT_FALSE(Checked("cmdTwoMin"));
-  EXPECT_FALSE(Checked("cmdThreeMin"));
-  EXPECT_EQ(Caption("mnuCustom"), "custom -[ ]-");
-}
-
-TEST_F(StoredOptionsTest, FixedIntervalsReplaceAnEarlierCheck) {
-  options.Item("cmdOneMin").checked = true;
-  EXPECT_EQ(ApplyIntervalGroup(options, "120"), 120);
-  EXPECT_FALSE(Checked("cmdOneMin"));
-  EXPECT_TRUE(Checked("cmdTwoMin"));
-  EXPECT_EQ(ApplyIntervalGroup(options, "180"), 180);
-  EXPECT_FALSE(Checked("cmdTwoMin"));
-  EXPECT_TRUE(Checked("cmdThreeMin"));
-  EXPECT_EQ(Caption("mnuCustom"), "custom -[ ]-");
-}
-
-TEST_F(StoredOptionsTest, OtherIntervalsCheckNothingAndShowTheValueWithoutBlanks) {
+TEST_F(StoredOptionsTest, FixedIntervalsCheckTheirItemOthersShowTheValueWithoutBlanks) {
+  EXPECT_EQ(Apply(), 0) << "missing";
+  EXPECT_EQ(Caption("mnuCustom"), "custom -[]-");
   const struct {
     const char* stored;
     std::int64_t seconds;
+    const char* checked;  // "" for none
     const char* caption;
   } kCases[] = {
-      {"90", 90, "custom -[90]-"},
-      {"", 0, "custom -[]-"},
-      {"abc", 0, "custom -[abc]-"},
-      {"90.5", 90, "custom -[90.5]-"},
-      {"91.5", 92, "custom -[91.5]-"},
-      {"060", 60, "custom -[060]-"},
-      {"99999999999999999999999", 2147483647, "custom -[99999999999999999999999]-"},
+      {"60", 60, "cmdOneMin", "custom -[ ]-"},
+      {"120", 120, "cmdTwoMin", "custom -[ ]-"},
+      {"180", 180, "cmdThreeMin", "custom -[ ]-"},
+      {"90", 90, "", "custom -[90]-"},
+      {"", 0, "", "custom -[]-"},
+      {"abc", 0, "", "custom -[abc]-"},
+      {"90.5", 90, "", "custom -[90.5]-"},
+      {"91.5", 92, "", "custom -[91.5]-"},
+      {"060", 60, "", "custom -[060]-"},
+      {"99999999999999999999999", 2147483647, "", "custom -[99999999999999999999999]-"},
   };
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.stored);
-    options.Item("cmdOneMin").checked = true;
+    // An earlier check is replaced, whichever it was.
+    options.Item(c.checked == std::string("cmdOneMin") ? "cmdThreeMin" : "cmdOneMin").checked =
+        true;
     Store("custom settings", "interval", c.stored);
     EXPECT_EQ(Apply(), c.seconds);
-    EXPECT_FALSE(Checked("cmdOneMin"));
-    EXPECT_FALSE(Checked("cmdTwoMin"));
-    EXPECT_FALSE(Checked("cmdThreeMin"));
+    for (const char* item : {"cmdOneMin", "cmdTwoMin", "cmdThreeMin"}) {
+      EXPECT_EQ(Checked(item), item == std::string(c.checked)) << item;
+    }
     EXPECT_EQ(Caption("mnuCustom"), c.caption);
   }
-}
-
-TEST_F(StoredOptionsTest, MissingIntervalGivesZeroSecondsAndEmptyBrackets) {
-  EXPECT_EQ(Apply(), 0);
-  EXPECT_EQ(Caption("mnuCustom"), "custom -[]-");
 }
 
 TEST_F(StoredOptionsTest, MissingValuesFollowTheirKeysRule) {
@@ -175,15 +158,12 @@ TEST_F(StoredOptionsTest, ValueCaptionsShowTheStoredValues) {
   EXPECT_EQ(Caption("cmdIdleTime"), "idle time -[ 1d 2h 15m ]-");
   EXPECT_EQ(Caption("cmdLoads"), "loads -[ 5 ]-");
   EXPECT_EQ(Caption("cmdMBUploaded"), "mb u/led -[ 12.5 ]-");
-}
-
-TEST_F(StoredOptionsTest, ShortenLengthShowsTheNumberAsRead) {
-  Store("settings", "shortenuldllength", "abc");
-  Apply();
-  EXPECT_EQ(Caption("mnushort"), "shorten dl/ul file name -[ 0 ]-");
-  Store("settings", "shortenuldllength", "35 chars");
-  Apply();
-  EXPECT_EQ(Caption("mnushort"), "shorten dl/ul file name -[ 35 ]-");
+  // The shortening length shows the number as read.
+  for (auto [stored, shown] : {std::pair{"abc", "0"}, {"35 chars", "35"}}) {
+    Store("settings", "shortenuldllength", stored);
+    Apply();
+    EXPECT_EQ(Caption("mnushort"), std::string("shorten dl/ul file name -[ ") + shown + " ]-");
+  }
 }
 
 TEST_F(StoredOptionsTest, StyleCaptionsUseTheDashedFormEvenWhereTheDesignLacksIt) {

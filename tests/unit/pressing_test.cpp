@@ -20,25 +20,24 @@ class Pressing : public ::testing::Test {
   Hwnd button = ws.CreateWindow("_AOL_Icon", "");
 };
 
-TEST_F(Pressing, PressSpaceSendsKeyDownThenKeyUp) {
+TEST_F(Pressing, EachPressSendsOrPostsItsPairAndCloseTakesEffectWhenPumped) {
   PressSpace(ws, button);
-  EXPECT_MESSAGES(ws.Log(), {{button, WM_KEYDOWN, VK_SPACE, 0, Via::kSent},
-                             {button, WM_KEYUP, VK_SPACE, 0, Via::kSent}});
-}
-
-TEST_F(Pressing, ClickMousePostsButtonDownThenUp) {
   ClickMouse(ws, button);
-  EXPECT_MESSAGES(ws.Log(), {{button, WM_LBUTTONDOWN, 0, 0, Via::kPosted},
-                             {button, WM_LBUTTONUP, 0, 0, Via::kPosted}});
-}
-
-TEST_F(Pressing, IconPressesPairButtonDownWithSpaceKeyUp) {
   PressIconSent(ws, sim.loop, button);
   PressIconPosted(ws, sim.loop, button);
-  EXPECT_MESSAGES(ws.Log(), {{button, WM_LBUTTONDOWN, 0, 0, Via::kSent},
+  CloseWindow(ws, button);
+  EXPECT_MESSAGES(ws.Log(), {{button, WM_KEYDOWN, VK_SPACE, 0, Via::kSent},
                              {button, WM_KEYUP, VK_SPACE, 0, Via::kSent},
                              {button, WM_LBUTTONDOWN, 0, 0, Via::kPosted},
-                             {button, WM_KEYUP, VK_SPACE, 0, Via::kPosted}});
+                             {button, WM_LBUTTONUP, 0, 0, Via::kPosted},
+                             {button, WM_LBUTTONDOWN, 0, 0, Via::kSent},
+                             {button, WM_KEYUP, VK_SPACE, 0, Via::kSent},
+                             {button, WM_LBUTTONDOWN, 0, 0, Via::kPosted},
+                             {button, WM_KEYUP, VK_SPACE, 0, Via::kPosted},
+                             {button, WM_CLOSE, 0, 0, Via::kPosted}});
+  EXPECT_TRUE(ws.IsWindow(button));
+  sim.loop.PumpPending();
+  EXPECT_FALSE(ws.IsWindow(button));
 }
 
 TEST_F(Pressing, IconPressesPumpBeforeEachMessage) {
@@ -54,14 +53,6 @@ TEST_F(Pressing, IconPressesPumpBeforeEachMessage) {
   EXPECT_EQ(delivered, (std::vector<std::uint32_t>{WM_USER, WM_LBUTTONDOWN}));
   sim.loop.PumpPending();
   EXPECT_EQ(delivered.back(), WM_KEYUP);
-}
-
-TEST_F(Pressing, CloseWindowPostsCloseAndTheWindowGoesWhenPumped) {
-  CloseWindow(ws, button);
-  EXPECT_MESSAGES(ws.Log(), {{button, WM_CLOSE, 0, 0, Via::kPosted}});
-  EXPECT_TRUE(ws.IsWindow(button));
-  sim.loop.PumpPending();
-  EXPECT_FALSE(ws.IsWindow(button));
 }
 
 TEST_F(Pressing, ClickChatSendPressesTheFifthIconOfTheRoom) {

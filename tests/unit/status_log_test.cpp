@@ -3,18 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <iterator>
 
 #include "platform/sim/virtual_clock.h"
+#include "support/file_text.h"
 #include "support/temp_folder.h"
 
 namespace drelm {
 namespace {
-
-std::string ReadFile(const std::filesystem::path& path) {
-  std::ifstream file(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-}
 
 class StatusLogTest : public ::testing::Test {
  protected:
@@ -25,14 +20,18 @@ class StatusLogTest : public ::testing::Test {
   void At(int year, int month, int day, int hour, int minute) {
     clock.SetNow(LocalDateTime{year, month, day, hour, minute, 0, 0});
   }
-  std::string Contents() const { return ReadFile(folder.path() / "log.txt"); }
+  std::string Contents() const { return testing::FileText(folder.path() / "log.txt"); }
 };
 
-TEST_F(StatusLogTest, FirstEntryIntoAMissingFileIsExact) {
+TEST_F(StatusLogTest, FirstEntryIntoAMissingOrEmptyFileIsExactAndTheMessageWrittenAsGiven) {
   At(2001, 12, 5, 16, 5);
   log.WriteLog("x");
   EXPECT_EQ(Contents(), "\r\n<d> |[12-05-01]|[04:05 PM]| - x\r\n");
   EXPECT_EQ(log.Path(), folder.path() / "log.txt");
+  std::ofstream(folder.path() / "log.txt").close();
+  const std::string message = std::string("two\r\nlines \xB7 and a NUL\0 kept", 29);
+  log.WriteLog(message);
+  EXPECT_EQ(Contents(), "\r\n<d> |[12-05-01]|[04:05 PM]| - " + message + "\r\n");
 }
 
 TEST_F(StatusLogTest, EntriesAreSeparatedByOneEmptyLineAndEarlierOnesKept) {
@@ -46,20 +45,6 @@ TEST_F(StatusLogTest, EntriesAreSeparatedByOneEmptyLineAndEarlierOnesKept) {
             "\r\n<d> |[12-05-01]|[09:01 AM]| - idle started, \"brb\", reason: food\r\n"
             "\r\n<d> |[12-05-01]|[09:02 AM]| - \r\n"
             "\r\n<d> |[01-01-02]|[11:59 PM]| - third\r\n");
-}
-
-TEST_F(StatusLogTest, AnExistingEmptyFileIsTreatedLikeAMissingOne) {
-  std::ofstream(folder.path() / "log.txt").close();
-  At(2001, 12, 5, 16, 5);
-  log.WriteLog("x");
-  EXPECT_EQ(Contents(), "\r\n<d> |[12-05-01]|[04:05 PM]| - x\r\n");
-}
-
-TEST_F(StatusLogTest, MessagesAreWrittenAsGiven) {
-  At(2001, 12, 5, 16, 5);
-  const std::string message = std::string("two\r\nlines \xB7 and a NUL\0 kept", 29);
-  log.WriteLog(message);
-  EXPECT_EQ(Contents(), "\r\n<d> |[12-05-01]|[04:05 PM]| - " + message + "\r\n");
 }
 
 TEST_F(StatusLogTest, ResetDeletesTheFileAndTheNextEntryStartsItAgain) {
