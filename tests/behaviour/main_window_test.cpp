@@ -157,7 +157,7 @@ TEST_F(MainWindowTest, MenuLabelPopsUpTheOptionsMenuAtTheMouseAndItsExitEnds) {
   EXPECT_TRUE(program->Ended());
 }
 
-TEST_F(MainWindowTest, SystemTrayHidesTheWindowBehindOneIconAndRestoresIt) {
+TEST_F(MainWindowTest, SystemTrayHidesTheWindowBehindOneIconRestoresItAndExitTakesItAway) {
   StartProgram();
   program->frmMain.Label4_Click();
   EXPECT_FALSE(program->frmMain.visible);
@@ -180,10 +180,8 @@ TEST_F(MainWindowTest, SystemTrayHidesTheWindowBehindOneIconAndRestoresIt) {
   program->frmOptions.Click("mnuRestoreWinSysTray");
   EXPECT_TRUE(program->frmMain.visible);
   EXPECT_FALSE(sim.shell.TrayPresent());
-}
 
-TEST_F(MainWindowTest, ExitFromTheTrayLeavesNoIconBehind) {
-  StartProgram();
+  // An exit from the tray leaves no icon behind.
   program->frmMain.Label4_Click();
   program->frmOptions.Click("cmdExit");
   EXPECT_TRUE(program->Ended());
@@ -209,7 +207,7 @@ TEST_F(MainWindowTest, MinimiseAndDragAreClickAreasWithTheClickSound) {
   EXPECT_EQ(sim.shell.Sounds().back().flags, SND_ASYNC | SND_NODEFAULT);
 }
 
-TEST_F(MainWindowTest, AboutWindowHidesTheMainWindowUntilItIsClosedEitherWay) {
+TEST_F(MainWindowTest, AboutAndGreetingsWindowsHideTheMainWindowUntilClosedAndSkinsOnlyExplain) {
   StartProgram();
   const std::size_t clicks = Clicks();
   program->frmOptions.Click("cmdAbout");
@@ -232,10 +230,8 @@ TEST_F(MainWindowTest, AboutWindowHidesTheMainWindowUntilItIsClosedEitherWay) {
   program->frmAbout.Form_Unload();
   EXPECT_TRUE(program->frmMain.visible);
   EXPECT_FALSE(program->frmAbout.visible);
-}
 
-TEST_F(MainWindowTest, GreetingsWindowTakesTheAboutIconAndBringsTheMainWindowBack) {
-  StartProgram();
+  // The greetings window takes the about icon and brings the main window back.
   program->frmOptions.Click("cmdGreets");
   EXPECT_EQ(LogMessages().back(), "viewing greets screen");
   EXPECT_FALSE(program->frmMain.visible);
@@ -243,16 +239,13 @@ TEST_F(MainWindowTest, GreetingsWindowTakesTheAboutIconAndBringsTheMainWindowBac
   EXPECT_EQ(program->frmGreetz.icon, program->frmAbout.icon);
   EXPECT_EQ(program->frmGreetz.Label1.caption.size(), 187u);
   EXPECT_EQ(program->frmGreetz.Label1.caption.rfind("here come the greetz:", 0), 0u);
-
-  const std::size_t clicks = Clicks();
+  const std::size_t greeted = Clicks();
   program->frmGreetz.Form_Unload();
-  EXPECT_EQ(Clicks(), clicks + 1);
+  EXPECT_EQ(Clicks(), greeted + 1);
   EXPECT_TRUE(program->frmMain.visible);
   EXPECT_FALSE(program->frmGreetz.visible);
-}
 
-TEST_F(MainWindowTest, EditSkinsOnlyExplainsThatThereAreNone) {
-  StartProgram();
+  // Edit skins only explains that there are none.
   const auto entries = LogMessages().size();
   sim.user.ExpectMessageBox("no more skins, cuz of the maker copying the skins", IDOK);
   program->frmOptions.Click("cmdEditSkins");

@@ -12,19 +12,7 @@ class ChatRoomTest : public ::testing::Test, public StandInTest {
   ChatRoomTest() : StandInTest(Version(6)) { aol.StartSignedOn("Lobby 12"); }
 };
 
-TEST_F(ChatRoomTest, FindChatRoomFindsTheRoomBehindOtherChildren) {
-  const Hwnd room = FindChatRoom(Windows());
-  ASSERT_NE(room, 0u);
-  EXPECT_EQ(GetCaption(Windows(), room), "Lobby 12");
-  // An IM window opened later comes first among the MDI children; the room is still found.
-  aol.ReceiveIm("Ann", "hi");
-  EXPECT_NE(Windows().FindWindowEx(Mdi(), 0, std::string("AOL Child"), std::nullopt), room);
-  EXPECT_EQ(FindChatRoom(Windows()), room);
-  EXPECT_EQ(FindChatInput(Windows()), Nth(room, "RICHCNTL", 2));
-  EXPECT_EQ(FindChatView(Windows()), Nth(room, "RICHCNTL", 1));
-}
-
-TEST_F(ChatRoomTest, EnterPostsTheInputByteForByteAndEmptiesIt) {
+TEST_F(ChatRoomTest, EnterPostsTheInputByteForByteAndEmptiesItAndMembersLinesInterleave) {
   const std::string line =
       "</u></i></b><font color=##336699><font face=\"Tahoma\">\x8B"
       "d\x9B <font face=\"Arial\">"
@@ -38,6 +26,19 @@ TEST_F(ChatRoomTest, EnterPostsTheInputByteForByteAndEmptiesIt) {
   EXPECT_EQ(GetControlText(Windows(), input), "");
   EXPECT_EQ(GetControlText(Windows(), FindChatView(Windows())), "\r\nBob Smith:\t" + line);
   EXPECT_TRUE(aol.UnexpectedInput().empty());
+
+  // Typed characters and members' lines reach the room in order; an empty input posts nothing.
+  std::vector<ChatLine> heard;
+  aol.Client().Chat().OnLine([&](const ChatLine& said) { heard.push_back(said); });
+  aol.Say("Ann", "bob, call me");
+  for (char c : std::string("ok!")) Windows().SendMessage(input, WM_CHAR, c, 0);
+  Windows().SendMessage(input, WM_CHAR, '\r', 0);
+  Windows().SendMessage(input, WM_CHAR, '\r', 0);
+  const std::vector<ChatLine> expected = {{"Lobby 12", "Bob Smith", line},
+                                          {"Lobby 12", "Ann", "bob, call me"},
+                                          {"Lobby 12", "Bob Smith", "ok!"}};
+  EXPECT_EQ(aol.Transcript(), expected);
+  EXPECT_EQ(heard, std::vector<ChatLine>(expected.begin() + 1, expected.end()));
 }
 
 TEST_F(ChatRoomTest, EnterAndTheSendIconTogetherPostTheLineOnce) {
@@ -69,20 +70,6 @@ TEST_F(ChatRoomTest, OnlyTheFifthIconSendsAndOnlyAfterAButtonDown) {
   Press(Nth(room, "_AOL_Icon", 5));
   ASSERT_EQ(aol.Transcript().size(), 1u);
   EXPECT_EQ(aol.Transcript()[0].text, "by icon");
-}
-
-TEST_F(ChatRoomTest, TypedCharactersAndMembersLinesReachTheRoomInOrder) {
-  std::vector<ChatLine> heard;
-  aol.Client().Chat().OnLine([&](const ChatLine& line) { heard.push_back(line); });
-  aol.Say("Ann", "bob, call me");
-  const Hwnd input = FindChatInput(Windows());
-  for (char c : std::string("ok!")) Windows().SendMessage(input, WM_CHAR, c, 0);
-  Windows().SendMessage(input, WM_CHAR, '\r', 0);
-  Windows().SendMessage(input, WM_CHAR, '\r', 0);  // an empty input posts nothing
-  const std::vector<ChatLine> expected = {{"Lobby 12", "Ann", "bob, call me"},
-                                          {"Lobby 12", "Bob Smith", "ok!"}};
-  EXPECT_EQ(aol.Transcript(), expected);
-  EXPECT_EQ(heard, expected);
 }
 
 TEST_F(ChatRoomTest, ATooLongLineIsRefusedWithTheBoxAndStaysInTheInput) {

@@ -22,12 +22,24 @@ class InstantMessageTest : public ::testing::Test, public StandInTest {
   }
 };
 
-TEST_F(InstantMessageTest, AnImGoesOutWithRecipientAndTextAndItsWindowCloses) {
+TEST_F(InstantMessageTest, AnImGoesOutWithRecipientAndTextOnlyByTheNinthIconAndItsWindowCloses) {
   const Hwnd window = SendIm("Carl", "back in 5 \xB7 brb");
   ASSERT_NE(window, 0u);
   EXPECT_FALSE(Windows().IsWindow(window));
   EXPECT_EQ(aol.Seen().imsSent, (std::vector<InstantMessage>{{"Carl", "back in 5 \xB7 brb"}}));
   EXPECT_TRUE(aol.UnexpectedInput().empty());
+
+  // Only the ninth icon sends; presses on its neighbours are strays.
+  Keyword("aol://9293:Carl");
+  ASSERT_TRUE(RunUntil([&] { return MdiChild("Send Instant Message") != 0; }, 10000));
+  const Hwnd second = MdiChild("Send Instant Message");
+  SetControlText(Windows(), Nth(second, "RICHCNTL", 1), "hi");
+  SentClick(Nth(second, "_AOL_Icon", 10));
+  SentClick(Nth(second, "_AOL_Icon", 8));
+  Pump(5000);
+  EXPECT_EQ(aol.Seen().imsSent.size(), 1u);
+  EXPECT_TRUE(Windows().IsWindow(second));
+  EXPECT_EQ(aol.Strays().size(), 2u);
 }
 
 TEST_F(InstantMessageTest, ARefusedImBringsTheBoxAndLeavesTheWindow) {
@@ -47,20 +59,7 @@ TEST_F(InstantMessageTest, ARefusedImBringsTheBoxAndLeavesTheWindow) {
   EXPECT_FALSE(Windows().IsWindow(window));
 }
 
-TEST_F(InstantMessageTest, OnlyTheNinthIconSends) {
-  Keyword("aol://9293:Carl");
-  ASSERT_TRUE(RunUntil([&] { return MdiChild("Send Instant Message") != 0; }, 10000));
-  const Hwnd window = MdiChild("Send Instant Message");
-  SetControlText(Windows(), Nth(window, "RICHCNTL", 1), "hi");
-  SentClick(Nth(window, "_AOL_Icon", 10));
-  SentClick(Nth(window, "_AOL_Icon", 8));
-  Pump(5000);
-  EXPECT_TRUE(aol.Seen().imsSent.empty());
-  EXPECT_TRUE(Windows().IsWindow(window));
-  EXPECT_EQ(aol.Strays().size(), 2u);
-}
-
-TEST_F(InstantMessageTest, ImOffKeepsIncomingImsAwayUntilImOn) {
+TEST_F(InstantMessageTest, ImOffKeepsIncomingImsAwayUntilImOnOrTheNextSignOn) {
   SendIm("$IM_OFF", "drelm idle");
   EXPECT_FALSE(aol.ImsOn());
   aol.ReceiveIm("Ann", "you there?");
@@ -72,6 +71,16 @@ TEST_F(InstantMessageTest, ImOffKeepsIncomingImsAwayUntilImOn) {
   EXPECT_NE(MdiChild("Instant Message From: Ann"), 0u);
   EXPECT_EQ(aol.Seen().imSwitches, (std::vector<std::string>{"$IM_OFF", "$IM_ON"}));
   EXPECT_TRUE(aol.Seen().imsSent.empty()) << "the reserved names are no IMs";
+
+  // A new sign-on has IMs on again.
+  SendIm("$IM_OFF", "drelm idle");
+  aol.Disconnect();
+  ASSERT_TRUE(RunUntil([&] { return MdiChild("Sign On") != 0; }, 5000));
+  const Hwnd button = Nth(MdiChild("Sign On"), "_AOL_Icon", 4);
+  Windows().SendMessage(button, WM_LBUTTONDOWN, 0, 0);
+  Windows().SendMessage(button, WM_KEYUP, VK_SPACE, 0);
+  ASSERT_TRUE(RunUntil([&] { return aol.SignedOn(); }, 10000));
+  EXPECT_TRUE(aol.ImsOn());
 }
 
 TEST_F(InstantMessageTest, IncomingImsAreMdiChildrenNewestFirstOnePerSender) {
@@ -85,17 +94,6 @@ TEST_F(InstantMessageTest, IncomingImsAreMdiChildrenNewestFirstOnePerSender) {
   EXPECT_EQ(GetControlText(Windows(), Nth(top, "RICHCNTL", 1)),
             "\r\nSomeOne:\tfirst\r\nsomeone:\tthird");
   EXPECT_EQ(FindChatRoom(Windows()), MdiChild("Lobby 12"));
-}
-
-TEST_F(InstantMessageTest, ANewSignOnHasImsOnAgain) {
-  SendIm("$IM_OFF", "drelm idle");
-  aol.Disconnect();
-  ASSERT_TRUE(RunUntil([&] { return MdiChild("Sign On") != 0; }, 5000));
-  const Hwnd button = Nth(MdiChild("Sign On"), "_AOL_Icon", 4);
-  Windows().SendMessage(button, WM_LBUTTONDOWN, 0, 0);
-  Windows().SendMessage(button, WM_KEYUP, VK_SPACE, 0);
-  ASSERT_TRUE(RunUntil([&] { return aol.SignedOn(); }, 10000));
-  EXPECT_TRUE(aol.ImsOn());
 }
 
 // --- buddy list and privacy -----------------------------------------------------------------
