@@ -4,13 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "aol/control_text.h"
 #include "core/own_windows.h"
 #include "mirrored_desktop.h"
 #include "platform/winuser_constants.h"
+#include "support/file_text.h"
 
 namespace drelm::contract {
 namespace {
@@ -41,7 +40,7 @@ TEST(ControlTextContract, SetThenGetGivesTheSameBytesOnBothSides) {
   }
 }
 
-TEST(ControlTextContract, HandleZeroAndDestroyedWindowsReadEmptyAndIgnoreWrites) {
+TEST(ControlTextContract, HandleZeroAndDestroyedWindowsReadEmptyAndCaptionsTruncateToTheBuffer) {
   MirroredDesktop desktop;
   const int frame = desktop.Add("AOL Frame25", "America  Online");
   const Hwnd gone = desktop.Real(frame);
@@ -56,15 +55,13 @@ TEST(ControlTextContract, HandleZeroAndDestroyedWindowsReadEmptyAndIgnoreWrites)
   }
   EXPECT_EQ(GetControlText(desktop.real, gone), "");
   EXPECT_FALSE(desktop.real.IsWindow(gone));
-}
 
-TEST(ControlTextContract, CaptionTruncatesToTheBufferLikeGetWindowTextA) {
-  MirroredDesktop desktop;
-  const int frame = desktop.Add("AOL Frame25", "America  Online");
-  EXPECT_EQ(desktop.real.GetWindowText(desktop.Real(frame), 8), "America");
-  EXPECT_EQ(desktop.sim.GetWindowText(desktop.Sim(frame), 8), "America");
-  EXPECT_EQ(desktop.real.GetWindowText(desktop.Real(frame), 0), "");
-  EXPECT_EQ(desktop.real.ClassName(desktop.Real(frame)), "AOL Frame25");
+  // A caption truncates to the buffer like GetWindowTextA.
+  const int other = desktop.Add("AOL Frame25", "America  Online");
+  EXPECT_EQ(desktop.real.GetWindowText(desktop.Real(other), 8), "America");
+  EXPECT_EQ(desktop.sim.GetWindowText(desktop.Sim(other), 8), "America");
+  EXPECT_EQ(desktop.real.GetWindowText(desktop.Real(other), 0), "");
+  EXPECT_EQ(desktop.real.ClassName(desktop.Real(other)), "AOL Frame25");
 }
 
 struct ListAnswer {
@@ -92,54 +89,35 @@ const std::vector<std::string> kItems = {
     "|[chat]|-[bob: hi", "\xB7 middle dot \xB7", kDecoration, "", "caf\xE9 \x80 5",
 };
 
-TEST(ControlTextContract, ListBoxItemsReadBackAsTheSameAnsiBytes) {
+TEST(ControlTextContract, ListBoxItemsAndTheirSavedFileAreTheSameAnsiBytesOnBothSides) {
   MirroredDesktop desktop;
-  const int room = desktop.Add("AOL Child", "Lobby 12");
-  const int list = desktop.Add("_AOL_Listbox", "", room);
+  const int list = desktop.Add("_AOL_Listbox", "", desktop.Add("AOL Child", "Lobby 12"));
   for (const std::string& item : kItems) {
     desktop.real.SendTextMessage(desktop.Real(list), LB_ADDSTRING, 0, item);
     desktop.sim.SendTextMessage(desktop.Sim(list), LB_ADDSTRING, 0, item);
   }
   const ListAnswer real = ReadList(desktop.real, desktop.Real(list));
-  const ListAnswer simulated = ReadList(desktop.sim, desktop.Sim(list));
   EXPECT_EQ(real.items, kItems);
-  EXPECT_EQ(real, simulated);
+  EXPECT_EQ(real, ReadList(desktop.sim, desktop.Sim(list)));
   EXPECT_EQ(real.outOfRange, LB_ERR);
-}
 
-TEST(ControlTextContract, ListBoxItemLongerThanTheCallersBufferIsCutNotOverrun) {
-  MirroredDesktop desktop;
-  const int list = desktop.Add("_AOL_Listbox", "", desktop.Add("AOL Child", "Lobby"));
-  desktop.real.SendTextMessage(desktop.Real(list), LB_ADDSTRING, 0, "abcdefghij");
-  desktop.sim.SendTextMessage(desktop.Sim(list), LB_ADDSTRING, 0, "abcdefghij");
-  EXPECT_EQ(desktop.real.SendBufferMessage(desktop.Real(list), LB_GETTEXT, 0, 4), "abc");
-  EXPECT_EQ(desktop.sim.SendBufferMessage(desktop.Sim(list), LB_GETTEXT, 0, 4), "abc");
-}
-
-std::string FileBytes(const std::filesystem::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
-}
-
-TEST(ControlTextContract, SavedListFileIsByteForByteTheSameFromBothSides) {
-  MirroredDesktop desktop;
-  const int list = desktop.Add("_AOL_Listbox", "", desktop.Add("AOL Child", "Lobby"));
-  for (const std::string& item : kItems) {
-    desktop.real.SendTextMessage(desktop.Real(list), LB_ADDSTRING, 0, item);
-    desktop.sim.SendTextMessage(desktop.Sim(list), LB_ADDSTRING, 0, item);
-  }
   const std::filesystem::path folder =
       std::filesystem::temp_directory_path() / UniqueName("drelm-list");
   std::filesystem::create_directories(folder);
   ASSERT_TRUE(SaveListToFile(desktop.real, folder / "real.tmp", desktop.Real(list)));
   ASSERT_TRUE(SaveListToFile(desktop.sim, folder / "sim.tmp", desktop.Sim(list)));
-  const std::string real = FileBytes(folder / "real.tmp");
-  EXPECT_EQ(real, FileBytes(folder / "sim.tmp"));
-  EXPECT_EQ(real, "|[chat]|-[bob: hi\r\n\xB7 middle dot \xB7\r\n" + kDecoration +
-                      "\r\n\r\ncaf\xE9 \x80 5\r\n");
+  const std::string saved = testing::FileText(folder / "real.tmp");
+  EXPECT_EQ(saved, testing::FileText(folder / "sim.tmp"));
+  EXPECT_EQ(saved, "|[chat]|-[bob: hi\r\n\xB7 middle dot \xB7\r\n" + kDecoration +
+                       "\r\n\r\ncaf\xE9 \x80 5\r\n");
   std::filesystem::remove_all(folder);
+
+  // An item longer than the caller's buffer is cut, not overrun.
+  desktop.real.SendTextMessage(desktop.Real(list), LB_ADDSTRING, 0, "abcdefghij");
+  desktop.sim.SendTextMessage(desktop.Sim(list), LB_ADDSTRING, 0, "abcdefghij");
+  const WParam last = kItems.size();
+  EXPECT_EQ(desktop.real.SendBufferMessage(desktop.Real(list), LB_GETTEXT, last, 4), "abc");
+  EXPECT_EQ(desktop.sim.SendBufferMessage(desktop.Sim(list), LB_GETTEXT, last, 4), "abc");
 }
 
 }  // namespace

@@ -83,23 +83,22 @@ TEST(Win32EventLoop, TimerIsNotReenteredWhileItsHandlerWaitsButOthersRun) {
   EXPECT_GT(fastTicksDuringSlow, 0) << "another timer must run inside the nested wait";
 }
 
-TEST(Win32EventLoop, QuitRequestedByATimerEndsAPauseEarly) {
-  win32::Win32Clock clock;
-  win32::Win32EventLoop loop;
-  loop.AddTimer(200, [&] { loop.RequestQuit(3); });
-  const std::uint64_t start = GetTickCount64();
-  Pause(clock, loop, 5);
-  EXPECT_LT(GetTickCount64() - start, 1500u);
-  EXPECT_TRUE(loop.QuitRequested());
-  EXPECT_EQ(loop.ExitCode(), 3);
-}
-
-TEST(Win32EventLoop, PostedQuitMessageEndsTheLoopWithItsCode) {
-  win32::Win32EventLoop loop;
+TEST(Win32EventLoop, QuitRequestedByATimerOrPostedEndsAPauseEarlyWithItsCode) {
+  {
+    win32::Win32Clock clock;
+    win32::Win32EventLoop loop;
+    loop.AddTimer(200, [&] { loop.RequestQuit(3); });
+    const std::uint64_t start = GetTickCount64();
+    Pause(clock, loop, 5);
+    EXPECT_LT(GetTickCount64() - start, 1500u);
+    EXPECT_TRUE(loop.QuitRequested());
+    EXPECT_EQ(loop.ExitCode(), 3);
+  }
+  win32::Win32EventLoop other;
   PostQuitMessage(7);
-  loop.PumpPending();
-  EXPECT_TRUE(loop.QuitRequested());
-  EXPECT_EQ(loop.ExitCode(), 7);
+  other.PumpPending();
+  EXPECT_TRUE(other.QuitRequested());
+  EXPECT_EQ(other.ExitCode(), 7) << "a posted quit message ends the loop with its code";
 }
 
 TEST(Win32EventLoop, HandlerExceptionLeavesThePumpAndTheTimerTicksAgain) {

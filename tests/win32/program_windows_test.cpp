@@ -5,9 +5,7 @@
 // person.
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <functional>
-#include <iterator>
 #include <memory>
 #include <string>
 
@@ -16,6 +14,7 @@
 #include "platform/sim/memory_registry.h"
 #include "platform/sim/scripted_user.h"
 #include "platform/win32/win32_api.h"
+#include "support/file_text.h"
 #include "support/temp_folder.h"
 #include "ui/win32/win32_program_host.h"
 
@@ -92,10 +91,7 @@ class ProgramWindows : public ::testing::Test {
     host->loop().PumpPending();
   }
 
-  std::string Log() {
-    std::ifstream in(folder.path() / "log.txt", std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-  }
+  std::string Log() { return testing::FileText(folder.path() / "log.txt"); }
 
   testing::TempFolder folder;
   sim::MemoryRegistry registry;
@@ -162,8 +158,17 @@ TEST_F(ProgramWindows, ModelChangesShowWhenTheProgramNextWaitsOrATimerTickEnds) 
   EXPECT_EQ(Text(Label(209)), "3/h");
 }
 
-TEST_F(ProgramWindows, PressAndReleaseOnTheBarMinimisesAndATaskbarRestoreIsKept) {
+TEST_F(ProgramWindows, PressAndReleaseOnTheBarMinimisesButAPressEndingElsewhereIsNoClick) {
   StartUp();
+  Press(Label(205));
+  Release(Label(211));  // on "menu": no menu either (an unexpected one would fail the test)
+  host->loop().PumpPending();
+  Press(Label(205));
+  Release(Label(205), MAKELPARAM(-20, 300));  // slid off the label before letting go
+  host->loop().PumpPending();
+  EXPECT_FALSE(IsIconic(Main()));
+  EXPECT_TRUE(user.Seen().empty());
+
   Click(Label(205));
   EXPECT_TRUE(IsIconic(Main()));
   EXPECT_EQ(program().frmMain.state, WindowState::kMinimized);
@@ -174,19 +179,8 @@ TEST_F(ProgramWindows, PressAndReleaseOnTheBarMinimisesAndATaskbarRestoreIsKept)
       << "restored by the user, not re-minimised";
 }
 
-TEST_F(ProgramWindows, APressThatEndsElsewhereIsNoClick) {
-  StartUp();
-  Press(Label(205));
-  Release(Label(211));  // on "menu": no menu either (an unexpected one would fail the test)
-  host->loop().PumpPending();
-  Press(Label(205));
-  Release(Label(205), MAKELPARAM(-20, 300));  // slid off the label before letting go
-  host->loop().PumpPending();
-  EXPECT_FALSE(IsIconic(Main()));
-  EXPECT_TRUE(user.Seen().empty());
-}
-
-TEST_F(ProgramWindows, TheDashSendsThePanelToTheTrayOnTheOptionsWindowAndRestoreBringsItBack) {
+TEST_F(ProgramWindows,
+       TheDashSendsThePanelToTheTrayOnTheOptionsWindowRestoreBringsItBackAndExitTakesItAway) {
   StartUp();
   // Automation may also click the way the label itself reports it.
   SendMessageA(Main(), WM_COMMAND, MAKEWPARAM(203, STN_CLICKED),
@@ -204,9 +198,19 @@ TEST_F(ProgramWindows, TheDashSendsThePanelToTheTrayOnTheOptionsWindowAndRestore
   host->loop().PumpPending();
   EXPECT_TRUE(IsWindowVisible(Main()));
   EXPECT_FALSE(host->shell().TrayPresent());
+
+  // Exit from the tray ends with code 0 and takes the icon along.
+  Click(Label(203));
+  ASSERT_TRUE(host->shell().TrayPresent());
+  PostMessageA(Options(), WM_COMMAND, CommandId("cmdExit"), 0);
+  ASSERT_TRUE(RunUntil([&] { return host->loop().QuitRequested(); }, kExitMs));
+  EXPECT_EQ(host->loop().ExitCode(), 0);
+  EXPECT_FALSE(host->shell().TrayPresent());
+  EXPECT_FALSE(IsWindowVisible(Main()));
+  EXPECT_NE(Log().find("drelm - version one unloaded"), std::string::npos);
 }
 
-TEST_F(ProgramWindows, OnlyARightButtonReleaseOnTheTrayIconOpensTheOptionsMenu) {
+TEST_F(ProgramWindows, OnlyARightButtonReleaseOnTheTrayIconOpensTheOptionsMenuAndCommandsRunById) {
   StartUp();
   for (UINT ignored : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_RBUTTONDOWN}) {
     PostMessageA(Options(), WM_MOUSEMOVE, 0, ignored);
@@ -222,10 +226,8 @@ TEST_F(ProgramWindows, OnlyARightButtonReleaseOnTheTrayIconOpensTheOptionsMenu) 
   PostMessageA(Options(), WM_MOUSEMOVE, 0, WM_RBUTTONUP);
   host->loop().PumpPending();
   EXPECT_EQ(firstCaption, "file") << "the options menu, from its first entry";
-}
 
-TEST_F(ProgramWindows, TheOptionsWindowRunsAMenuCommandByIdAndIgnoresUnknownIds) {
-  StartUp();
+  // The options window runs a menu command by its id and ignores unknown ids.
   ASSERT_FALSE(program().frmOptions.Item("cmdKill45Min").checked);
   PostMessageA(Options(), WM_COMMAND, CommandId("cmdKill45Min"), 0);
   PostMessageA(Options(), WM_COMMAND, 64999, 0);
@@ -233,18 +235,6 @@ TEST_F(ProgramWindows, TheOptionsWindowRunsAMenuCommandByIdAndIgnoresUnknownIds)
   EXPECT_TRUE(program().frmOptions.Item("cmdKill45Min").checked);
   EXPECT_EQ(SettingsStore(registry).Read(setting::kKill45), "on");
   EXPECT_NE(Log().find("kill 45 min timer enabled"), std::string::npos);
-}
-
-TEST_F(ProgramWindows, ExitFromTheTrayEndsWithCodeZeroAndTakesTheIconAlong) {
-  StartUp();
-  Click(Label(203));
-  ASSERT_TRUE(host->shell().TrayPresent());
-  PostMessageA(Options(), WM_COMMAND, CommandId("cmdExit"), 0);
-  ASSERT_TRUE(RunUntil([&] { return host->loop().QuitRequested(); }, kExitMs));
-  EXPECT_EQ(host->loop().ExitCode(), 0);
-  EXPECT_FALSE(host->shell().TrayPresent());
-  EXPECT_FALSE(IsWindowVisible(Main()));
-  EXPECT_NE(Log().find("drelm - version one unloaded"), std::string::npos);
 }
 
 TEST_F(ProgramWindows, TheSystemCloseCommandEndsAtOnceWithoutTheDeparture) {
@@ -335,8 +325,7 @@ TEST_F(ProgramWindows, ReviewWindowsHandTheScreenOnThroughTheirRealControls) {
   EXPECT_EQ(Text(typed), "");
   const HWND reasonList = GetDlgItem(reasons, 450);
   EXPECT_EQ(SendMessageA(reasonList, LB_GETCOUNT, 0, 0), 1);
-  std::ifstream saved(folder.path() / "drelm-reasons.tmp", std::ios::binary);
-  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(saved), {}), "at lunch, back soon\r\n");
+  EXPECT_EQ(testing::FileText(folder.path() / "drelm-reasons.tmp"), "at lunch, back soon\r\n");
   SendMessageA(reasonList, LB_SETCURSEL, 0, 0);
   PostMessageA(reasons, WM_COMMAND, MAKEWPARAM(450, LBN_DBLCLK),
                reinterpret_cast<LPARAM>(reasonList));

@@ -95,40 +95,49 @@ class SettingsRegistryContract : public ::testing::Test {
   SettingsStore simStore_{simulated_};
 };
 
-TEST_F(SettingsRegistryContract, UpperAndLowerCaseNamesAreOneSetting) {
+TEST_F(SettingsRegistryContract, NamesOfEitherCaseAreOneSettingAndMissingOnesReadEmpty) {
+  ExpectBothRead(section_, "nothing here", "");
   WriteBoth(section_, "handle", "bob");
   ExpectBothRead(section_, "HANDLE", "bob");
   ExpectBothRead(UpperAscii(section_), "Handle", "bob");
   WriteBoth(section_, "HANDLE", "carol");
   ExpectBothRead(section_, "handle", "carol");
-}
-
-TEST_F(SettingsRegistryContract, TextIsStoredAsItsBytesWithoutATerminatingNul) {
-  WriteBoth(section_, "handle", "bob");
-  DWORD type = 0;
-  const std::optional<std::string> raw = RawAnsi("handle", &type);
-  ASSERT_TRUE(raw.has_value());
-  EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
-  // Given the text's length, Windows (and Wine) still add the NUL that follows the buffer, as
-  // for a caller that forgot to count it; nothing beyond that may be stored.
-  EXPECT_THAT(RawWide("handle"), AnyOf(Eq(L"bob"), Eq(std::wstring(L"bob", 4))));
-}
-
-TEST_F(SettingsRegistryContract, EmptyTextIsAZeroLengthStringAndReadsEmpty) {
-  WriteBoth(section_, "linkermsg", "");
-  DWORD type = 0;
-  const std::optional<std::string> raw = RawAnsi("linkermsg", &type);
-  ASSERT_TRUE(raw.has_value()) << "an empty write must still create the value";
-  EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
-  EXPECT_EQ(RawWide("linkermsg"), std::wstring());
-  ExpectBothRead(section_, "linkermsg", "");
-}
-
-TEST_F(SettingsRegistryContract, MissingSectionOrKeyReadsEmpty) {
-  ExpectBothRead(section_, "nothing here", "");
-  WriteBoth(section_, "handle", "bob");
   ExpectBothRead(section_, "nothing here", "");
   EXPECT_FALSE(real_.QueryValue(section_ + " absent", "handle").has_value());
+  // A shorter text written over a longer one leaves no tail.
+  WriteBoth(section_, "regrea", "gone to the store for milk");
+  WriteBoth(section_, "regrea", "back");
+  ExpectBothRead(section_, "regrea", "back");
+}
+
+TEST_F(SettingsRegistryContract, TextIsStoredAsItsAnsiBytesWithoutATerminatingNul) {
+  const struct {
+    const char* key;
+    std::string text;
+    std::wstring wide;  // as text in code page 1252
+  } kCases[] = {
+      {"handle", "bob", L"bob"},
+      {"linkermsg", "", L""},  // an empty write must still create the value
+      {"left ascii", kDecoration, L"\u2039d\u203A"},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.key);
+    WriteBoth(section_, c.key, c.text);
+    ExpectBothRead(section_, c.key, c.text);
+    DWORD type = 0;
+    const std::optional<std::string> raw = RawAnsi(c.key, &type);
+    ASSERT_TRUE(raw.has_value());
+    EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
+    EXPECT_EQ(raw->substr(0, c.text.size()), c.text);
+    // Given the text's length, Windows (and Wine) still add the NUL that follows the buffer, as
+    // for a caller that forgot to count it; nothing beyond that may be stored. An empty text
+    // stays a zero-length string.
+    const std::wstring withNul(c.wide.c_str(), c.wide.size() + 1);
+    using WideMatcher = ::testing::Matcher<std::wstring>;
+    const WideMatcher stored =
+        c.text.empty() ? WideMatcher(Eq(c.wide)) : WideMatcher(AnyOf(Eq(c.wide), Eq(withNul)));
+    EXPECT_THAT(RawWide(c.key), stored);
+  }
 }
 
 TEST_F(SettingsRegistryContract, ForeignTypesReadEmptyAndEmbeddedNulEndsTheText) {
@@ -143,23 +152,6 @@ TEST_F(SettingsRegistryContract, ForeignTypesReadEmptyAndEmbeddedNulEndsTheText)
   ExpectBothRead(section_, "mb", "");
   ExpectBothRead(section_, "aim", "abc");
   ExpectBothRead(section_, "handle", "bob");
-}
-
-TEST_F(SettingsRegistryContract, DecorationIsStoredAsItsThreeAnsiBytes) {
-  WriteBoth(section_, "left ascii", kDecoration);
-  ExpectBothRead(section_, "left ascii", kDecoration);
-  const std::optional<std::string> raw = RawAnsi("left ascii");
-  ASSERT_TRUE(raw.has_value());
-  EXPECT_EQ(raw->substr(0, 3), kDecoration);
-  // As text in code page 1252: single guillemets around the d.
-  EXPECT_THAT(RawWide("left ascii"),
-              AnyOf(Eq(L"\u2039d\u203A"), Eq(std::wstring(L"\u2039d\u203A", 4))));
-}
-
-TEST_F(SettingsRegistryContract, RewritingWithAShorterTextLeavesNoTail) {
-  WriteBoth(section_, "regrea", "gone to the store for milk");
-  WriteBoth(section_, "regrea", "back");
-  ExpectBothRead(section_, "regrea", "back");
 }
 
 }  // namespace

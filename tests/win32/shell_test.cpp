@@ -17,7 +17,7 @@ std::string OwnExePath() {
   return path;
 }
 
-TEST(Win32Shell, TrayIconIsAddedModifiedAndDeleted) {
+TEST(Win32Shell, TrayIconIsAddedModifiedAndDeletedAndTheCursorMovesWhereItIsPut) {
   win32::Win32Shell shell;
   EXPECT_FALSE(shell.TrayPresent());
   EXPECT_TRUE(shell.TrayAdd("drelm idle"));
@@ -26,40 +26,32 @@ TEST(Win32Shell, TrayIconIsAddedModifiedAndDeleted) {
   EXPECT_TRUE(shell.TrayDelete());
   EXPECT_FALSE(shell.TrayPresent());
   EXPECT_FALSE(shell.TrayDelete()) << "nothing left to delete";
+
+  shell.SetCursorPos(Point{123, 45});
+  EXPECT_EQ(shell.CursorPos(), (Point{123, 45}));
+  const Point screen = shell.ScreenSize();
+  EXPECT_GT(screen.x, 0);
+  EXPECT_GT(screen.y, 0);
 }
 
-TEST(Win32Shell, ThisProcessIsListedWithItsFullExePath) {
+TEST(Win32Shell, ThisProcessIsListedWithItsExePathAndVersionAndAMissingProgramIsReported) {
   win32::Win32Shell shell;
   const std::vector<ProcessId> ids = shell.ProcessIds();
   EXPECT_NE(std::find(ids.begin(), ids.end(), GetCurrentProcessId()), ids.end());
   EXPECT_TRUE(EqualsIgnoreCase(shell.ProcessExePath(GetCurrentProcessId()), OwnExePath()))
       << shell.ProcessExePath(GetCurrentProcessId()) << " vs " << OwnExePath();
   EXPECT_EQ(shell.ProcessExePath(0xFFFFFFF0u), "");
-}
 
-TEST(Win32Shell, FileVersionComesFromTheVersionResourceOnly) {
-  win32::Win32Shell shell;
+  // The file version comes from the version resource only.
   EXPECT_EQ(shell.FileVersion(OwnExePath()), "") << "this test program has no version resource";
   EXPECT_EQ(shell.FileVersion("C:\\no such folder\\aol.exe"), "");
 #ifdef DRELM_STANDIN5_EXE
   EXPECT_EQ(shell.FileVersion(DRELM_STANDIN5_EXE), "5.0.0.0");
 #endif
-}
 
-TEST(Win32Shell, StartProgramRunsAnExeAndReportsAMissingOne) {
-  win32::Win32Shell shell;
   EXPECT_TRUE(shell.StartProgram(OwnExePath(), "--gtest_filter=NoSuchTest.Anywhere", SW_HIDE));
   EXPECT_FALSE(shell.StartProgram("C:\\no such folder\\aol.exe", "", SW_SHOWNORMAL));
   EXPECT_FALSE(shell.StartProgram("", "", SW_SHOWNORMAL));
-}
-
-TEST(Win32Shell, CursorMovesWhereItIsPutAndTheScreenHasASize) {
-  win32::Win32Shell shell;
-  shell.SetCursorPos(Point{123, 45});
-  EXPECT_EQ(shell.CursorPos(), (Point{123, 45}));
-  const Point screen = shell.ScreenSize();
-  EXPECT_GT(screen.x, 0);
-  EXPECT_GT(screen.y, 0);
 }
 
 }  // namespace
