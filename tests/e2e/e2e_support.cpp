@@ -35,6 +35,21 @@ class OpenKey {
   HKEY key_ = nullptr;
 };
 
+// The names of the subkeys or values of the key at path, as enumerate lists them one by one.
+std::vector<std::string> NamesUnder(const std::string& path,
+                                    LSTATUS (*enumerate)(HKEY, DWORD, char*, DWORD*)) {
+  std::vector<std::string> names;
+  OpenKey open(path);
+  if (!open.get()) return names;
+  for (DWORD i = 0;; ++i) {
+    char name[256];
+    DWORD length = sizeof name;
+    if (enumerate(open.get(), i, name, &length) != ERROR_SUCCESS) break;
+    names.emplace_back(name, length);
+  }
+  return names;
+}
+
 std::filesystem::path FsPath(const std::string& path) {
   return std::filesystem::path(WindowsPath(path));
 }
@@ -178,11 +193,6 @@ void ChildProcess::EndIfRunning() {
   }
 }
 
-bool RunningUnderWine() {
-  const HMODULE ntdll = GetModuleHandleA("ntdll.dll");
-  return ntdll && GetProcAddress(ntdll, "wine_get_version") != nullptr;
-}
-
 std::string WindowsPath(std::string path) {
   if (!path.empty() && path[0] == '/') {
     for (char& c : path) {
@@ -309,35 +319,15 @@ bool WriteStored(const std::string& section, const std::string& key, const std::
 }
 
 std::vector<std::string> StoredSections() {
-  std::vector<std::string> sections;
-  OpenKey open(kSettingsRoot);
-  if (!open.get()) return sections;
-  for (DWORD i = 0;; ++i) {
-    char name[256];
-    DWORD length = sizeof name;
-    if (RegEnumKeyExA(open.get(), i, name, &length, nullptr, nullptr, nullptr, nullptr) !=
-        ERROR_SUCCESS) {
-      break;
-    }
-    sections.emplace_back(name, length);
-  }
-  return sections;
+  return NamesUnder(kSettingsRoot, [](HKEY key, DWORD i, char* name, DWORD* length) {
+    return RegEnumKeyExA(key, i, name, length, nullptr, nullptr, nullptr, nullptr);
+  });
 }
 
 std::vector<std::string> StoredNames(const std::string& section) {
-  std::vector<std::string> names;
-  OpenKey open(SectionPath(section));
-  if (!open.get()) return names;
-  for (DWORD i = 0;; ++i) {
-    char name[256];
-    DWORD length = sizeof name;
-    if (RegEnumValueA(open.get(), i, name, &length, nullptr, nullptr, nullptr, nullptr) !=
-        ERROR_SUCCESS) {
-      break;
-    }
-    names.emplace_back(name, length);
-  }
-  return names;
+  return NamesUnder(SectionPath(section), [](HKEY key, DWORD i, char* name, DWORD* length) {
+    return RegEnumValueA(key, i, name, length, nullptr, nullptr, nullptr, nullptr);
+  });
 }
 
 bool ClearStoredSettings() {

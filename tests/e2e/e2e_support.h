@@ -68,7 +68,6 @@ class ChildProcess {
   bool WaitForExit(DWORD ms) const;
   std::optional<DWORD> ExitCode() const;
   DWORD Id() const { return process_.dwProcessId; }
-  HANDLE Handle() const { return process_.hProcess; }
   // GetTickCount64 just before CreateProcess.
   ULONGLONG StartedAtMs() const { return startedAtMs_; }
   // User plus kernel time so far, in milliseconds.
@@ -84,9 +83,6 @@ class ChildProcess {
   std::string buffered_;
   ULONGLONG startedAtMs_ = 0;
 };
-
-// True when the driver runs under Wine rather than Windows.
-bool RunningUnderWine();
 
 // A Unix path (as CMake passes it) on Wine's Z: drive; Windows paths are kept.
 std::string WindowsPath(std::string path);

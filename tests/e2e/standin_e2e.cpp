@@ -5,8 +5,6 @@
 // by path, and closes the client. Every wait has a deadline.
 //
 //   standin_e2e.exe [path of aol-standin.exe]   (default: beside this program)
-#include <cstdio>
-#include <cstdlib>
 #include <functional>
 #include <string>
 #include <vector>
@@ -21,35 +19,14 @@
 namespace {
 
 constexpr DWORD kDeadlineMs = 15000;
-int failures = 0;
+drelm::e2e::Checks checks;
 
 void Check(bool ok, const std::string& what) {
-  std::printf("%s %s\n", ok ? "PASS" : "FAIL", what.c_str());
-  std::fflush(stdout);
-  if (!ok) ++failures;
+  checks.Check(ok, what);
 }
 
 bool WaitFor(const std::function<bool()>& condition) {
   return drelm::e2e::WaitFor(condition, kDeadlineMs);
-}
-
-std::string BesideThisProgram(const char* name) {
-  char path[MAX_PATH] = {};
-  GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string folder = path;
-  folder.erase(folder.find_last_of("\\/") + 1);
-  return folder + name;
-}
-
-// A Unix path (as CMake passes it under Wine) on Wine's Z: drive.
-std::string WindowsPath(std::string path) {
-  if (!path.empty() && path[0] == '/') {
-    for (char& c : path) {
-      if (c == '/') c = '\\';
-    }
-    path = "Z:" + path;
-  }
-  return path;
 }
 
 }  // namespace
@@ -57,7 +34,9 @@ std::string WindowsPath(std::string path) {
 int main(int argc, char** argv) {
   using drelm::Hwnd;
   drelm::win32::Win32WindowSystem windows;
-  const std::string exe = argc > 1 ? WindowsPath(argv[1]) : BesideThisProgram("aol-standin.exe");
+  const std::string exe =
+      argc > 1 ? drelm::e2e::WindowsPath(argv[1])
+               : drelm::e2e::JoinPath(drelm::e2e::FolderOfThisProgram(), "aol-standin.exe");
 
   drelm::e2e::ChildProcess aol;
   const bool started = aol.Start(
@@ -198,6 +177,5 @@ int main(int argc, char** argv) {
   windows.PostMessage(main, WM_CLOSE, 0, 0);
   Check(again.WaitForExit(kDeadlineMs), "WM_CLOSE to the main window ends it");
   again.EndIfRunning();
-  std::printf("%s\n", failures == 0 ? "ALL PASSED" : "FAILED");
-  return failures == 0 ? 0 : 1;
+  return checks.Finish();
 }
