@@ -82,25 +82,23 @@ TEST_F(ChatSenderTest, StyleIsReadFromTheStoreAtEveryLine) {
   EXPECT_NE(roomSaw[1].find("\"Tahoma\"><<"), std::string::npos) << roomSaw[1];
 }
 
-TEST_F(ChatSenderTest, VersionSevenTakesTheQuickPathEvenInModeOne) {
-  OpenRoom("&What's New In AOL 7.0");
-  ws.SetText(chat.input, "half typ");
-  sender.SendChat("hi");
-  EXPECT_MESSAGES(ws.Log(), {{chat.input, WM_SETTEXT, 0, 0, Via::kSent, ""},
-                             {chat.input, WM_SETTEXT, 0, 0, Via::kSent, kExampleLine},
-                             {chat.input, WM_CHAR, 13, 0, Via::kSent}});
-  EXPECT_EQ(roomSaw, std::vector<std::string>{kExampleLine});
-  // The quick path clears the input: what the user typed is gone.
-  EXPECT_EQ(ws.Text(chat.input), "");
-}
-
-TEST_F(ChatSenderTest, WindowsTwoThousandModeTakesTheQuickPathWithAnUnknownVersion) {
-  OpenRoom("");
-  win2kMode = "two";
-  sender.SendChat("hi");
-  EXPECT_MESSAGES(ws.Log(), {{chat.input, WM_SETTEXT, 0, 0, Via::kSent, ""},
-                             {chat.input, WM_SETTEXT, 0, 0, Via::kSent, kExampleLine},
-                             {chat.input, WM_CHAR, 13, 0, Via::kSent}});
+TEST_F(ChatSenderTest, VersionSevenOrTheWindowsTwoThousandModeTakeTheQuickPath) {
+  for (const auto& [helpItem, mode] : {std::pair{"&What's New In AOL 7.0", "one"}, {"", "two"}}) {
+    SCOPED_TRACE(mode);
+    OpenRoom(helpItem);
+    win2kMode = mode;
+    roomSaw.clear();
+    ws.SetText(chat.input, "half typ");
+    ws.ClearLog();
+    sender.SendChat("hi");
+    EXPECT_MESSAGES(ws.Log(), {{chat.input, WM_SETTEXT, 0, 0, Via::kSent, ""},
+                               {chat.input, WM_SETTEXT, 0, 0, Via::kSent, kExampleLine},
+                               {chat.input, WM_CHAR, 13, 0, Via::kSent}});
+    EXPECT_EQ(roomSaw, std::vector<std::string>{kExampleLine});
+    // The quick path clears the input: what the user typed is gone.
+    EXPECT_EQ(ws.Text(chat.input), "");
+    ws.DestroyWindow(ws.Parent(ws.Parent(chat.room)));  // the client goes before the next one
+  }
 }
 
 TEST_F(ChatSenderTest, UnknownVersionInModeOneTakesTheCarefulPath) {
@@ -147,28 +145,27 @@ TEST_F(ChatSenderTest, CarefulPathWithoutARoomSendsNothing) {
   EXPECT_TRUE(ws.Log().empty());
 }
 
-TEST_F(ChatSenderTest, CarefulPathGivesUpWhenTheRoomClosesInsteadOfRetryingForEver) {
-  OpenRoom("");
-  // The input never shows the line, so every attempt runs out; the room then closes.
-  ws.SetHandler(chat.input, [](Hwnd, const sim::SimMessage& m) {
-    return m.msg == WM_SETTEXT ? std::optional<LResult>(0) : std::nullopt;
-  });
-  sim.loop.ScheduleOnce(1200, [&] { ws.DestroyWindow(chat.room); });
-  const auto before = sim.clock.MonotonicMs();
-  sender.SendChat("hi");
-  EXPECT_LT(sim.clock.MonotonicMs() - before, 2000u);
-  EXPECT_NE(LogText().find("chat line not sent - the chat room closed"), std::string::npos);
-}
-
-TEST_F(ChatSenderTest, CarefulPathGivesUpAfterBoundedAttemptsWhenTheInputRefusesText) {
-  OpenRoom("");
-  ws.SetHandler(chat.input, [](Hwnd, const sim::SimMessage& m) {
-    return m.msg == WM_SETTEXT ? std::optional<LResult>(0) : std::nullopt;
-  });
-  sender.SendChat("hi");
-  EXPECT_NE(LogText().find("chat line not sent - the chat input did not take it"),
-            std::string::npos);
-  EXPECT_TRUE(roomSaw.empty());
+TEST_F(ChatSenderTest, CarefulPathGivesUpAfterBoundedAttemptsOrWhenTheRoomClosesInsteadOfRetrying) {
+  for (const bool roomCloses : {false, true}) {
+    OpenRoom("");
+    roomSaw.clear();
+    // The input never shows the line, so every attempt runs out.
+    ws.SetHandler(chat.input, [](Hwnd, const sim::SimMessage& m) {
+      return m.msg == WM_SETTEXT ? std::optional<LResult>(0) : std::nullopt;
+    });
+    const Hwnd room = chat.room;
+    if (roomCloses) sim.loop.ScheduleOnce(1200, [&] { ws.DestroyWindow(room); });
+    const auto before = sim.clock.MonotonicMs();
+    sender.SendChat("hi");
+    if (roomCloses) {
+      EXPECT_LT(sim.clock.MonotonicMs() - before, 2000u);
+    }
+    EXPECT_NE(LogText().find(roomCloses ? "chat line not sent - the chat room closed"
+                                        : "chat line not sent - the chat input did not take it"),
+              std::string::npos);
+    EXPECT_TRUE(roomSaw.empty());
+    ws.DestroyWindow(ws.Parent(ws.Parent(room)));
+  }
 }
 
 TEST_F(ChatSenderTest, AdvertLineIsSetWithoutClearingAndSentWithEnter) {

@@ -7,22 +7,19 @@
 namespace drelm {
 namespace {
 
-TEST(DurationText, BelowAMinuteIsAllZeros) {
-  EXPECT_EQ(DurationText(0), "0d 0h 0m");
-  EXPECT_EQ(DurationText(59), "0d 0h 0m");
-  EXPECT_EQ(DurationText(-5), "0d 0h 0m");
-}
-
 TEST(DurationText, SplitsIntoDaysHoursAndMinutesDroppingSeconds) {
-  EXPECT_EQ(DurationText(60), "0d 0h 1m");
-  EXPECT_EQ(DurationText(100), "0d 0h 1m");
-  EXPECT_EQ(DurationText(90000), "1d 1h 0m");
-  EXPECT_EQ(DurationText(3 * 86400 + 4 * 3600 + 15 * 60 + 59), "3d 4h 15m");
-}
-
-TEST(DurationText, LongRecordsStayExactWhereSinglePrecisionWouldRoundUp) {
-  // 400 days less one second: the minutes must not round up to the next day.
-  EXPECT_EQ(DurationText(400LL * 86400 - 1), "399d 23h 59m");
+  const std::pair<std::int64_t, const char*> cases[] = {
+      {0, "0d 0h 0m"},
+      {59, "0d 0h 0m"},
+      {-5, "0d 0h 0m"},
+      {60, "0d 0h 1m"},
+      {100, "0d 0h 1m"},
+      {90000, "1d 1h 0m"},
+      {3 * 86400 + 4 * 3600 + 15 * 60 + 59, "3d 4h 15m"},
+      // 400 days less one second: single precision would round the minutes up to the next day.
+      {400LL * 86400 - 1, "399d 23h 59m"},
+  };
+  for (const auto& [seconds, text] : cases) EXPECT_EQ(DurationText(seconds), text) << seconds;
 }
 
 TEST(UptimeText, DropsSecondsAndCarriesDaysPastAMonth) {

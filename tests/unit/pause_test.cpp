@@ -29,16 +29,21 @@ TEST_F(PauseTest, LastsWithinHalfASecondOfTheAskedTime) {
   }
 }
 
-TEST_F(PauseTest, RoundsTheStartToTheNearestSecond) {
-  StartAt(16, 5, 10, 250);  // start rounds down to :10, so the pause ends at :12
-  EXPECT_DOUBLE_EQ(Measure(2), 1.75);
-  StartAt(16, 5, 10, 750);  // start rounds up to :11
-  EXPECT_DOUBLE_EQ(Measure(2), 2.25);
-}
-
-TEST_F(PauseTest, CrossingMidnightDoesNotStallTheWait) {
-  StartAt(23, 59, 59, 0);
-  EXPECT_DOUBLE_EQ(Measure(3), 3.0);
+TEST_F(PauseTest, RoundsTheStartToTheNearestSecondAndCrossesMidnight) {
+  const struct {
+    int hour, minute, second, ms, seconds;
+    double took;
+  } kCases[] = {
+      {16, 5, 10, 250, 2, 1.75},  // the start rounds down to :10, so the pause ends at :12
+      {16, 5, 10, 750, 2, 2.25},  // the start rounds up to :11
+      {10, 0, 0, 0, 0, 0.0},      // zero seconds only waits out a rounded-up start
+      {10, 0, 0, 600, 0, 0.4},
+      {23, 59, 59, 0, 3, 3.0},  // crossing midnight does not stall the wait
+  };
+  for (const auto& c : kCases) {
+    StartAt(c.hour, c.minute, c.second, c.ms);
+    EXPECT_DOUBLE_EQ(Measure(c.seconds), c.took) << c.hour << ":" << c.minute << "." << c.ms;
+  }
   EXPECT_EQ(sim.clock.Now().day, 6);
 }
 
@@ -54,13 +59,6 @@ TEST_F(PauseTest, EndsAtOnceWhenTheProgramIsEnding) {
   StartAt(10, 0, 0, 0);
   sim.loop.ScheduleOnce(300, [&] { sim.loop.RequestQuit(0); });
   EXPECT_DOUBLE_EQ(Measure(60), 0.3);
-}
-
-TEST_F(PauseTest, ZeroSecondsOnlyWaitsOutTheRoundedUpStart) {
-  StartAt(10, 0, 0, 0);
-  EXPECT_DOUBLE_EQ(Measure(0), 0.0);
-  StartAt(10, 0, 0, 600);
-  EXPECT_DOUBLE_EQ(Measure(0), 0.4);
 }
 
 }  // namespace

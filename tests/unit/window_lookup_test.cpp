@@ -19,7 +19,7 @@ class WindowLookup : public ::testing::Test {
   sim::SimWindowSystem& ws = sim.windows;
 };
 
-TEST_F(WindowLookup, FindsNothingWithoutTheClient) {
+TEST_F(WindowLookup, FindsNothingWithoutTheClientThenFrameMdiAndRoomWhateverTheClassCase) {
   EXPECT_EQ(FindAolMainWindow(ws), 0u);
   EXPECT_EQ(FindAolMdiClient(ws), 0u);
   EXPECT_EQ(FindChatRoom(ws), 0u);
@@ -28,9 +28,6 @@ TEST_F(WindowLookup, FindsNothingWithoutTheClient) {
   EXPECT_EQ(AolVersion(ws), "");
   EXPECT_EQ(AolVersionNumber(ws), 0);
   EXPECT_EQ(FindAolStatusWindow(ws), 0u);
-}
-
-TEST_F(WindowLookup, FindsFrameMdiAndRoomWhateverTheClassCase) {
   const auto tree = MakeAolFrame(ws, "&What's New In AOL 6.0");
   ws.CreateWindow("aol child", "Welcome, Zed!", tree.mdi);
   const auto chat = AddChatRoom(ws, tree.mdi, "Lobby 12");
@@ -39,14 +36,6 @@ TEST_F(WindowLookup, FindsFrameMdiAndRoomWhateverTheClassCase) {
   EXPECT_EQ(FindChatRoom(ws), chat.room);
   EXPECT_EQ(FindChatView(ws), chat.view);
   EXPECT_EQ(FindChatInput(ws), chat.input);
-}
-
-TEST_F(WindowLookup, ChatRoomSkipsAnImWindowThatComesFirst) {
-  const auto tree = MakeAolFrame(ws, "");
-  const Hwnd im = AddImWindow(ws, tree.mdi, "Buddy");
-  const auto chat = AddChatRoom(ws, tree.mdi, "Lobby");
-  ASSERT_EQ(ws.Children(tree.mdi).front(), im);
-  EXPECT_EQ(FindChatRoom(ws), chat.room);
 }
 
 TEST_F(WindowLookup, ChatRoomNeedsEveryOneOfItsFourControlClasses) {
@@ -60,9 +49,11 @@ TEST_F(WindowLookup, ChatRoomNeedsEveryOneOfItsFourControlClasses) {
   EXPECT_EQ(FindChatRoom(ws), almost);
 }
 
-TEST_F(WindowLookup, TheActivatedRoomWinsWhenTwoAreOpen) {
+TEST_F(WindowLookup, ChatRoomSkipsAnImWindowThatComesFirstAndTheActivatedRoomWins) {
   const auto tree = MakeAolFrame(ws, "");
+  const Hwnd im = AddImWindow(ws, tree.mdi, "Buddy");
   const auto first = AddChatRoom(ws, tree.mdi, "One");
+  ASSERT_EQ(ws.Children(tree.mdi).front(), im);
   const auto second = AddChatRoom(ws, tree.mdi, "Two");
   EXPECT_EQ(FindChatRoom(ws), first.room);
   ws.BringToTop(second.room);
@@ -94,11 +85,6 @@ INSTANTIATE_TEST_SUITE_P(
                       VersionCase{"&What's New In AOL", ""},      // nothing after the marker
                       VersionCase{"&About America Online", ""}, VersionCase{"", ""}));
 
-TEST_F(WindowLookup, VersionNumberCountsAnUnknownVersionAsZero) {
-  MakeAolFrame(ws, "&What's New In AOL 7.0");
-  EXPECT_EQ(AolVersionNumber(ws), 7);
-}
-
 // The client's program file as the process owning the main window, with a version resource.
 Hwnd FrameOfProgram(sim::Simulator& sim, const std::string& helpItem, const std::string& version) {
   const std::string exe = "C:\\AOL\\aol.exe";
@@ -113,22 +99,25 @@ Hwnd FrameOfProgram(sim::Simulator& sim, const std::string& helpItem, const std:
   return frame;
 }
 
-TEST_F(WindowLookup, VersionFallsBackToTheProgramFileWhenTheMenuDoesNotTell) {
-  FrameOfProgram(sim, "", "7.0.0.1");
-  EXPECT_EQ(AolVersion(ws), "7") << "a client without the item";
-  ws.SetMenusUnreadable(true);
-  EXPECT_EQ(AolVersion(ws), "7") << "a menu of another process, under Wine";
-}
-
-TEST_F(WindowLookup, TheMenuWinsOverTheProgramFile) {
-  FrameOfProgram(sim, "&What's New In AOL 5.0", "7.0.0.1");
-  EXPECT_EQ(AolVersion(ws), "5");
-}
-
-TEST_F(WindowLookup, NeitherMenuNorVersionResourceLeavesTheVersionUnknown) {
-  FrameOfProgram(sim, "", "");
-  ws.SetMenusUnreadable(true);
-  EXPECT_EQ(AolVersion(ws), "");
+TEST(AolVersionOfProgram, TheMenuWinsAndTheProgramFileTellsWhenTheMenuDoesNot) {
+  const struct {
+    const char* helpItem;
+    const char* fileVersion;
+    bool menusUnreadable;  // a menu of another process, under Wine
+    const char* version;
+  } kCases[] = {
+      {"&What's New In AOL 5.0", "7.0.0.1", false, "5"},
+      {"", "7.0.0.1", false, "7"},
+      {"", "7.0.0.1", true, "7"},
+      {"", "", true, ""},
+  };
+  for (const auto& c : kCases) {
+    sim::Simulator sim;
+    FrameOfProgram(sim, c.helpItem, c.fileVersion);
+    sim.windows.SetMenusUnreadable(c.menusUnreadable);
+    EXPECT_EQ(AolVersion(sim.windows), c.version) << c.helpItem << " / " << c.fileVersion;
+    EXPECT_EQ(AolVersionNumber(sim.windows), *c.version ? std::stoi(c.version) : 0);
+  }
 }
 
 TEST(MajorOfFileVersion, TakesTheLeadingNumberBeforeTheFirstDot) {
@@ -147,13 +136,9 @@ TEST_F(WindowLookup, StatusWindowIsOnlyLookedForInTheFirstTwoChildren) {
   EXPECT_EQ(FindAolStatusWindow(ws), 0u) << "the third child is not examined";
   ws.BringToTop(second);
   EXPECT_EQ(FindAolStatusWindow(ws), second);
-}
-
-TEST_F(WindowLookup, HiddenStatusWindowIsStillFound) {
-  const auto tree = MakeAolFrame(ws, "");
-  const Hwnd status = ws.CreateWindow("AOL Child", "STATUS", tree.mdi);
-  ws.ShowWindow(status, 0);
-  EXPECT_EQ(FindAolStatusWindow(ws), status);
+  ws.SetText(second, "STATUS");
+  ws.ShowWindow(second, 0);
+  EXPECT_EQ(FindAolStatusWindow(ws), second) << "hidden, in capitals, it is still found";
 }
 
 TEST(ControlText, ReadsSetsAndTreatsHandleZeroAsEmpty) {
