@@ -129,7 +129,7 @@ TEST(SignOn, PressesWhileConnectingAreIgnoredAndADropCancelsTheConnection) {
   EXPECT_TRUE(t.aol.Strays().empty());
 }
 
-TEST(Lifecycle, ASecondStartWhileRunningOnlyCountsAndChangesNothing) {
+TEST(Lifecycle, ASecondStartWhileRunningOnlyCountsAndClosingTheFrameEndsEverything) {
   StandInTest t(Version(7));
   t.aol.StartSignedOn();
   const Hwnd main = FindAolMainWindow(t.Windows());
@@ -139,14 +139,11 @@ TEST(Lifecycle, ASecondStartWhileRunningOnlyCountsAndChangesNothing) {
   EXPECT_EQ(t.sim.shell.ProcessIds().size(), 1u);
   EXPECT_EQ(t.aol.Seen().launchesWhileRunning, 1);
   EXPECT_TRUE(t.aol.Strays().empty());
-}
 
-TEST(Lifecycle, ClosingTheFrameEndsTheClientAndAllItsWindows) {
-  StandInTest t(Version(6));
-  t.aol.StartSignedOn("Lobby 12");
+  // Closing the frame ends the client and all its windows.
   t.aol.StartUpload("big.zip");
   t.aol.ShowMessageBox("Hello");
-  CloseWindow(t.Windows(), FindAolMainWindow(t.Windows()));
+  CloseWindow(t.Windows(), main);
   t.Pump(10);
   EXPECT_FALSE(t.aol.Running());
   EXPECT_EQ(FindAolMainWindow(t.Windows()), 0u);

@@ -6,58 +6,45 @@ namespace {
 
 // --- the keyword box ----------------------------------------------------------------------
 
-class KeywordBox : public ::testing::TestWithParam<int> {};
-
-TEST_P(KeywordBox, TheVersionsOwnSequenceRunsTheKeyword) {
-  StandInTest t(Version(GetParam()));
-  t.aol.StartSignedOn();
-  t.Keyword("buddylist");
-  t.Pump();
-  EXPECT_EQ(t.aol.Seen().keywords, std::vector<std::string>{"buddylist"});
-  EXPECT_NE(t.MdiChild("Buddy Lists"), 0u);
-  EXPECT_TRUE(t.aol.Strays().empty());
-}
-
-INSTANTIATE_TEST_SUITE_P(Aol, KeywordBox, ::testing::Values(4, 5, 6, 7));
-
-TEST(KeywordBoxOrder, TheBlankAfterTheTextDoesNotRunAKeywordInAol4) {
-  StandInTest t(Version(4));
-  t.aol.StartSignedOn();
-  const Hwnd box = t.KeywordBox();
-  SetControlText(t.Windows(), box, "buddylist");
-  t.Windows().SendMessage(box, WM_CHAR, ' ', 0);
-  t.Windows().SendMessage(box, WM_CHAR, '\r', 0);
-  t.Pump();
-  EXPECT_EQ(t.MdiChild("Buddy Lists"), 0u);
-  EXPECT_EQ(t.aol.Seen().keywords, std::vector<std::string>{"buddylist "});
-  EXPECT_EQ(t.aol.Strays().size(), 1u);
-}
-
-TEST(KeywordBoxOrder, TheBlankBeforeTheTextOrNoBlankDoesNotRunAKeywordFromAol5On) {
-  for (int version : {5, 6, 7}) {
+// The version's own order of text and blank runs the keyword; the other orders, an unknown
+// keyword and one without the connection are strays.
+TEST(KeywordBox, OnlyTheVersionsOwnOrderOfTextAndBlankRunsTheKeyword) {
+  for (int version : {4, 5, 6, 7}) {
+    SCOPED_TRACE(version);
     StandInTest t(Version(version));
     t.aol.StartSignedOn();
     const Hwnd box = t.KeywordBox();
-    t.Windows().SendMessage(box, WM_CHAR, ' ', 0);
-    SetControlText(t.Windows(), box, "buddylist");
-    t.Windows().SendMessage(box, WM_CHAR, '\r', 0);
-    SetControlText(t.Windows(), box, "buddylist");
-    t.Windows().SendMessage(box, WM_CHAR, '\r', 0);
+    const auto type = [&](const char* before, const char* after) {
+      if (*before) t.Windows().SendMessage(box, WM_CHAR, ' ', 0);
+      SetControlText(t.Windows(), box, "buddylist");
+      if (*after) t.Windows().SendMessage(box, WM_CHAR, ' ', 0);
+      t.Windows().SendMessage(box, WM_CHAR, '\r', 0);
+    };
+    if (version == 4) {
+      type("", " ");
+      EXPECT_EQ(t.aol.Seen().keywords, std::vector<std::string>{"buddylist "});
+    } else {
+      type(" ", "");
+      type("", "");
+      EXPECT_TRUE(t.aol.Seen().keywords.empty());
+    }
     t.Pump();
-    EXPECT_TRUE(t.aol.Seen().keywords.empty()) << version;
-    EXPECT_EQ(t.aol.Strays().size(), 2u) << version;
-  }
-}
+    EXPECT_EQ(t.MdiChild("Buddy Lists"), 0u);
+    const std::size_t strays = version == 4 ? 1 : 2;
+    EXPECT_EQ(t.aol.Strays().size(), strays);
 
-TEST(KeywordBoxOrder, KeywordsNeedTheConnectionAndUnknownOnesAreStray) {
-  StandInTest t(Version(6));
-  t.aol.StartSignedOn();
-  t.Keyword("the weather");
-  t.aol.Disconnect();
-  t.Keyword("buddylist");
-  t.Pump();
-  EXPECT_EQ(t.MdiChild("Buddy Lists"), 0u);
-  EXPECT_EQ(t.aol.Strays().size(), 2u);
+    t.Keyword("buddylist");
+    t.Pump();
+    EXPECT_EQ(t.aol.Seen().keywords.back(), "buddylist");
+    EXPECT_NE(t.MdiChild("Buddy Lists"), 0u);
+    EXPECT_EQ(t.aol.Strays().size(), strays);
+
+    t.Keyword("the weather");
+    t.aol.Disconnect();
+    t.Keyword("buddylist");
+    t.Pump();
+    EXPECT_EQ(t.aol.Strays().size(), strays + 2) << "unknown, then without the connection";
+  }
 }
 
 // --- pop-up menus --------------------------------------------------------------------------
