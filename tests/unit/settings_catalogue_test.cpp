@@ -112,11 +112,6 @@ TEST(SettingsCatalogue, EveryShownKeyNamesItsMenuItemAndLabel) {
         break;
     }
   }
-  EXPECT_EQ(setting::kScrollAim.menuItem, "mnuScrollAIm");
-  EXPECT_EQ(setting::kKillFnf.menuItem, "cmdKillFileNotFound");
-  EXPECT_EQ(setting::kContDlAfterFileNotFound.menuItem, "mnucontinueUpAfterFileNotFOundKill");
-  EXPECT_EQ(setting::kInterval.groupItems[2], "cmdThreeMin");
-  EXPECT_EQ(setting::kIdleType.groupItems[2], "cmdAFKBot");
 }
 
 TEST(SettingsCatalogue, DefaultsHoldTheExactBytesANewUserGets) {
