@@ -39,8 +39,11 @@ Hwnd FindWelcomeWindow(WindowSystem& windows) {
 }
 
 std::string CurrentScreenName(WindowSystem& windows) {
+  return ScreenNameOfWelcomeCaption(GetCaption(windows, FindWelcomeWindow(windows)));
+}
+
+std::string ScreenNameOfWelcomeCaption(const std::string& caption) {
   static constexpr std::size_t kNameStarts = 9;  // after "Welcome, "
-  const std::string caption = GetCaption(windows, FindWelcomeWindow(windows));
   const std::size_t bang = caption.find('!');
   if (bang == std::string::npos || bang < kNameStarts) return {};
   return caption.substr(kNameStarts, bang - kNameStarts);

@@ -21,6 +21,8 @@ Hwnd FindWelcomeWindow(WindowSystem& windows);    // caption begins with "Welcom
 // The name between "Welcome, " and the first "!" of the welcome window's caption; empty without
 // a welcome window or without the "!" that ends AOL's caption.
 std::string CurrentScreenName(WindowSystem& windows);
+// The same for a caption already read.
+std::string ScreenNameOfWelcomeCaption(const std::string& caption);
 Hwnd FindAolPlusWindow(WindowSystem& windows);  // " AOL Plus", with its leading blank
 Hwnd FindAolToolbar(WindowSystem& windows);     // "AOL Toolbar" > "_AOL_Toolbar"
 Hwnd FindToolbarGlyph(WindowSystem& windows);   // the toolbar's "_aol_glyph"

@@ -123,7 +123,11 @@ Hwnd FindIncomingIm(WindowSystem& windows) {
 }
 
 std::string IncomingImSender(WindowSystem& windows) {
-  const std::string lower = LowerAnsi(GetCaption(windows, FindIncomingIm(windows)));
+  return ImSenderOfCaption(GetCaption(windows, FindIncomingIm(windows)));
+}
+
+std::string ImSenderOfCaption(const std::string& caption) {
+  const std::string lower = LowerAnsi(caption);
   const std::size_t from = lower.find("from:");
   // The name starts after "from:" and the blank that follows it.
   if (from == std::string::npos || from + kFromLength + 1 > lower.size()) return {};

@@ -21,5 +21,7 @@ void ImsOn(AolContext& aol);   // SendIm("$IM_ON", "drelm idle")
 Hwnd FindIncomingIm(WindowSystem& windows);
 // The lower-cased name after "from:" and one blank in that window's caption; empty without one.
 std::string IncomingImSender(WindowSystem& windows);
+// The same for a caption already read.
+std::string ImSenderOfCaption(const std::string& caption);
 
 }  // namespace drelm

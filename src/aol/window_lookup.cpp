@@ -65,8 +65,6 @@ Hwnd FindChatInput(WindowSystem& windows) {
 namespace {
 
 std::string VersionFromMenu(WindowSystem& windows, Hwnd main) {
-  // The search text lacks the leading "W", so an accelerator mark before it does not matter.
-  static constexpr std::string_view kMarker = "hat's new in aol";
   constexpr int kMenuTextChars = 100;
   const MenuHandle bar = windows.GetMenu(main);
   if (bar == 0) return {};
@@ -76,18 +74,26 @@ std::string VersionFromMenu(WindowSystem& windows, Hwnd main) {
     const int items = windows.GetMenuItemCount(sub);
     for (int i = 0; i < items; ++i) {
       const std::uint32_t id = windows.GetMenuItemID(sub, i);
-      const std::string text = LowerAnsi(windows.GetMenuString(sub, id, kMenuTextChars));
-      const std::size_t at = text.find(kMarker);
-      if (at == std::string::npos) continue;
-      // The digit follows the marker and one blank.
-      const std::size_t digit = at + kMarker.size() + 1;
-      return digit < text.size() ? text.substr(digit, 1) : std::string();
+      std::optional<std::string> version =
+          VersionOfMenuItem(windows.GetMenuString(sub, id, kMenuTextChars));
+      if (version) return *std::move(version);
     }
   }
   return {};
 }
 
 }  // namespace
+
+std::optional<std::string> VersionOfMenuItem(std::string_view text) {
+  // The search text lacks the leading "W", so an accelerator mark before it does not matter.
+  static constexpr std::string_view kMarker = "hat's new in aol";
+  const std::string lower = LowerAnsi(text);
+  const std::size_t at = lower.find(kMarker);
+  if (at == std::string::npos) return std::nullopt;
+  // The digit follows the marker and one blank.
+  const std::size_t digit = at + kMarker.size() + 1;
+  return digit < lower.size() ? lower.substr(digit, 1) : std::string();
+}
 
 std::string MajorOfFileVersion(const std::string& fileVersion) {
   std::size_t digits = 0;

@@ -2,7 +2,9 @@
 // and a window that is not there is handle 0, never an error.
 #pragma once
 
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "platform/window_system.h"
 
@@ -21,6 +23,9 @@ Hwnd FindNthChild(WindowSystem& windows, Hwnd parent, const std::string& classNa
 // cannot be read (another process's menu is unreadable under Wine) or lacks the item, the major
 // number of the file version of the program that owns the main window; "" if neither tells.
 std::string AolVersion(WindowSystem& windows);
+// The version digit of one help-menu item's text: nothing when the item is not "What's New In
+// AOL", "" when the digit after the marker and its blank is missing.
+std::optional<std::string> VersionOfMenuItem(std::string_view text);
 // AolVersion as a number, unknown counting as 0.
 int AolVersionNumber(WindowSystem& windows);
 // "7" of "7.0.1.2"; "" when the text does not start with a major number above 0.
