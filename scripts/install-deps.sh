@@ -8,7 +8,8 @@
 set -euo pipefail
 
 main=(cmake ninja-build g++)
-native_tests=(clang-format ccache libgtest-dev libgmock-dev)
+# clang and its runtime libraries (libFuzzer, the sanitizers): the fuzz targets of fuzz/.
+native_tests=(clang-format ccache libgtest-dev libgmock-dev clang libclang-rt-14-dev)
 # nsis: makensis makes the setup programs, which the installer's end-to-end test installs.
 windows=(googletest g++-mingw-w64-x86-64 g++-mingw-w64-i686 wine64 xvfb xauth imagemagick nsis)
 
