@@ -128,6 +128,9 @@ std::vector<std::string> RoomTextMark::TakeNew(std::string_view text) {
 std::vector<std::string> RoomTextMark::Settled() {
   if (!holding_) return {};
   holding_ = false;
+  // An empty last line is what follows a text's final line break: the next line is still to
+  // come there. Taking it would make that line look like the rest of this one.
+  if (held_.empty()) return {};
   Remember(held_);
   end_ = heldEnd_;
   return {std::move(held_)};

@@ -22,6 +22,10 @@ inline constexpr std::string_view kTwkSiteAddress = "http://www.tarnwick-warez.e
 // least one entry that has text, the chance of this many misses in a row is below 2^-100.
 inline constexpr int kReasonDrawMaxTries = 100;
 
+// A value brought in by one tag may hold the tags replaced after it (a colour typed as
+// "[twk][twk]"), so each kind of tag could multiply the text; no pass makes it longer than this.
+inline constexpr std::size_t kMaxExpandedReason = 64 * 1024;
+
 struct ReasonTagValues {
   std::string time;  // the long time, e.g. "3:04:05 PM"
   std::string date;  // the short date, e.g. "12/6/2026"
