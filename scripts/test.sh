@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Every test of the project, from a fresh Debian 12 machine: installs what is missing, checks
-# formatting, runs the native unit and behaviour tests, the same under ASan/UBSan, builds both
-# Windows executables and runs the Win32 tests under Wine. Ends with one summary line.
+# formatting, runs the native unit and behaviour tests, the same under ASan/UBSan, a few seconds
+# of each parser's fuzz target, builds both Windows executables and runs the Win32 tests under
+# Wine. Ends with one summary line.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -29,6 +30,14 @@ for preset in linux linux-asan; do
   cmake --build --preset "$preset" -j"$(nproc)"
   run_ctest "build/ctest-$preset.log" --preset "$preset" -j"$(nproc)" || status=1
 done
+
+echo "== fuzz"
+set +e
+scripts/fuzz.sh --smoke 2>&1 | tee build/ctest-fuzz.log
+fuzz_rc=${PIPESTATUS[0]}
+set -e
+summaries+=("build/ctest-fuzz.log")
+[ "$fuzz_rc" -eq 0 ] || status=1
 
 echo "== windows builds and tests under Wine"
 set +e
