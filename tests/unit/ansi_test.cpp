@@ -45,14 +45,12 @@ TEST(RoundHalfEven, RoundsHalvesToTheEvenNeighbour) {
   EXPECT_EQ(RoundHalfEven(-1e30), INT64_MIN);
 }
 
-TEST(ReplaceAll, ReplacesEveryOccurrenceAndLeavesNonMatchesAlone) {
+TEST(ReplaceAll, ReplacesEveryOccurrenceButRefusesOneThatWouldNeverEnd) {
   EXPECT_EQ(ReplaceAll("abc", "x", "y"), "abc");
   EXPECT_EQ(ReplaceAll("a-b-c", "-", "+"), "a+b+c");
   EXPECT_EQ(ReplaceAll("", "-", "+"), "");
   EXPECT_EQ(ReplaceAll("aabb", "ab", ""), "") << "occurrences formed by a replacement count";
-}
-
-TEST(ReplaceAll, RefusesAReplacementThatContainsTheSearchTextInsteadOfLoopingForever) {
+  // A replacement that contains the search text is refused instead of looping for ever.
   EXPECT_EQ(ReplaceAll("a-b", "-", "--"), "a-b");
   EXPECT_EQ(ReplaceAll("a-b", "", "x"), "a-b");
   int rounds = 0;

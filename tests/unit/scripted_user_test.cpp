@@ -18,7 +18,7 @@ TEST(ScriptedUser, AnswersExpectedPromptsInOrder) {
   EXPECT_EQ(user.Seen()[0].title, "drelm");
 }
 
-TEST(ScriptedUser, AnUnexpectedPromptFailsEvenThroughCatchAllExceptionHandlers) {
+TEST(ScriptedUser, AnUnexpectedPromptOfAnyKindOrTextFailsEvenThroughCatchAllHandlers) {
   sim::ScriptedUser user;
   bool swallowed = false;
   try {
@@ -33,15 +33,14 @@ TEST(ScriptedUser, AnUnexpectedPromptFailsEvenThroughCatchAllExceptionHandlers) 
   }
   EXPECT_FALSE(swallowed);
   EXPECT_EQ(user.Failures().size(), 1u);
-}
 
-TEST(ScriptedUser, WrongKindOrTextIsASurpriseToo) {
-  sim::ScriptedUser user;
-  user.ExpectInputBox("handle", "zed");
-  EXPECT_THROW(user.MessageBox("handle", "t", 0), sim::UnexpectedPrompt);
-  sim::ScriptedUser other;
-  other.ExpectInputBox("handle", "zed");
-  EXPECT_THROW(other.InputBox("password", "t", ""), sim::UnexpectedPrompt);
+  // The wrong kind of prompt, or the wrong text, is a surprise too.
+  sim::ScriptedUser kind;
+  kind.ExpectInputBox("handle", "zed");
+  EXPECT_THROW(kind.MessageBox("handle", "t", 0), sim::UnexpectedPrompt);
+  sim::ScriptedUser text;
+  text.ExpectInputBox("handle", "zed");
+  EXPECT_THROW(text.InputBox("password", "t", ""), sim::UnexpectedPrompt);
 }
 
 TEST(ScriptedUser, PopupMenuChooserSeesTheItems) {
