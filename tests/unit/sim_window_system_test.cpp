@@ -28,6 +28,11 @@ TEST_F(SimWindows, ChildrenKeepCreationOrderAndNewTopLevelWindowsGoOnTop) {
   EXPECT_EQ(ws.FindWindowEx(a, 0, std::string("kid"), std::nullopt), c2);
   EXPECT_EQ(ws.FindWindowEx(a, c2, std::string("KID"), std::nullopt), c1);
   EXPECT_EQ(ws.FindWindowEx(a, c1, std::string("Kid"), std::nullopt), 0u);
+  // A walk resumed after its window moved goes on from where the window is now.
+  ws.BringToTop(c1);
+  EXPECT_EQ(ws.FindWindowEx(a, c2, std::nullopt, std::nullopt), 0u);
+  EXPECT_EQ(ws.FindWindowEx(a, c1, std::nullopt, std::nullopt), c2);
+  EXPECT_FALSE(ws.IsWindow(c1 + 1)) << "a handle between two windows is none";
 }
 
 TEST_F(SimWindows, FindMatchesClassAndCaptionWithoutRegardToCase) {

@@ -20,12 +20,17 @@ struct SimWindowSystem::Window {
   bool destroying = false;
   ProcessId pid = 0;
   MenuHandle menu = 0;
-  SimHandler handler;
+  // Shared, so that a message holds the handler alive while it runs (it may replace itself or
+  // destroy the window) without copying the handler at every message.
+  std::shared_ptr<const SimHandler> handler;
   SimControl control = SimControl::kPlain;
   std::vector<std::string> items;
   int curSel = LB_ERR;
   int check = BST_UNCHECKED;
   bool buttonDown = false;
+  // Where the window last stood among its siblings when a walk passed it: the next step of the
+  // walk (FindWindowEx after it) starts there instead of searching the siblings again.
+  std::size_t siblingHint = 0;
 };
 
 namespace {
@@ -43,9 +48,9 @@ SimWindowSystem::SimWindowSystem() = default;
 SimWindowSystem::~SimWindowSystem() = default;
 
 SimWindowSystem::Window* SimWindowSystem::Find(Hwnd window) const {
-  if (window == 0) return nullptr;
-  auto it = windows_.find(window);
-  return it == windows_.end() ? nullptr : it->second.get();
+  if (window < kFirstHandle || (window - kFirstHandle) % kHandleStep != 0) return nullptr;
+  const std::size_t slot = (window - kFirstHandle) / kHandleStep;
+  return slot < windows_.size() ? windows_[slot].get() : nullptr;
 }
 
 std::vector<Hwnd>& SimWindowSystem::SiblingsOf(Hwnd parent) {
@@ -75,12 +80,21 @@ Hwnd SimWindowSystem::FindWindowEx(Hwnd parent, Hwnd childAfter,
   const std::vector<Hwnd>& siblings = SiblingsOf(parent);
   auto it = siblings.begin();
   if (childAfter != 0) {
-    it = std::find(siblings.begin(), siblings.end(), childAfter);
-    if (it == siblings.end()) return 0;
+    const Window* after = Find(childAfter);
+    const std::size_t hint = after ? after->siblingHint : 0;
+    if (hint < siblings.size() && siblings[hint] == childAfter) {
+      it = siblings.begin() + static_cast<std::ptrdiff_t>(hint);
+    } else {
+      it = std::find(siblings.begin(), siblings.end(), childAfter);
+      if (it == siblings.end()) return 0;
+    }
     ++it;
   }
   for (; it != siblings.end(); ++it) {
-    if (Matches(*Find(*it), className, caption)) return *it;
+    Window& w = *Find(*it);
+    if (!Matches(w, className, caption)) continue;
+    w.siblingHint = static_cast<std::size_t>(it - siblings.begin());
+    return *it;
   }
   return 0;
 }
@@ -165,8 +179,8 @@ LResult SimWindowSystem::Dispatch(Hwnd window, const SimMessage& message) {
   Window* w = Find(window);
   if (!w) return 0;
   if (w->handler) {
-    SimHandler handler = w->handler;  // the handler may replace itself or destroy the window
-    if (std::optional<LResult> handled = handler(window, message)) return *handled;
+    const std::shared_ptr<const SimHandler> handler = w->handler;
+    if (std::optional<LResult> handled = (*handler)(window, message)) return *handled;
   }
   return DefaultHandling(window, message);
 }
@@ -391,10 +405,10 @@ Hwnd SimWindowSystem::CreateWindow(const std::string& className, const std::stri
   w->text = text;
   w->parent = parent;
   w->pid = pid != 0 ? pid : (p ? p->pid : 0);
-  w->handler = std::move(handler);
+  if (handler) w->handler = std::make_shared<const SimHandler>(std::move(handler));
   w->control = control.value_or(ControlForClass(className));
   const Hwnd handle = w->handle;
-  windows_.emplace(handle, std::move(w));
+  windows_.push_back(std::move(w));
   if (parent == 0) {
     topLevel_.insert(topLevel_.begin(), handle);
   } else {
@@ -415,12 +429,14 @@ void SimWindowSystem::DestroyWindow(Hwnd window) {
       w->parent == 0 || Find(w->parent) ? SiblingsOf(w->parent) : topLevel_;
   siblings.erase(std::remove(siblings.begin(), siblings.end(), window), siblings.end());
   std::erase_if(posted_, [window](const auto& p) { return p.first == window; });
-  windows_.erase(window);
+  windows_[(window - kFirstHandle) / kHandleStep].reset();
   if (onDestroy_) onDestroy_(window);
 }
 
 void SimWindowSystem::SetHandler(Hwnd window, SimHandler handler) {
-  if (Window* w = Find(window)) w->handler = std::move(handler);
+  if (Window* w = Find(window)) {
+    w->handler = handler ? std::make_shared<const SimHandler>(std::move(handler)) : nullptr;
+  }
 }
 
 void SimWindowSystem::BringToTop(Hwnd window) {

@@ -136,12 +136,17 @@ class SimWindowSystem : public WindowSystem {
   LResult Dispatch(Hwnd window, const SimMessage& message);
   void Record(Hwnd window, const SimMessage& message, bool posted);
 
-  std::map<Hwnd, std::unique_ptr<Window>> windows_;
+  // Handles are handed out in steps of kHandleStep from kFirstHandle and never reused, so a
+  // window's slot is its handle's index; the lookup every message and every walk makes is then
+  // one step, however many windows are open. A destroyed window leaves an empty slot.
+  static constexpr Hwnd kFirstHandle = 0x10010;
+  static constexpr Hwnd kHandleStep = 4;
+  std::vector<std::unique_ptr<Window>> windows_;
   std::vector<Hwnd> topLevel_;
   std::map<MenuHandle, Menu> menus_;
   std::deque<std::pair<Hwnd, SimMessage>> posted_;
   std::vector<MessageRecord> log_;
-  Hwnd nextHandle_ = 0x10010;
+  Hwnd nextHandle_ = kFirstHandle;
   MenuHandle nextMenu_ = 0x20010;
   int captureReleases_ = 0;
   bool menusUnreadable_ = false;
