@@ -79,45 +79,73 @@ Hwnd TransferReader::FindTransferModalQuiet() {
   return FindModal(false);
 }
 
-std::string TransferReader::ReadDlTimeLeft() {
-  const Hwnd window = FindDownloadWindow();
+std::string TransferReader::DlTimeLeftOf(Hwnd window) {
   return window == 0 ? kNoDownload : DownloadTimeLeftOf(StaticText(window, 2));
 }
 
-std::string TransferReader::ReadDlPercent() {
-  const Hwnd window = FindDownloadWindow();
+std::string TransferReader::DlPercentOf(Hwnd window) {
   return window == 0 ? kNoDownload : DownloadPercentOf(GetCaption(c_.windows, window));
 }
 
-std::string TransferReader::ReadDlFileName() {
-  const Hwnd window = FindDownloadWindow();
+std::string TransferReader::DlFileNameOf(Hwnd window) {
   return window == 0 ? kNoDownload : Shortened(DownloadFileNameOf(StaticText(window, 1)));
 }
 
-std::string TransferReader::ReadUlTimeLeft7() {
-  const Hwnd window = FindUploadChild();
+std::string TransferReader::UlTimeLeft7Of(Hwnd window) {
   return window == 0 ? kNoUpload7 : Upload7TimeLeftOf(StaticText(window, 2));
 }
 
-std::string TransferReader::ReadUlPercent7() {
-  const Hwnd window = FindUploadChild();
+std::string TransferReader::UlPercent7Of(Hwnd window) {
   return window == 0 ? kNoUpload7 : Upload7PercentOf(GetCaption(c_.windows, window));
 }
 
-std::string TransferReader::ReadUlFileName7() {
-  const Hwnd window = FindUploadChild();
+std::string TransferReader::UlFileName7Of(Hwnd window) {
   return window == 0 ? kNoUpload7 : Shortened(Upload7FileNameOf(StaticText(window, 1)));
 }
 
-std::string TransferReader::ReadUlTimeLeftModal() {
-  const Hwnd modal = FindTransferModal();
+std::string TransferReader::UlTimeLeftModalOf(Hwnd modal) {
   return modal == 0 ? std::string() : ModalTimeLeftOf(StaticText(modal, 1), StaticText(modal, 2));
 }
 
-std::string TransferReader::ReadUlPercentModal() {
-  const Hwnd modal = FindTransferModal();
+std::string TransferReader::UlPercentModalOf(Hwnd modal) {
   return modal == 0 ? std::string()
                     : ModalPercentOf(GetControlText(c_.windows, modal), kUploadNotANumber);
+}
+
+std::string TransferReader::UlFileNameModalOf(Hwnd modal) {
+  return modal == 0 ? std::string() : Shortened(ModalFileNameOf(StaticText(modal, 1)));
+}
+
+std::string TransferReader::ReadDlTimeLeft() {
+  return DlTimeLeftOf(FindDownloadWindow());
+}
+
+std::string TransferReader::ReadDlPercent() {
+  return DlPercentOf(FindDownloadWindow());
+}
+
+std::string TransferReader::ReadDlFileName() {
+  return DlFileNameOf(FindDownloadWindow());
+}
+
+std::string TransferReader::ReadUlTimeLeft7() {
+  return UlTimeLeft7Of(FindUploadChild());
+}
+
+std::string TransferReader::ReadUlPercent7() {
+  return UlPercent7Of(FindUploadChild());
+}
+
+std::string TransferReader::ReadUlFileName7() {
+  return UlFileName7Of(FindUploadChild());
+}
+
+std::string TransferReader::ReadUlTimeLeftModal() {
+  return UlTimeLeftModalOf(FindTransferModal());
+}
+
+std::string TransferReader::ReadUlPercentModal() {
+  return UlPercentModalOf(FindTransferModal());
 }
 
 std::string TransferReader::ReadUlPercentModalDash() {
@@ -127,23 +155,27 @@ std::string TransferReader::ReadUlPercentModalDash() {
 }
 
 std::string TransferReader::ReadUlFileNameModal() {
-  const Hwnd modal = FindTransferModal();
-  return modal == 0 ? std::string() : Shortened(ModalFileNameOf(StaticText(modal, 1)));
+  return UlFileNameModalOf(FindTransferModal());
 }
 
 void TransferReader::Refresh() {
+  // Each window is looked for once a refresh and its three texts read from it: Timer2 refreshes
+  // every 1.6 seconds, and a walk over a client with many windows open is the tick's main cost.
   DrelmGlobals& v = c_.values;
-  v.DlTimeLeft = ReadDlTimeLeft();
-  v.DlFileName = ReadDlFileName();
-  v.DlPercent = ReadDlPercent();
+  const Hwnd download = FindDownloadWindow();
+  v.DlTimeLeft = DlTimeLeftOf(download);
+  v.DlFileName = DlFileNameOf(download);
+  v.DlPercent = DlPercentOf(download);
   if (AolVersionNumber(c_.windows) == 7) {
-    v.UlTimeLeft = ReadUlTimeLeft7();
-    v.UlFileName = ReadUlFileName7();
-    v.UlPercent = ReadUlPercent7();
+    const Hwnd upload = FindUploadChild();
+    v.UlTimeLeft = UlTimeLeft7Of(upload);
+    v.UlFileName = UlFileName7Of(upload);
+    v.UlPercent = UlPercent7Of(upload);
   } else {
-    v.UlTimeLeft = ReadUlTimeLeftModal();
-    v.UlFileName = ReadUlFileNameModal();
-    v.UlPercent = ReadUlPercentModal();
+    const Hwnd modal = FindTransferModal();
+    v.UlTimeLeft = UlTimeLeftModalOf(modal);
+    v.UlFileName = UlFileNameModalOf(modal);
+    v.UlPercent = UlPercentModalOf(modal);
   }
 }
 

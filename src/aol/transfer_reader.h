@@ -58,7 +58,7 @@ class TransferReader {
   std::string ReadUlPercentModalDash();
   std::string ReadUlFileNameModal();
 
-  // Reads every transfer text into the program's values.
+  // Reads every transfer text into the program's values, each window looked for once.
   void Refresh();
 
  private:
@@ -66,6 +66,16 @@ class TransferReader {
   Hwnd FindModal(bool record);
   bool IsDownloadWindow(Hwnd child);
   std::string StaticText(Hwnd window, int n);
+  // The texts of a window already found (0: none open).
+  std::string DlTimeLeftOf(Hwnd window);
+  std::string DlPercentOf(Hwnd window);
+  std::string DlFileNameOf(Hwnd window);
+  std::string UlTimeLeft7Of(Hwnd window);
+  std::string UlPercent7Of(Hwnd window);
+  std::string UlFileName7Of(Hwnd window);
+  std::string UlTimeLeftModalOf(Hwnd modal);
+  std::string UlPercentModalOf(Hwnd modal);
+  std::string UlFileNameModalOf(Hwnd modal);
 
   TransferReaderContext c_;
 };

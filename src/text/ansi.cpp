@@ -53,7 +53,8 @@ std::string LowerAnsi(std::string_view text) {
 bool EqualsIgnoreCase(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   for (std::size_t i = 0; i < a.size(); ++i) {
-    if (LowerAnsiChar(a[i]) != LowerAnsiChar(b[i])) return false;
+    // Class names are mostly compared with themselves: equal bytes need no lowering.
+    if (a[i] != b[i] && LowerAnsiChar(a[i]) != LowerAnsiChar(b[i])) return false;
   }
   return true;
 }
