@@ -1,0 +1,114 @@
+// A day away in the simulator, timed on the wall clock: the user idles as the away bot with
+// disconnect protection on, a member addresses them every minute, an IM arrives every ten
+// minutes and the connection drops every two hours. The client has its realistic delays. The
+// figure is simulated time over wall time; the day's outcome is checked so that a broken run
+// (lines not confirmed, IMs not answered, a reconnect missed) reports an error, not a figure.
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <ctime>
+#include <string>
+
+#include "bench_desk.h"
+#include "core/settings_catalogue.h"
+
+namespace drelm::bench {
+namespace {
+
+constexpr std::uint32_t kMinuteMs = 60000;
+constexpr const char* kMembers[] = {"BuddyZed", "quietgirl77", "Tommy K"};
+
+struct DayCounts {
+  int linesSaid = 0;
+  int imsSent = 0;
+  int disconnects = 0;
+};
+
+std::size_t CountHolding(const std::vector<std::string>& lines, std::string_view part) {
+  return static_cast<std::size_t>(std::count_if(lines.begin(), lines.end(), [&](const auto& l) {
+    return l.find(part) != std::string::npos;
+  }));
+}
+
+void AwayDay(benchmark::State& state) {
+  const int hours = static_cast<int>(state.range(0));
+  for (auto _ : state) {
+    Desk desk({}, [](SettingsStore& store) {
+      store.Write(setting::kHandle, "drelm");
+      store.Write(setting::kIdleType, "afk");
+      store.Write(setting::kAfkRea, "out for the day");
+      store.Write(setting::kAfkMax, "100000");
+      store.Write(setting::kInterval, "600");
+      store.Write(setting::kAolDcp, "on");
+      store.Write(setting::kPrToEnter, "Lobby 12");
+    });
+    desk.Choose("cmdStartIdle");
+    standin::SimStandIn& aol = *desk.aol;
+    DayCounts counts;
+    int minute = 0;
+    // One driver on the loop, so the loop holds a handful of timers as in the program's life.
+    desk.sim.loop.AddTimer(kMinuteMs, [&] {
+      ++minute;
+      if (minute % 120 == 0 && minute < hours * 60) {
+        aol.Disconnect();
+        ++counts.disconnects;
+      }
+      // Members reach the user only while the user is signed on and in the room.
+      if (!aol.SignedOn() || aol.RoomName().empty()) return;
+      aol.Say(kMembers[minute % 3], "drelm, it is minute " + std::to_string(minute));
+      ++counts.linesSaid;
+      if (minute % 10 == 5) {
+        aol.ReceiveIm(kMembers[minute % 3], "call me at minute " + std::to_string(minute));
+        ++counts.imsSent;
+      }
+    });
+    const auto start = std::chrono::steady_clock::now();
+    const std::clock_t cpuStart = std::clock();
+    desk.sim.loop.RunFor(static_cast<std::uint64_t>(hours) * 60 * kMinuteMs + 30000);
+    const double wall =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    state.SetIterationTime(wall);
+    const double cpu = static_cast<double>(std::clock() - cpuStart) / CLOCKS_PER_SEC;
+    state.counters["simulated_per_wall"] = hours * 3600.0 / wall;
+    state.counters["simulated_per_cpu"] = hours * 3600.0 / cpu;
+
+    const std::vector<std::string> posted = desk.UserLines();
+    const standin::Observations& seen = aol.Seen();
+    const auto confirmed = CountHolding(posted, "message recorded [");
+    const auto statusLines = CountHolding(posted, "out for the day");
+    const auto restored = CountHolding(posted, "auto dcp restored aol");
+    state.counters["lines_confirmed"] = static_cast<double>(confirmed);
+    state.counters["ims_answered"] = static_cast<double>(seen.imsSent.size());
+    state.counters["reconnects"] = static_cast<double>(restored);
+    state.counters["status_posts"] = static_cast<double>(statusLines);
+    std::string broken;
+    if (confirmed != static_cast<std::size_t>(counts.linesSaid)) broken += " lines confirmed";
+    if (seen.imsSent.size() != static_cast<std::size_t>(counts.imsSent)) broken += " ims answered";
+    if (restored != static_cast<std::size_t>(counts.disconnects) ||
+        seen.signOns.size() != static_cast<std::size_t>(counts.disconnects) + 1) {
+      broken += " reconnects";
+    }
+    // A status post every ten minutes; the few minutes after each drop may cost one.
+    if (statusLines + static_cast<std::size_t>(counts.disconnects) <
+        static_cast<std::size_t>(hours) * 6) {
+      broken += " status posts";
+    }
+    if (desk.program->frmAFKMessages.lstMsgs.items.size() !=
+        static_cast<std::size_t>(counts.linesSaid + counts.imsSent)) {
+      broken += " recorded entries";
+    }
+    if (counts.linesSaid < hours * 60 * 9 / 10) broken += " members reached";
+    if (!broken.empty()) state.SkipWithError(("the day went wrong:" + broken).c_str());
+  }
+}
+BENCHMARK(AwayDay)
+    ->Name("away_day/hours")
+    ->Arg(3)
+    ->Arg(24)
+    ->Iterations(1)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace drelm::bench
