@@ -87,38 +87,6 @@ TEST_F(ChatRoomTest, ATooLongLineIsRefusedWithTheBoxAndStaysInTheInput) {
   EXPECT_EQ(aol.Seen().boxesDismissed, 1);
 }
 
-TEST_F(ChatRoomTest, APrivateRoomReplacesTheCurrentRoom) {
-  Keyword("aol://2719:2-2-Twk");
-  Pump(100);
-  ASSERT_NE(FindChatRoom(Windows()), 0u);
-  EXPECT_EQ(GetCaption(Windows(), FindChatRoom(Windows())), "Twk");
-  EXPECT_EQ(MdiChild("Lobby 12"), 0u);
-  EXPECT_EQ(aol.Seen().roomRequests, std::vector<std::string>{"Twk"});
-}
-
-TEST_F(ChatRoomTest, AFullRoomRefusesWithTheBoxUntilItHasRoom) {
-  aol.FillRoom("twk", 2);  // names compare without blanks and case
-  for (int attempt = 1; attempt <= 2; ++attempt) {
-    Keyword("aol://2719:2-2-T wk");
-    Pump(100);
-    const Hwnd box = AolBox();
-    ASSERT_NE(box, 0u) << "attempt " << attempt;
-    EXPECT_EQ(GetCaption(Windows(), FindChatRoom(Windows())), "Lobby 12");
-    const Hwnd ok = Windows().FindWindowEx(box, 0, std::string("Button"), std::string("OK"));
-    // The way the room waits dismiss it: space down and up, sent, twice.
-    for (int i = 0; i < 2; ++i) {
-      Windows().SendMessage(ok, WM_KEYDOWN, VK_SPACE, 0);
-      Windows().SendMessage(ok, WM_KEYUP, VK_SPACE, 0);
-    }
-    EXPECT_EQ(AolBox(), 0u);
-  }
-  Keyword("aol://2719:2-2-T wk");
-  Pump(100);
-  EXPECT_EQ(AolBox(), 0u);
-  EXPECT_EQ(GetCaption(Windows(), FindChatRoom(Windows())), "T wk");
-  EXPECT_EQ(aol.Seen().roomsRefused.size(), 2u);
-}
-
 TEST_F(ChatRoomTest, TheRoomRequestTakesItsTimeSoWaitsAreExercised) {
   aol.Exit();
   StandInTest slow(Version(6, Delays{}));

@@ -42,23 +42,6 @@ TEST_F(InstantMessageTest, AnImGoesOutWithRecipientAndTextOnlyByTheNinthIconAndI
   EXPECT_EQ(aol.Strays().size(), 2u);
 }
 
-TEST_F(InstantMessageTest, ARefusedImBringsTheBoxAndLeavesTheWindow) {
-  aol.RefuseIms("car l");
-  const Hwnd window = SendIm("Carl", "hello");
-  const Hwnd box = AolBox();
-  ASSERT_NE(box, 0u);
-  EXPECT_TRUE(Windows().IsWindow(window));
-  EXPECT_TRUE(aol.Seen().imsSent.empty());
-  EXPECT_EQ(aol.Seen().imsRefused, (std::vector<InstantMessage>{{"Carl", "hello"}}));
-  const Hwnd button = Nth(box, "Button", 1);
-  Windows().PostMessage(button, WM_KEYDOWN, VK_SPACE, 0);
-  Windows().PostMessage(button, WM_KEYUP, VK_SPACE, 0);
-  CloseWindow(Windows(), window);
-  Pump();
-  EXPECT_EQ(AolBox(), 0u);
-  EXPECT_FALSE(Windows().IsWindow(window));
-}
-
 TEST_F(InstantMessageTest, ImOffKeepsIncomingImsAwayUntilImOnOrTheNextSignOn) {
   SendIm("$IM_OFF", "drelm idle");
   EXPECT_FALSE(aol.ImsOn());
@@ -123,29 +106,6 @@ class PrivacyTest : public ::testing::Test, public StandInTest {
     Pump();
   }
 };
-
-TEST_F(PrivacyTest, GhostOnAndOffSwitchWhetherTheUserIsSeen) {
-  EXPECT_EQ(aol.Privacy(), "visible");
-  Hwnd prefs = OpenPrivacy();
-  ASSERT_NE(prefs, 0u);
-  EXPECT_NE(Nth(prefs, "_AOL_Checkbox", 7), 0u);
-  EXPECT_NE(Nth(prefs, "_AOL_Icon", 4), 0u);
-  Save(prefs, {5, 7});
-  EXPECT_EQ(aol.Privacy(), "invisible");
-  EXPECT_EQ(MdiChild("Privacy Preferences"), 0u);
-  EXPECT_EQ(MdiChild("Buddy Lists"), 0u);
-
-  // Invisible on the Buddy List only: IMs still come.
-  aol.ReceiveIm("Ann", "hi");
-  EXPECT_NE(MdiChild("Instant Message From: Ann"), 0u);
-
-  prefs = OpenPrivacy();
-  EXPECT_EQ(Windows().SendMessage(Nth(prefs, "_AOL_Checkbox", 5), BM_GETCHECK, 0, 0), 1);
-  Save(prefs, {1});
-  EXPECT_EQ(aol.Privacy(), "visible");
-  EXPECT_EQ(aol.Seen().privacySaves, (std::vector<std::string>{"invisible", "visible"}));
-  EXPECT_TRUE(aol.UnexpectedInput().empty());
-}
 
 TEST_F(PrivacyTest, BoxesOfAGroupExcludeEachOtherAndCancelKeepsTheSavedChoice) {
   const Hwnd prefs = OpenPrivacy();
