@@ -164,8 +164,9 @@ TEST_F(MainWindowTest, SystemTrayHidesTheWindowBehindOneIconRestoresItAndExitTak
   EXPECT_TRUE(sim.shell.TrayPresent());
   EXPECT_EQ(sim.shell.TrayAdds(), 2);
 
-  // Left button down, up and double click over the icon do nothing; no menu may appear.
-  for (std::uint32_t message : {WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP, 0x0203u}) {
+  // Left button down, up and double click and the right button down over the icon do nothing;
+  // no menu may appear.
+  for (std::uint32_t message : {WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP, 0x0203u, 0x0204u}) {
     program->frmOptions.Form_MouseMove(message);
   }
   EXPECT_TRUE(sim.user.Seen().empty());

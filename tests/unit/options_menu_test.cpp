@@ -54,43 +54,6 @@ TEST_F(MenuTest, AFreshWindowShowsTheDesignStatesBeforeAnythingIsApplied) {
   EXPECT_EQ(disabled, 1);
 }
 
-TEST_F(MenuTest, TopLevelMenusAndSomeDeepPathsAreWhereTheyBelong) {
-  ASSERT_EQ(options.Menus().size(), 3u);
-  EXPECT_EQ(options.Menus()[0].name, "mnuOptions");
-  EXPECT_EQ(options.Menus()[1].name, "mnuAdd");
-  EXPECT_EQ(options.Menus()[2].name, "cmdAutoDL");
-
-  const MenuItem& top = options.Item("mnuOptions");
-  std::vector<std::string> captions;
-  for (const MenuItem& item : top.children) captions.push_back(item.caption);
-  EXPECT_EQ(captions, (std::vector<std::string>{"file", "options", "-", "auto updater", "-",
-                                                "minimize", "restore", "exit"}));
-
-  const MenuItem& ghost = options.Item("cmdGhost");
-  ASSERT_EQ(ghost.children.size(), 4u);
-  EXPECT_EQ(ghost.children[0].name, "cmdONStartGhost");
-  EXPECT_TRUE(ghost.children[2].IsSeparator());
-  EXPECT_EQ(ghost.children[3].caption, "turn off, after stop");
-
-  EXPECT_EQ(options.Item("mnushort").caption, "shorten dl/ul file name -[ 35 ]-");
-  EXPECT_EQ(options.Item("mnuCustom").caption, "&custom -[ ]-");
-  EXPECT_EQ(options.Item("cmdRightAscii").caption, "right ascii [ ]-");
-}
-
-TEST_F(MenuTest, NamesAndCommandIdsAreUniqueAndNoIdIsZero) {
-  std::set<std::string> names;
-  std::set<MenuCommandId> ids;
-  const auto all = AllItems(options);
-  for (const MenuItem* item : all) {
-    EXPECT_NE(item->commandId, 0u) << item->name;  // 0 is what a dismissed pop-up returns
-    names.insert(item->name);
-    ids.insert(item->commandId);
-  }
-  EXPECT_EQ(names.size(), all.size());
-  EXPECT_EQ(ids.size(), all.size());
-  for (const MenuItem* item : all) EXPECT_EQ(options.FindItem(item->commandId), item);
-}
-
 TEST_F(MenuTest, CommandIdsAreTheSameInEveryWindow) {
   FrmOptions other{OptionsContext{platform, settings, log, {}}};
   EXPECT_EQ(other.Item("cmdKill45Min").commandId, options.Item("cmdKill45Min").commandId);
@@ -121,32 +84,10 @@ TEST_F(MenuTest, ThePopupKeepsCaptionsChecksEnabledStatesAndNesting) {
   EXPECT_EQ(options.ToPopupMenu(kAutoDownloadMenu).size(), 4u);
 }
 
-TEST_F(MenuTest, ChoosingFromThePopupAtTheMouseRunsTheChosenItem) {
-  sim.shell.SetCursorPos({640, 480});
-  const MenuCommandId kill45 = options.Item("cmdKill45Min").commandId;
-  sim.user.ExpectPopupMenu([&](const std::vector<PopupMenuItem>&) { return kill45; });
-  options.PopupMenu();
-  ASSERT_EQ(sim.user.Seen().size(), 1u);
-  EXPECT_EQ(sim.user.Seen()[0].at, (Point{640, 480}));
-  EXPECT_EQ(sim.user.Seen()[0].menu.front().caption, "file");
-  EXPECT_TRUE(options.Item("cmdKill45Min").checked);
-}
-
 TEST_F(MenuTest, ADismissedPopupRunsNothing) {
   sim.user.ExpectPopupMenu([](const std::vector<PopupMenuItem>&) { return 0u; });
   options.PopupMenu(kAddonsMenu);
   EXPECT_TRUE(LogMessages().empty());
-}
-
-TEST_F(MenuTest, TrayRightButtonReleaseOpensTheOptionsMenuOtherMessagesDoNot) {
-  for (std::uint32_t message : {0x200u /* move */, 0x201u, 0x202u /* left */, 0x203u, 0x204u}) {
-    options.Form_MouseMove(message);  // an unexpected pop-up would fail the test
-  }
-  EXPECT_TRUE(sim.user.Seen().empty());
-  sim.user.ExpectPopupMenu([](const std::vector<PopupMenuItem>&) { return 0u; });
-  options.Form_MouseMove(kTrayRightButtonUp);
-  ASSERT_EQ(sim.user.Seen().size(), 1u);
-  EXPECT_EQ(sim.user.Seen()[0].menu.size(), options.Item("mnuOptions").children.size());
 }
 
 TEST_F(MenuTest, ThePanelsOwnItemsAreWiredAndEveryoneElsesWaitForTheirFeature) {
