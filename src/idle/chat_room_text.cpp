@@ -87,6 +87,10 @@ std::size_t RoomTextMark::FindPlace(std::string_view text) const {
 }
 
 std::vector<std::string> RoomTextMark::TakeNew(std::string_view text) {
+  // A client too busy to answer reads as an empty room. Forgetting the place then would make
+  // every old line new once it answers again; a room that really emptied needs no forgetting,
+  // since none of the lines taken will be found in what it shows next.
+  if (text.empty()) return {};
   const std::size_t place = FindPlace(text);
   std::size_t cursor = 0;
   std::vector<std::string_view> pieces;

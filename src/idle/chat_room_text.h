@@ -31,7 +31,8 @@ class RoomTextMark {
   void TakeAll(std::string_view text);
   // The whole lines that reached text since the last look, in order, and marks them taken. A
   // last line still being written cannot be told from a finished one, so it is held back until
-  // a later line follows it or a look finds the text unchanged (Settled).
+  // a later line follows it or a look finds the text unchanged (Settled). An empty text changes
+  // nothing.
   std::vector<std::string> TakeNew(std::string_view text);
   // The text is as long as at the last look: the line held back is finished. Returns it (taken
   // now), or nothing when none was held.

@@ -154,6 +154,26 @@ TEST_F(ChatScannerTest, AQuietTickOnALongTranscriptAsksOnlyTheLength) {
   EXPECT_THAT(Raised(), IsEmpty());
 }
 
+TEST_F(ChatScannerTest, AClientThatStopsAnsweringForAWhileRaisesNoOldLineAgain) {
+  Say(lobby.view, "Ann", "bob, call me");
+  scanner.StartScan();
+  Say(lobby.view, "Bo", "hi");
+  Ticks();
+  EXPECT_THAT(Raised(), ElementsAre("Bo|hi"));
+  // A hung client's sends fail, which the window system gives as 0 and an empty text.
+  bool hung = true;
+  ws.SetHandler(lobby.view, [&](Hwnd, const sim::SimMessage& m) -> std::optional<LResult> {
+    if (hung && (m.msg == WM_GETTEXTLENGTH || m.msg == WM_GETTEXT)) return 0;
+    return std::nullopt;
+  });
+  Say(lobby.view, "Cy", "said while it hung");
+  Ticks(3);
+  EXPECT_THAT(Raised(), IsEmpty());
+  hung = false;
+  Ticks();
+  EXPECT_THAT(Raised(), ElementsAre("Cy|said while it hung"));
+}
+
 TEST_F(ChatScannerTest, StopScanInsideAHandlerDropsTheRestOfThatTick) {
   scanner.ChatLine = [this](const std::string& name, const std::string&) {
     raised.push_back(name);
