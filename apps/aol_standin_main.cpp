@@ -11,16 +11,20 @@
 // Options also come from the AOL_STANDIN_ARGS environment variable (blank-separated, before the
 // command line's), so a copy started again by its program path gets the same set-up. --script
 // reads the line protocol (docs/standin.md) on stdin and answers on stdout; the end of stdin
-// ends the program. --member-chat opens a small window of its own beside the client, for
-// demonstrations: whatever is typed there reaches the room as a line from another member.
+// ends the program. Its "freeze SECONDS" (this host only) hangs the window thread that long, as a
+// client stuck in a slow call would be. --member-chat opens a small window of its own beside the
+// client, for demonstrations: whatever is typed there reaches the room as a line from another
+// member.
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <deque>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -35,6 +39,8 @@ using drelm::standin::StandInOptions;
 
 constexpr UINT kScriptLine = WM_APP + 10;
 constexpr UINT kScriptEnd = WM_APP + 11;
+// A script may hang the client's window thread for this long at most.
+constexpr int kMaxFreezeSeconds = 300;
 
 struct Setup {
   StandInOptions options;
@@ -91,6 +97,13 @@ void Apply(Setup& setup, const std::string& argument) {
   } else if (argument == "--member-chat") {
     setup.memberChat = true;
   }
+}
+
+// The seconds of a "freeze SECONDS" command, bounded; nullopt for any other command.
+std::optional<int> FreezeSeconds(const std::string& line) {
+  const std::vector<std::string> fields = drelm::standin::SplitCommand(line);
+  if (fields.size() != 2 || fields[0] != "freeze") return std::nullopt;
+  return std::clamp(std::atoi(fields[1].c_str()), 0, kMaxFreezeSeconds);
 }
 
 std::string ExePath() {
@@ -266,7 +279,15 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCmd) {
   while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
     if (msg.hwnd == nullptr && msg.message == kScriptLine) {
       std::string line;
-      while (channel.Next(line)) ScriptChannel::Write(protocol.Handle(line));
+      while (channel.Next(line)) {
+        if (const std::optional<int> seconds = FreezeSeconds(line)) {
+          // Answered first, so the script knows the freeze has begun.
+          ScriptChannel::Write({"ok"});
+          Sleep(static_cast<DWORD>(*seconds) * 1000);
+          continue;
+        }
+        ScriptChannel::Write(protocol.Handle(line));
+      }
       continue;
     }
     if (msg.hwnd == nullptr && msg.message == kScriptEnd) {
