@@ -1,11 +1,15 @@
 // Measurements of drelm-idle.exe under Wine, written to a report: the CPU time it takes over
-// 30 seconds of doing nothing beside a signed-on AOL client (the 1.6 s timer running), the time
-// from process start to the main window shown, and the sizes of both executables.
+// 30 seconds of doing nothing beside a signed-on AOL client (the 1.6 s timer running), then, in
+// the same run, over a minute of an away session and a minute with the client hung
+// (away_figures_e2e.h); the time from process start to the main window shown, and the sizes of
+// both executables.
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
 
+#include "away_figures_e2e.h"
 #include "e2e_scenarios.h"
+#include "figures_support.h"
 #include "program_run.h"
 #include "program_windows.h"
 
@@ -18,12 +22,6 @@ constexpr double kIdleCpuTargetPercent = 1.0;
 constexpr int kWindowRuns = 3;
 // Finer than the scenarios' polling: this one is a measurement.
 constexpr DWORD kWindowPollMs = 2;
-
-std::string Format(const char* format, double a, double b = 0, double c = 0) {
-  char text[256];
-  std::snprintf(text, sizeof text, format, a, b, c);
-  return text;
-}
 
 std::string SizeLine(const char* architecture, const std::string& path) {
   const std::optional<std::uint64_t> size = path.empty() ? std::nullopt : FileSize(path);
@@ -89,9 +87,9 @@ int FiguresRun(const E2eSetup& setup) {
   report.push_back(std::string("drelm-idle.exe measured under Wine on ") + stamp);
 
   // Idle CPU beside the signed-on client: the start-up ends on "idle", then nothing happens but
-  // the timers.
-  checks.Check(ClearStoredSettings() && StoreReturningUser("true"),
-               "a returning user's settings are stored");
+  // the timers. The same run goes on as the away bot.
+  checks.Check(ClearStoredSettings() && StoreReturningUser("true") && StoreAwayBot(),
+               "a returning user's settings are stored, with the away bot's");
   std::string exe = PrepareProgramFolder(setup, "figures-idle");
   ChildProcess aol;
   ChildProcess program;
@@ -104,21 +102,17 @@ int FiguresRun(const E2eSetup& setup) {
               kStartUpDeadlineMs);
   checks.Check(idle, "its start-up ends on \"idle\"");
   if (idle) {
-    const double cpuBefore = program.CpuMs();
-    const ULONGLONG from = GetTickCount64();
-    // The measuring window: only an early end of the program cuts it short.
-    WaitFor([&] { return !program.Running(); }, kIdleWindowMs);
-    const double cpuMs = program.CpuMs() - cpuBefore;
-    const double wallMs = static_cast<double>(GetTickCount64() - from);
-    const double percent = 100.0 * cpuMs / wallMs;
+    const double startUpCpuMs = program.CpuMs();
+    const CpuSpent spent = MeasureCpu(program, kIdleWindowMs);
     checks.Check(program.Running(), "the program runs through the measuring window");
-    checks.Check(
-        cpuBefore >= 0 && percent < kIdleCpuTargetPercent,
-        Format("idle CPU %.2f %% of one core, below %.0f %%", percent, kIdleCpuTargetPercent));
-    report.push_back(Format("idle CPU: %.0f ms over %.1f s = %.2f %% of one core", cpuMs,
-                            wallMs / 1000.0, percent) +
+    checks.Check(spent.cpuMs >= 0 && spent.Percent() < kIdleCpuTargetPercent,
+                 Format("idle CPU %.2f %% of one core, below %.0f %%", spent.Percent(),
+                        kIdleCpuTargetPercent));
+    report.push_back(Format("idle CPU: %.0f ms over %.1f s = %.2f %% of one core", spent.cpuMs,
+                            spent.wallMs / 1000.0, spent.Percent()) +
                      " (stand-in AOL 6 signed on in a room, Timer2 at 1.6 s; target below 1 %)");
-    report.push_back(Format("CPU of the whole start-up with the client: %.0f ms", cpuBefore));
+    report.push_back(Format("CPU of the whole start-up with the client: %.0f ms", startUpCpuMs));
+    MeasureAwaySession(program, aol, checks, report);
     checks.Check(EndByExitLabel(program), "the measured program ends by its \"x\" label");
   }
   aol.Command("exit");

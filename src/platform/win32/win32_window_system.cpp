@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cwchar>
 
+#include "platform/win32/win32_answer_probe.h"
 #include "platform/win32/win32_api.h"
 #include "platform/win32/win32_file_version.h"
 #include "platform/win32/win32_text.h"
@@ -20,38 +21,6 @@ const char* OrNull(const std::optional<std::string>& text) {
   return text ? text->c_str() : nullptr;
 }
 
-// Wine lets SendMessageTimeout wait for as long as the receiver does not look at its queue, so
-// the bound would not hold there. A WM_NULL sent with a completion callback first shows whether
-// the receiver answers at all within the bound; Windows honours the timeout either way.
-thread_local ULONG_PTR answeredProbe = 0;
-thread_local ULONG_PTR issuedProbe = 0;
-// The completion arrives as a sent-message wake-up; should a system deliver it without one,
-// the wait still looks again this often.
-constexpr DWORD kProbeRecheckMs = 100;
-
-void CALLBACK ProbeAnswered(HWND, UINT, ULONG_PTR token, LRESULT) {
-  // The receiver answers in order, so a later token covers every earlier one.
-  if (token > answeredProbe) answeredProbe = token;
-}
-
-bool AnswersWithin(HWND window, DWORD timeoutMs) {
-  const ULONG_PTR token = ++issuedProbe;
-  if (!SendMessageCallbackA(window, WM_NULL, 0, 0, ProbeAnswered, token)) return false;
-  const ULONGLONG deadline = GetTickCount64() + timeoutMs;
-  MSG msg{};
-  for (;;) {
-    // Runs the completion callback, and messages other threads send us, as a send would;
-    // posted messages and input stay queued.
-    PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
-    if (answeredProbe >= token) return true;
-    const ULONGLONG now = GetTickCount64();
-    if (now >= deadline) return false;
-    MsgWaitForMultipleObjectsEx(
-        0, nullptr, static_cast<DWORD>(std::min<ULONGLONG>(deadline - now, kProbeRecheckMs)),
-        QS_SENDMESSAGE, 0);
-  }
-}
-
 // Sends within this thread directly; to anyone else only once it has shown that it answers,
 // and then with a bound, so a hung target costs about kCrossProcessSendMs. False when the
 // target did not answer.
@@ -62,7 +31,7 @@ bool Send(HWND window, UINT msg, WPARAM wParam, LPARAM lParam, bool wide, LRESUL
                    : SendMessageA(window, msg, wParam, lParam);
     return true;
   }
-  if (!AnswersWithin(window, kCrossProcessSendMs)) return false;
+  if (!AnswerTimeMs(window, kCrossProcessSendMs)) return false;
   DWORD_PTR answer = 0;
   const UINT flags = SMTO_NORMAL | SMTO_ABORTIFHUNG;
   const LRESULT ok =
