@@ -15,6 +15,7 @@ namespace {
 
 // Ghost waits for two windows and a box, each up to a few seconds under Wine.
 constexpr DWORD kAolOperationDeadlineMs = 20000;
+constexpr const char* kAppTitle = "drelm idle";
 
 }  // namespace
 
@@ -65,6 +66,25 @@ int AolOpsScenario(const E2eSetup& setup, int aolVersion) {
                    "aol://9293:$IM_OFF|aol://9293:$IM_ON|buddylist|buddylist|aol://9293:some one",
                "the keyword box ran every keyword as typed");
   checks.Detail("keywords: " + StandInRows(aol, "keywords"));
+  // "start flashmail dl" walks the client's real toolbar pop-up menu into the mailbox, reads its
+  // list across the processes and marks the mail's file for later; the walk ends in our own box.
+  aol.Command("incoming-mail\t01/02/03\tann\tpictures \xB7 2\tpics.zip");
+  RunCommand(options, "cmdStartDL");
+  HWND done = nullptr;
+  checks.Check(
+      WaitFor(
+          [&] { return (done = FindProgramWindow(program.Id(), "#32770", kAppTitle)) != nullptr; },
+          kAolOperationDeadlineMs) &&
+          StandInRows(aol, "download-later") == "pics.zip",
+      "start flashmail dl reaches the mailbox through the toolbar's menu and marks its "
+      "file for later");
+  checks.Detail("menu picks: " + StandInRows(aol, "menu-picks") +
+                "; marked for later: " + StandInRows(aol, "download-later"));
+  const HWND mails = GetDlgItem(FindProgramWindow(program.Id(), "DrelmIdleAutoDL", nullptr), 550);
+  checks.Check(
+      SendMessageA(mails, LB_GETCOUNT, 0, 0) == 1 && ListItem(mails, 0) == "pictures \xB7 2",
+      "the mail's subject is listed byte for byte");
+  if (done) Click(GetDlgItem(done, IDOK));
   checks.Check(StandInRows(aol, "strays").empty(), "the client saw no input it did not expect");
   checks.Detail("strays: " + StandInRows(aol, "strays"));
 

@@ -43,22 +43,6 @@ bool Holds(const std::vector<std::string>& lines, const std::string& part, bool 
   });
 }
 
-// A list box item of another process: LB_GETTEXT sent as the wide call, which Wine and Windows
-// both answer correctly across processes, then back to the ANSI code page.
-std::string ListItem(HWND list, int index) {
-  const LRESULT length = SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
-  if (length <= 0) return {};
-  std::wstring wide(static_cast<std::size_t>(length) + 1, L'\0');
-  SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(wide.data()));
-  wide.resize(static_cast<std::size_t>(length));
-  std::string text(wide.size() * 2 + 1, '\0');
-  const int bytes =
-      WideCharToMultiByte(CP_ACP, 0, wide.c_str(), static_cast<int>(wide.size()), text.data(),
-                          static_cast<int>(text.size()), nullptr, nullptr);
-  text.resize(bytes > 0 ? static_cast<std::size_t>(bytes) : 0);
-  return text;
-}
-
 }  // namespace
 
 int AwayScenario(const E2eSetup& setup) {

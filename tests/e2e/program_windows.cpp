@@ -118,6 +118,21 @@ std::string ControlText(HWND control) {
   return text;
 }
 
+// Sent as the wide call, which Wine and Windows both answer correctly across processes.
+std::string ListItem(HWND list, int index) {
+  const LRESULT length = SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
+  if (length <= 0) return {};
+  std::wstring wide(static_cast<std::size_t>(length) + 1, L'\0');
+  SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(wide.data()));
+  wide.resize(static_cast<std::size_t>(length));
+  std::string text(wide.size() * 2 + 1, '\0');
+  const int bytes =
+      WideCharToMultiByte(CP_ACP, 0, wide.c_str(), static_cast<int>(wide.size()), text.data(),
+                          static_cast<int>(text.size()), nullptr, nullptr);
+  text.resize(bytes > 0 ? static_cast<std::size_t>(bytes) : 0);
+  return text;
+}
+
 void Click(HWND control) {
   PostMessageA(control, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(1, 1));
   PostMessageA(control, WM_LBUTTONUP, 0, MAKELPARAM(1, 1));

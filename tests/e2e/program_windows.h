@@ -31,6 +31,8 @@ UINT CommandId(std::string_view itemName);
 void RunCommand(HWND options, std::string_view itemName);
 // A control's text, read with WM_GETTEXT as another process must.
 std::string ControlText(HWND control);
+// A list box item of another process, in the ANSI code page.
+std::string ListItem(HWND list, int index);
 // A left click as the mouse gives it: button down, then up, posted.
 void Click(HWND control);
 // The same with the mouse pointer moved over the control first, for what pops up at the mouse.
