@@ -19,36 +19,6 @@ class WindowLookup : public ::testing::Test {
   sim::SimWindowSystem& ws = sim.windows;
 };
 
-TEST_F(WindowLookup, FindsNothingWithoutTheClientThenFrameMdiAndRoomWhateverTheClassCase) {
-  EXPECT_EQ(FindAolMainWindow(ws), 0u);
-  EXPECT_EQ(FindAolMdiClient(ws), 0u);
-  EXPECT_EQ(FindChatRoom(ws), 0u);
-  EXPECT_EQ(FindChatView(ws), 0u);
-  EXPECT_EQ(FindChatInput(ws), 0u);
-  EXPECT_EQ(AolVersion(ws), "");
-  EXPECT_EQ(AolVersionNumber(ws), 0);
-  EXPECT_EQ(FindAolStatusWindow(ws), 0u);
-  const auto tree = MakeAolFrame(ws, "&What's New In AOL 6.0");
-  ws.CreateWindow("aol child", "Welcome, Zed!", tree.mdi);
-  const auto chat = AddChatRoom(ws, tree.mdi, "Lobby 12");
-  EXPECT_EQ(FindAolMainWindow(ws), tree.frame);
-  EXPECT_EQ(FindAolMdiClient(ws), tree.mdi);
-  EXPECT_EQ(FindChatRoom(ws), chat.room);
-  EXPECT_EQ(FindChatView(ws), chat.view);
-  EXPECT_EQ(FindChatInput(ws), chat.input);
-}
-
-TEST_F(WindowLookup, ChatRoomNeedsEveryOneOfItsFourControlClasses) {
-  const auto tree = MakeAolFrame(ws, "");
-  const Hwnd almost = ws.CreateWindow("AOL Child", "No statics", tree.mdi);
-  ws.CreateWindow("RICHCNTL", "", almost);
-  ws.CreateWindow("_AOL_Listbox", "", almost);
-  ws.CreateWindow("_AOL_Icon", "", almost);
-  EXPECT_EQ(FindChatRoom(ws), 0u);
-  ws.CreateWindow("_AOL_Static", "", almost);
-  EXPECT_EQ(FindChatRoom(ws), almost);
-}
-
 TEST_F(WindowLookup, ChatRoomSkipsAnImWindowThatComesFirstAndTheActivatedRoomWins) {
   const auto tree = MakeAolFrame(ws, "");
   const Hwnd im = AddImWindow(ws, tree.mdi, "Buddy");

@@ -18,8 +18,6 @@
 #include "support/temp_folder.h"
 #include "ui/win32/win32_program_host.h"
 
-#include <shellapi.h>
-
 namespace drelm::contract {
 namespace {
 
@@ -177,37 +175,6 @@ TEST_F(ProgramWindows, PressAndReleaseOnTheBarMinimisesButAPressEndingElsewhereI
   EXPECT_FALSE(IsIconic(Main()));
   EXPECT_EQ(program().frmMain.state, WindowState::kNormal)
       << "restored by the user, not re-minimised";
-}
-
-TEST_F(ProgramWindows,
-       TheDashSendsThePanelToTheTrayOnTheOptionsWindowRestoreBringsItBackAndExitTakesItAway) {
-  StartUp();
-  // Automation may also click the way the label itself reports it.
-  SendMessageA(Main(), WM_COMMAND, MAKEWPARAM(203, STN_CLICKED),
-               reinterpret_cast<LPARAM>(Label(203)));
-  host->loop().PumpPending();
-  EXPECT_FALSE(IsWindowVisible(Main()));
-  EXPECT_TRUE(host->shell().TrayPresent());
-  NOTIFYICONDATAA icon{};
-  icon.cbSize = sizeof icon;
-  icon.hWnd = Options();
-  icon.uID = 1;
-  EXPECT_TRUE(Shell_NotifyIconA(NIM_MODIFY, &icon)) << "the icon belongs to the options window";
-
-  PostMessageA(Options(), WM_COMMAND, CommandId("mnuRestoreWinSysTray"), 0);
-  host->loop().PumpPending();
-  EXPECT_TRUE(IsWindowVisible(Main()));
-  EXPECT_FALSE(host->shell().TrayPresent());
-
-  // Exit from the tray ends with code 0 and takes the icon along.
-  Click(Label(203));
-  ASSERT_TRUE(host->shell().TrayPresent());
-  PostMessageA(Options(), WM_COMMAND, CommandId("cmdExit"), 0);
-  ASSERT_TRUE(RunUntil([&] { return host->loop().QuitRequested(); }, kExitMs));
-  EXPECT_EQ(host->loop().ExitCode(), 0);
-  EXPECT_FALSE(host->shell().TrayPresent());
-  EXPECT_FALSE(IsWindowVisible(Main()));
-  EXPECT_NE(Log().find("drelm - version one unloaded"), std::string::npos);
 }
 
 TEST_F(ProgramWindows, OnlyARightButtonReleaseOnTheTrayIconOpensTheOptionsMenuAndCommandsRunById) {
