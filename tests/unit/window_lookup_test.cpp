@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "aol/control_text.h"
 #include "platform/sim/simulator.h"
 #include "support/aol_tree.h"
 
@@ -109,25 +108,6 @@ TEST_F(WindowLookup, StatusWindowIsOnlyLookedForInTheFirstTwoChildren) {
   ws.SetText(second, "STATUS");
   ws.ShowWindow(second, 0);
   EXPECT_EQ(FindAolStatusWindow(ws), second) << "hidden, in capitals, it is still found";
-}
-
-TEST(ControlText, ReadsSetsAndTreatsHandleZeroAsEmpty) {
-  sim::Simulator sim;
-  auto& ws = sim.windows;
-  const Hwnd edit = ws.CreateWindow("RICHCNTL", "");
-  SetControlText(ws, edit,
-                 "hello \x8B"
-                 "d\x9B");
-  EXPECT_EQ(GetControlText(ws, edit),
-            "hello \x8B"
-            "d\x9B");
-  SetControlText(ws, edit, "");
-  EXPECT_EQ(GetControlText(ws, edit), "");
-  const Hwnd window = ws.CreateWindow("AOL Child", "Instant Message From: Zed");
-  EXPECT_EQ(GetCaption(ws, window), "Instant Message From: Zed");
-  EXPECT_EQ(GetControlText(ws, 0), "");
-  EXPECT_EQ(GetCaption(ws, 0), "");
-  SetControlText(ws, 0, "ignored");
 }
 
 }  // namespace
