@@ -6,7 +6,7 @@
 //                 [--screenshots=UNIX FOLDER] [--figures=UNIX PATH]
 //                 [--setup=PATH] [--setup-i686=PATH] [--version=X.Y.Z]
 //   SCENARIO: first-start | client | client-aol4 | tray | style-stats | aol-ops | aol-ops-aol4 |
-//             room-buster | dcp | killers-fnf | killers-msgbox | away | figures | installer
+//             room-buster | dcp | killers | away | figures | installer
 // installer changes the user's Start menu and uninstall entries: run it only in a prefix of its
 // own (installer_e2e.sh makes one).
 // The programs default to the ones beside this driver; the work folder to one beside it.
@@ -71,15 +71,14 @@ int main(int argc, char** argv) {
   if (scenario == "aol-ops-aol4") return AolOpsScenario(setup, 4);
   if (scenario == "room-buster") return RoomBusterScenario(setup);
   if (scenario == "dcp") return DcpScenario(setup);
-  if (scenario == "killers-fnf") return FileNotFoundKillScenario(setup);
-  if (scenario == "killers-msgbox") return MessageBoxKillScenario(setup);
+  if (scenario == "killers") return KillersScenario(setup);
   if (scenario == "away") return AwayScenario(setup);
   if (scenario == "figures") return FiguresRun(setup);
   if (scenario == "installer") return InstallerScenario(setup);
   std::fprintf(stderr,
                "usage: drelm_e2e "
                "first-start|client|client-aol4|tray|style-stats|aol-ops|aol-ops-aol4|room-buster|"
-               "dcp|killers-fnf|killers-msgbox|away|figures|installer "
+               "dcp|killers|away|figures|installer "
                "[--option=value...]\n");
   return 2;
 }

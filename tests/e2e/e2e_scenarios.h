@@ -30,11 +30,9 @@ int RoomBusterScenario(const E2eSetup& setup);
 // recorded path, signs on, re-enters the private room and posts the restored line.
 int DcpScenario(const E2eSetup& setup);
 // The second timer beside the stand-in AOL client closes its "File not found." notice within two
-// ticks and logs it.
-int FileNotFoundKillScenario(const E2eSetup& setup);
-// The client's "America Online" box stays while the message-box kill is off and is pressed within
-// two ticks once "message to long to complex" switches it on.
-int MessageBoxKillScenario(const E2eSetup& setup);
+// ticks and logs it; the client's "America Online" box stays while the message-box kill is off
+// and is pressed within two ticks once "message to long to complex" switches it on.
+int KillersScenario(const E2eSetup& setup);
 // An away session: the away bot beside the stand-in AOL client records a chat line and an IM and
 // stops with both shown; measures the program's CPU over the session's first minute.
 int AwayScenario(const E2eSetup& setup);

@@ -15,10 +15,14 @@ constexpr DWORD kTimer2Ms = 1600;
 constexpr DWORD kTickMarginMs = 1500;
 constexpr const char* kBoxText = "Your message is too long or too complex.";
 
-// A returning user's program started beside the AOL 6 stand-in, its start-up run to its end, with
-// the message-box kill off.
-bool StartReturningUser(const E2eSetup& setup, const std::string& scenario, ChildProcess& aol,
-                        ChildProcess& program, std::string& logPath, Checks& checks) {
+bool LogMentions(const std::string& logPath, const std::string& entry) {
+  return ReadWholeFile(logPath).value_or("").find(entry) != std::string::npos;
+}
+
+}  // namespace
+
+int KillersScenario(const E2eSetup& setup) {
+  Checks checks;
   // The transfers' continuation after a kill drives other windows of the client; off, so that
   // the kill alone is judged.
   checks.Check(ClearStoredSettings() && StoreReturningUser("true") &&
@@ -26,28 +30,15 @@ bool StartReturningUser(const E2eSetup& setup, const std::string& scenario, Chil
                    WriteStored("settings", "contulafterfilenotfound", "off") &&
                    WriteStored("settings", "contdlafterfilenotfound", "off"),
                "a returning user's settings are stored, the message-box kill off");
-  const std::string exe = StartBesideStandIn(setup, scenario, 6, aol, program);
-  if (!checks.Check(!exe.empty(),
-                    "drelm-idle.exe starts beside the stand-in AOL client in its room")) {
-    return false;
-  }
-  logPath = JoinPath(exe.substr(0, exe.find_last_of('\\')), std::string(kLogFileName));
-  return checks.Check(StartUpEnded(aol), "the start-up runs to its end");
-}
-
-bool LogMentions(const std::string& logPath, const std::string& entry) {
-  return ReadWholeFile(logPath).value_or("").find(entry) != std::string::npos;
-}
-
-}  // namespace
-
-int FileNotFoundKillScenario(const E2eSetup& setup) {
-  Checks checks;
   ChildProcess aol, program;
-  std::string logPath;
-  if (!StartReturningUser(setup, "killers-fnf", aol, program, logPath, checks)) {
+  const std::string exe = StartBesideStandIn(setup, "killers", 6, aol, program);
+  if (!checks.Check(!exe.empty() && StartUpEnded(aol),
+                    "drelm-idle.exe starts beside the stand-in AOL client and ends its start-up")) {
     return checks.Finish();
   }
+  const std::string logPath =
+      JoinPath(exe.substr(0, exe.find_last_of('\\')), std::string(kLogFileName));
+
   // The notice exists once the stand-in has answered.
   checks.Check(aol.Command("file-not-found") == std::vector<std::string>{"ok"},
                "the client shows its \"File not found.\" notice");
@@ -64,19 +55,7 @@ int FileNotFoundKillScenario(const E2eSetup& setup) {
   checks.Check(WaitFor([&] { return LogMentions(logPath, "killed file not found"); }, kPollMs * 4),
                "log.txt gets \"killed file not found\"");
   checks.Detail("log.txt: " + Visible(ReadWholeFile(logPath).value_or("(no log.txt)")));
-  checks.Check(StandInRows(aol, "strays").empty(), "the client saw no input it did not expect");
-  checks.Detail("strays: " + StandInRows(aol, "strays"));
-  checks.Check(EndByX(program, aol), "clicking \"x\" ends the program");
-  return checks.Finish();
-}
 
-int MessageBoxKillScenario(const E2eSetup& setup) {
-  Checks checks;
-  ChildProcess aol, program;
-  std::string logPath;
-  if (!StartReturningUser(setup, "killers-msgbox", aol, program, logPath, checks)) {
-    return checks.Finish();
-  }
   checks.Check(aol.Command(std::string("box\t") + kBoxText) == std::vector<std::string>{"ok"} &&
                    WaitFor([] { return FindWindowA("#32770", "America Online") != nullptr; },
                            kWindowDeadlineMs),
@@ -85,7 +64,6 @@ int MessageBoxKillScenario(const E2eSetup& setup) {
       !WaitFor([&] { return !StandInStateIs(aol, "boxes-dismissed", "0"); }, 3 * kTimer2Ms) &&
           FindWindowA("#32770", "America Online") != nullptr,
       "with the message-box kill off the box stays for three ticks");
-
   RunCommand(FindOptionsWindow(program.Id()), "cmdMessageTLTC");
   const ULONGLONG switched = GetTickCount64();
   checks.Check(WaitFor([&] { return StandInStateIs(aol, "boxes-dismissed", "1"); },
@@ -95,6 +73,7 @@ int MessageBoxKillScenario(const E2eSetup& setup) {
   checks.Check(StoredText("settings", "killtltc") == "on" &&
                    LogMentions(logPath, "kill message to long to complex"),
                "the switch is stored and logged");
+
   checks.Check(StandInRows(aol, "strays").empty(), "the client saw no input it did not expect");
   checks.Detail("strays: " + StandInRows(aol, "strays"));
   checks.Check(EndByX(program, aol), "clicking \"x\" ends the program");
