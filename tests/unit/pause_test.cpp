@@ -47,14 +47,6 @@ TEST_F(PauseTest, RoundsTheStartToTheNearestSecondAndCrossesMidnight) {
   EXPECT_EQ(sim.clock.Now().day, 6);
 }
 
-TEST_F(PauseTest, TimersKeepRunningDuringThePause) {
-  int ticks = 0;
-  sim.loop.AddTimer(100, [&] { ++ticks; });
-  StartAt(10, 0, 0, 0);
-  Measure(1);
-  EXPECT_EQ(ticks, 10);
-}
-
 TEST_F(PauseTest, EndsAtOnceWhenTheProgramIsEnding) {
   StartAt(10, 0, 0, 0);
   sim.loop.ScheduleOnce(300, [&] { sim.loop.RequestQuit(0); });
