@@ -34,7 +34,7 @@ int DcpScenario(const E2eSetup& setup);
 // and is pressed within two ticks once "message to long to complex" switches it on.
 int KillersScenario(const E2eSetup& setup);
 // An away session: the away bot beside the stand-in AOL client records a chat line and an IM and
-// stops with both shown; measures the program's CPU over the session's first minute.
+// stops with both shown.
 int AwayScenario(const E2eSetup& setup);
 // Measurements for the report: idle CPU time, start-to-window time, executable sizes.
 int FiguresRun(const E2eSetup& setup);
