@@ -55,21 +55,6 @@ TEST_F(Pressing, IconPressesPumpBeforeEachMessage) {
   EXPECT_EQ(delivered.back(), WM_KEYUP);
 }
 
-TEST_F(Pressing, ClickChatSendPressesTheFifthIconOfTheRoom) {
-  const auto tree = testing::MakeAolFrame(ws, "");
-  testing::AddImWindow(ws, tree.mdi, "Zed");
-  const auto chat = testing::AddChatRoom(ws, tree.mdi, "Lobby");
-  ws.ClearLog();
-  ClickChatSend(ws);
-  const Hwnd fifth = chat.icons[4];
-  const auto log = ws.Log();
-  // Lookups send nothing; the presses are the whole log.
-  EXPECT_MESSAGES(log, {{fifth, WM_LBUTTONDOWN, 0, 0, Via::kPosted},
-                        {fifth, WM_LBUTTONUP, 0, 0, Via::kPosted},
-                        {fifth, WM_KEYDOWN, VK_SPACE, 0, Via::kSent},
-                        {fifth, WM_KEYUP, VK_SPACE, 0, Via::kSent}});
-}
-
 TEST_F(Pressing, EveryPressOnHandleZeroDoesNothing) {
   ClickChatSend(ws);  // no room: the messages go to handle 0
   PressIconSent(ws, sim.loop, 0);
@@ -77,16 +62,6 @@ TEST_F(Pressing, EveryPressOnHandleZeroDoesNothing) {
   sim.loop.PumpPending();
   for (const auto& record : ws.Log()) EXPECT_EQ(record.window, 0u);
   EXPECT_TRUE(ws.IsWindow(button));
-}
-
-TEST_F(Pressing, TextAccessSendsLengthThenGetTextWithRoomForTheNul) {
-  const Hwnd edit = ws.CreateWindow("RICHCNTL", "abc");
-  ws.ClearLog();
-  EXPECT_EQ(GetControlText(ws, edit), "abc");
-  SetControlText(ws, edit, "xy");
-  EXPECT_MESSAGES(ws.Log(), {{edit, WM_GETTEXTLENGTH, 0, 0, Via::kSent},
-                             {edit, WM_GETTEXT, 4, 0, Via::kSent},
-                             {edit, WM_SETTEXT, 0, 0, Via::kSent, "xy"}});
 }
 
 }  // namespace
