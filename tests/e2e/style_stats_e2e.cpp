@@ -12,6 +12,10 @@ namespace {
 constexpr const char* kPromptTitle = "drelm idle by quoSt n' vrin";
 constexpr WPARAM kCmdHandle = 1013;
 constexpr WPARAM kCmdClearStats = 1130;
+// A handle with a byte above 0x7F, which the real input box must hand over as typed.
+constexpr const char* kHandle =
+    "B\xB7"
+    "b";
 
 // The default style around a text, as the room receives it.
 std::string Styled(const std::string& text) {
@@ -58,12 +62,12 @@ int StyleStatsScenario(const E2eSetup& setup) {
   checks.Check(ControlText(FindWindowExA(box, nullptr, "Edit", nullptr)) == "user",
                "it proposes the stored handle");
   checks.Check(
-      AnswerInputBox(box, "Bob") &&
-          WaitFor([] { return StoredText("settings", "handle") == "Bob"; }, kWindowDeadlineMs),
-      "\"Bob\" typed and OK clicked becomes settings/handle");
+      AnswerInputBox(box, kHandle) &&
+          WaitFor([] { return StoredText("settings", "handle") == kHandle; }, kWindowDeadlineMs),
+      "\"" + Visible(kHandle) + "\" typed and OK clicked becomes settings/handle, byte for byte");
   checks.Check(
-      linesCome(4) &&
-          lines[3] == Styled("handle set to: <font color=##336699>Bob<font color=##999999>"),
+      linesCome(4) && lines[3] == Styled(std::string("handle set to: <font color=##336699>") +
+                                         kHandle + "<font color=##999999>"),
       "the room sees the preview line, byte for byte");
   checks.Detail(lines.empty() ? "no lines" : Visible(lines.back()));
 

@@ -77,32 +77,6 @@ class ModalDriver {
   int ticks_ = 0;
 };
 
-TEST(Win32User, InputBoxShowsPromptAndDefaultAndReturnsWhatWasTyped) {
-  win32::Win32User user;
-  std::string title, prompt, shownDefault;
-  ModalDriver driver("#32770", [&](HWND dialog) {
-    title = TextOf(dialog);
-    prompt = TextOf(GetDlgItem(dialog, win32::kInputBoxPromptId));
-    shownDefault = TextOf(GetDlgItem(dialog, win32::kInputBoxEditId));
-    SetDlgItemTextA(dialog, win32::kInputBoxEditId,
-                    "\x8B"
-                    "d"
-                    "\x9B"
-                    " away");
-    PostMessageA(dialog, WM_COMMAND, IDOK, 0);
-  });
-  const std::string answer = user.InputBox("what is your handle?", kTitle, "user");
-  EXPECT_TRUE(driver.Acted());
-  EXPECT_EQ(answer,
-            "\x8B"
-            "d"
-            "\x9B"
-            " away");
-  EXPECT_EQ(title, kTitle);
-  EXPECT_EQ(prompt, "what is your handle?");
-  EXPECT_EQ(shownDefault, "user");
-}
-
 TEST(Win32User, InputBoxCancelledOrClosedAnswersEmpty) {
   for (const UINT closing : {static_cast<UINT>(WM_COMMAND), static_cast<UINT>(WM_CLOSE)}) {
     win32::Win32User user;
