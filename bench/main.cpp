@@ -84,6 +84,11 @@ void PrintFigures(const KeepingReporter& kept) {
     if (!small || !large) continue;
     Figure((std::string(label) + ", 10 lines").c_str(), small->microseconds, "us", "-", true);
     Figure((std::string(label) + ", 100000 lines").c_str(), large->microseconds, "us", "-", true);
+    if (const Result* middle = kept.Find(std::string(family) + "1000")) {
+      const double ratio = middle->microseconds / small->microseconds;
+      Figure((std::string(label) + " 1000/10 lines").c_str(), ratio, "x", "~1 (independent)",
+             ratio <= 3);
+    }
     const double ratio = large->microseconds / small->microseconds;
     Figure((std::string(label) + " 100000/10 lines").c_str(), ratio, "x", "~1 (independent)",
            ratio <= 3);
