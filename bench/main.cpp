@@ -93,11 +93,17 @@ void PrintFigures(const KeepingReporter& kept) {
     Figure((std::string(label) + " 100000/10 lines").c_str(), ratio, "x", "~1 (independent)",
            ratio <= 3);
   }
-  if (const Result* day = kept.Find("away_day/hours/24")) {
+  const std::pair<const char*, const char*> days[] = {
+      {"away_day/hours:24/folder_in_memory:0", "24 h away"},
+      {"away_day/hours:24/folder_in_memory:1", "24 h away, folder in memory"}};
+  for (const auto& [name, label] : days) {
+    const Result* day = kept.Find(name);
+    if (!day) continue;
     const double ratio = day->counters.at("simulated_per_wall");
-    Figure("24 h away: simulated / wall time", ratio, "x", "> 10000", ratio > 10000);
-    Figure("24 h away: simulated / CPU time", day->counters.at("simulated_per_cpu"), "x", "-",
-           true);
+    Figure((std::string(label) + ": simulated / wall").c_str(), ratio, "x", "> 10000",
+           ratio > 10000);
+    Figure((std::string(label) + ": simulated / CPU").c_str(),
+           day->counters.at("simulated_per_cpu"), "x", "-", true);
     std::printf("    lines confirmed %.0f, IMs answered %.0f, reconnects %.0f, status posts %.0f\n",
                 day->counters.at("lines_confirmed"), day->counters.at("ims_answered"),
                 day->counters.at("reconnects"), day->counters.at("status_posts"));
