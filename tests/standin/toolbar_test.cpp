@@ -130,24 +130,6 @@ bool Opened(StandInTest& t, const std::string& window) {
   return t.MdiChild(window) != 0 || t.TopLevel("_AOL_Modal", window) != 0;
 }
 
-const std::vector<std::string> kTargets = {"Offline Mail", "Mail Waiting to be Sent",
-                                           "Automatic AOL", "Run Automatic AOL Now",
-                                           "Incoming/Saved Mail"};
-
-TEST(ToolbarMenus, EachVersionsSequenceReachesItsWindowAndNothingElse) {
-  for (const MenuRoute& route : Routes()) {
-    StandInTest t(Version(route.version));
-    t.aol.StartSignedOn();
-    ASSERT_TRUE(t.MenuKeys(route.icon, route.keys));
-    for (const std::string& target : kTargets) {
-      EXPECT_EQ(Opened(t, target), target == route.window)
-          << "AOL " << route.version << ", " << route.keys.size() << " keys, " << target;
-    }
-    EXPECT_EQ(t.Popup(), 0u);
-    EXPECT_TRUE(t.aol.Strays().empty()) << t.aol.Strays().front();
-  }
-}
-
 TEST(ToolbarMenus, AnotherVersionsSequenceOrAWrongCountReachesNoWindow) {
   for (const MenuRoute& route : Routes()) {
     // The same keys on the other versions, and one VK_DOWN fewer or more on the same version.
@@ -177,20 +159,6 @@ TEST(ToolbarMenus, AnotherVersionsSequenceOrAWrongCountReachesNoWindow) {
       EXPECT_FALSE(t.aol.UnexpectedInput().empty() && t.aol.Seen().menuPicks.empty())
           << "AOL " << version;
     }
-  }
-}
-
-TEST(ToolbarMenus, AccelaratorsOfTheFirstIconFromAol6On) {
-  for (int version : {6, 7}) {
-    StandInTest t(Version(version));
-    t.aol.StartSignedOn();
-    ASSERT_TRUE(t.MenuLetter(0, 'B'));
-    EXPECT_NE(t.MdiChild("Mail Waiting to be Sent"), 0u);
-    ASSERT_TRUE(t.MenuLetter(0, 'U'));
-    EXPECT_NE(t.MdiChild("Automatic AOL"), 0u);
-    EXPECT_EQ(t.aol.Seen().menuPicks,
-              (std::vector<std::string>{"Mail Waiting to Be Sent", "Automatic AOL"}));
-    EXPECT_TRUE(t.aol.Strays().empty());
   }
 }
 
