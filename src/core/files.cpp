@@ -5,9 +5,6 @@
 
 #include <chrono>
 #include <exception>
-#include <fstream>
-#include <iterator>
-#include <optional>
 #include <string>
 #include <system_error>
 
@@ -72,6 +69,19 @@ bool CloseFile(int fd) {
 long ProcessId() {
   return ::_getpid();
 }
+int OpenForAppend(const fs::path& path) {
+  return ::_wopen(path.c_str(), _O_RDWR | _O_CREAT | _O_APPEND | _O_BINARY | _O_NOINHERIT,
+                  _S_IREAD | _S_IWRITE);
+}
+long long SeekTo(int fd, long long offset, int whence) {
+  return ::_lseeki64(fd, offset, whence);
+}
+bool ReadByte(int fd, char& byte) {
+  return ::_read(fd, &byte, 1) == 1;
+}
+bool CutTo(int fd, long long size) {
+  return ::_chsize_s(fd, size) == 0;
+}
 // The C library cannot flush a folder on Windows; NTFS journals the rename itself.
 void SyncFolder(const fs::path&) {}
 #else
@@ -98,6 +108,22 @@ bool CloseFile(int fd) {
 }
 long ProcessId() {
   return ::getpid();
+}
+int OpenForAppend(const fs::path& path) {
+  return ::open(path.c_str(), O_RDWR | O_CREAT | O_APPEND | O_CLOEXEC, 0666);
+}
+long long SeekTo(int fd, long long offset, int whence) {
+  return ::lseek(fd, static_cast<off_t>(offset), whence);
+}
+bool ReadByte(int fd, char& byte) {
+  long got = 0;
+  do {
+    got = ::read(fd, &byte, 1);
+  } while (got < 0 && errno == EINTR);
+  return got == 1;
+}
+bool CutTo(int fd, long long size) {
+  return ::ftruncate(fd, static_cast<off_t>(size)) == 0;
 }
 // The rename is only on the disk once the folder is; if this fails the new contents still
 // stand, they may just not survive a power cut.
@@ -156,22 +182,12 @@ void RemoveStaleTempFiles(const fs::path& file) {
   }
 }
 
-// Empty for a missing file; nothing when the file is there but cannot be read, since writing
-// over it would lose what it holds.
-std::optional<std::string> ReadExistingFile(const fs::path& file) {
-  std::error_code error;
-  const fs::file_type type = fs::status(file, error).type();
-  if (type == fs::file_type::not_found) return std::string();
-  if (type != fs::file_type::regular) return std::nullopt;
-  std::ifstream in(file, std::ios::binary);
-  if (!in) return std::nullopt;
-  try {
-    std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) return std::nullopt;
-    return content;
-  } catch (const std::ios_base::failure&) {
-    return std::nullopt;  // a read error part-way through
-  }
+// A file that holds text and whose last byte ends no line: a line typed by hand without its
+// end (editors save one that way), or one cut short by a power cut mid-write.
+bool EndsMidLine(int fd, long long size) {
+  char last = 0;
+  return size > 0 && SeekTo(fd, size - 1, SEEK_SET) == size - 1 && ReadByte(fd, last) &&
+         last != '\n' && last != '\r';
 }
 
 }  // namespace
@@ -211,20 +227,31 @@ bool ReplaceFileContents(const fs::path& file, std::string_view content) {
   return true;
 }
 
-// Appending in place would leave a line cut short by a kill or a power cut at the end of the
-// file, and nothing could later tell it from a last line typed by hand without its end (editors
-// save one that way): it could be neither dropped nor trusted, and the next entry would be glued
-// onto it. So the file is replaced whole with the line added, and every state it passes through
-// on the disk is the old file or the new one. The messages file holds what people said to an
-// absent user, a few lines a session, so the rewrite costs little.
+// The entry goes to the end of the file in one write and is on the disk before we return. A
+// kill cannot stop the kernel half-way through one write of a line this short, so the file holds
+// the entry or not; a write the disk cut short is taken back. Replacing the whole file for every
+// entry would be as safe but costs a read and a rewrite of everything recorded so far, which
+// grows all session long, and the file is never cleared. A last line without its end, typed by
+// hand or torn by a power cut, stays a line of its own instead of being glued to the entry.
 bool AppendLineDurably(const fs::path& file, std::string_view line) {
-  std::optional<std::string> content = ReadExistingFile(file);
-  if (!content) return false;
-  // A last line without its end stays a line of its own.
-  if (!content->empty() && content->back() != '\n' && content->back() != '\r') *content += "\r\n";
-  content->append(line);
-  *content += "\r\n";
-  return ReplaceFileContents(file, *content);
+  WriteStep("open for append");
+  const int fd = OpenForAppend(file);
+  if (fd < 0) return false;
+  const long long size = SeekTo(fd, 0, SEEK_END);
+  bool written = size >= 0;
+  if (written) {
+    std::string entry = EndsMidLine(fd, size) ? "\r\n" : "";
+    entry.append(line).append("\r\n");
+    WriteStep("append line");
+    const long put = WritePart(fd, entry.data(), entry.size());
+    written = put == static_cast<long>(entry.size());
+    if (!written && put > 0) CutTo(fd, size);
+  }
+  if (written) {
+    WriteStep("flush line");
+    written = SyncFile(fd);
+  }
+  return CloseFile(fd) && written;
 }
 
 }  // namespace drelm

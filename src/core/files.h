@@ -27,9 +27,9 @@ void PlaySoundFile(Shell& shell, const std::filesystem::path& path);
 // and success means the new contents survive either. False when the file was not replaced.
 bool ReplaceFileContents(const std::filesystem::path& file, std::string_view content);
 
-// Adds line and a CR LF at the end of the file, with the same promise as ReplaceFileContents:
-// the file afterwards holds the old lines or the old lines and this one, never part of it. False
-// when the file could not be written, or is there but could not be read.
+// Adds line and a CR LF at the end of the file and forces them to the disk before returning: a
+// kill or a full disk leaves the old lines or the old lines and this one, never part of it.
+// False when the file could not be opened for reading and writing or the line not written.
 bool AppendLineDurably(const std::filesystem::path& file, std::string_view line);
 
 std::filesystem::path ClickSoundPath(const std::filesystem::path& programFolder);
