@@ -16,7 +16,7 @@ int ClientScenario(const E2eSetup& setup, int aolVersion, const std::string& oss
 // The tray: "-" hides the main window to the tray, the icon's right-click menu brings it back
 // and ends the program; screenshots of the main window and its open options menu.
 int TrayScenario(const E2eSetup& setup);
-// The handle answered through the real input box, clear stats answered No and Yes in the real
+// The handle answered through the real input box, clear stats answered Yes in the real
 // message box, beside the stand-in AOL client.
 int StyleStatsScenario(const E2eSetup& setup);
 // The setup program in a prefix of its own: silent install, the installed program's start,
