@@ -56,9 +56,19 @@ void AwayRecorder::Chat1_ChatLine(const std::string& screenName, const std::stri
 void AwayRecorder::Timer3_Timer() {
   AolContext& aol = context_.aol;
   const std::string reason = context_.store.Read(setting::kAfkRea);
-  if (FindIncomingIm(aol.windows) == 0) return;
-  SendIm(aol, IncomingImSender(aol.windows), reason);
-  Record("|[im]|-[" + LongTimeText(aol.clock) + "]- " + IncomingImSender(aol.windows) + ": ");
+  const Hwnd im = FindIncomingIm(aol.windows);
+  if (im == 0) return;
+  // A window that did not close (a client that hangs or ignores the close) was answered and
+  // noted already: answering it on every tick would fill the messages file with one IM.
+  if (im == answeredIm_) {
+    CloseWindow(aol.windows, im);
+    return;
+  }
+  // Read before the answer: the window may be gone once it is sent.
+  const std::string sender = IncomingImSender(aol.windows);
+  answeredIm_ = im;
+  SendIm(aol, sender, reason);
+  Record("|[im]|-[" + LongTimeText(aol.clock) + "]- " + sender + ": ");
   Pause(aol.clock, aol.loop, 0);
   CloseWindow(aol.windows, FindIncomingIm(aol.windows));
 }

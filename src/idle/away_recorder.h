@@ -53,6 +53,7 @@ class AwayRecorder {
 
   AwayRecorderContext context_;
   std::filesystem::path file_;
+  Hwnd answeredIm_ = 0;  // the IM window last answered, until another one is
 };
 
 }  // namespace drelm
