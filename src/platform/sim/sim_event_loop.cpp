@@ -7,6 +7,9 @@ namespace drelm::sim {
 namespace {
 // More events than this in one pump without time moving means handlers feed each other forever.
 constexpr int kMaxEventsPerPump = 100000;
+// As the Win32 loop: a pump hands control back once its handlers have taken this long, so a
+// wait around it sees its deadline even while every tick it delivers waits in turn.
+constexpr std::uint64_t kPumpSliceMs = 250;
 constexpr std::uint64_t kNever = std::numeric_limits<std::uint64_t>::max();
 }  // namespace
 
@@ -46,8 +49,9 @@ bool SimEventLoop::DeliverOne() {
 }
 
 void SimEventLoop::PumpPending() {
+  const std::uint64_t start = clock_.MonotonicMs();
   for (int i = 0; i < kMaxEventsPerPump; ++i) {
-    if (quit_ || !DeliverOne()) return;
+    if (quit_ || !DeliverOne() || clock_.MonotonicMs() - start >= kPumpSliceMs) return;
   }
   throw std::logic_error("simulated events keep posting each other without end");
 }

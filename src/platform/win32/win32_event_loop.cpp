@@ -14,6 +14,10 @@ constexpr const char* kSinkClass = "drelm idle event sink";
 // A handler that keeps posting to itself would hold a pump forever; after this many messages
 // the pump returns and lets its caller look at the time and the quit flag.
 constexpr int kMaxMessagesPerPump = 10000;
+// A pump hands control back once its handlers have taken this long. A handler that waits (a
+// tick sending chat lines) lets further ticks fall due; delivering those in the same pump, and
+// theirs after them, would keep the wait around the pump from ever seeing its deadline.
+constexpr std::uint64_t kPumpSliceMs = 250;
 
 LRESULT CALLBACK SinkProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
   if (msg == WM_TIMER) {
@@ -66,6 +70,7 @@ void Win32EventLoop::RethrowPending() {
 int Win32EventLoop::Pump() {
   RethrowPending();
   int delivered = 0;
+  const std::uint64_t start = GetTickCount64();
   MSG msg{};
   while (!quit_ && delivered < kMaxMessagesPerPump &&
          PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
@@ -77,6 +82,7 @@ int Win32EventLoop::Pump() {
     DispatchMessageA(&msg);
     ++delivered;
     RethrowPending();
+    if (GetTickCount64() - start >= kPumpSliceMs) break;
   }
   return delivered;
 }
