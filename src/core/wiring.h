@@ -32,6 +32,10 @@ class Wiring {
   // running a handler.
   void StopAll();
 
+  // What was registered, for checks that must reach every timer and window of the program.
+  const std::vector<Timer*>& Timers() const { return timers_; }
+  const std::vector<Form*>& Forms() const { return forms_; }
+
  private:
   MenuModel& menu_;
   std::vector<Timer*> timers_;

@@ -38,6 +38,15 @@ void ScriptedUser::ExpectPopupMenu(PopupChooser chooser) {
 
 ScriptedUser::Expectation ScriptedUser::Take(const Prompt& prompt) {
   seen_.push_back(prompt);
+  if (expected_.empty() && answerer_) {
+    Answer answer = answerer_(prompt);
+    const std::uint32_t id = answer.button;
+    return {prompt.kind,
+            {},
+            std::move(answer.text),
+            answer.button,
+            [id](const std::vector<PopupMenuItem>&) { return id; }};
+  }
   std::string problem;
   if (expected_.empty()) {
     problem = std::string("unexpected ") + KindName(prompt.kind) + ": \"" + prompt.text + "\"";

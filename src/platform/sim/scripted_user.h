@@ -38,6 +38,16 @@ class ScriptedUser : public User {
   void ExpectMessageBox(std::string textContains, std::uint32_t answer);
   void ExpectOpenFile(std::string answer);
   void ExpectPopupMenu(PopupChooser chooser);
+  // What a prompt that nobody scripted gets instead of failing the test: the text of an input
+  // box or file dialog, the button of a message box, the command id of a pop-up menu. For runs
+  // that care that every prompt is answered, not which prompts come.
+  struct Answer {
+    std::string text;
+    std::uint32_t button = 0;
+  };
+  void AnswerUnscripted(std::function<Answer(const Prompt&)> answerer) {
+    answerer_ = std::move(answerer);
+  }
 
   std::string InputBox(const std::string& prompt, const std::string& title,
                        const std::string& defaultAnswer) override;
@@ -61,6 +71,7 @@ class ScriptedUser : public User {
   Expectation Take(const Prompt& prompt);
 
   std::deque<Expectation> expected_;
+  std::function<Answer(const Prompt&)> answerer_;
   std::vector<Prompt> seen_;
   std::vector<std::string> failures_;
 };

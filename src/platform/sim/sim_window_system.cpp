@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <utility>
 
 #include "platform/winuser_constants.h"
 #include "text/ansi.h"
@@ -130,30 +131,39 @@ std::string SimWindowSystem::GetWindowText(Hwnd window, int maxCount) {
   return w->text.substr(0, static_cast<std::size_t>(maxCount - 1));
 }
 
-void SimWindowSystem::Record(Hwnd window, const SimMessage& message, bool posted) {
-  log_.push_back(
-      MessageRecord{window, message.msg, message.wParam, message.lParam, message.text, posted});
+bool SimWindowSystem::Hung(const Window* w) const {
+  return w && hungPid_ != 0 && w->pid == hungPid_;
+}
+
+bool SimWindowSystem::Arrives(Hwnd window, const SimMessage& message, bool posted) {
+  if (beforeMessage_) {
+    // The hook may send messages of its own (a box coming up); those are the model's.
+    auto hook = std::exchange(beforeMessage_, {});
+    hook(window, message.msg);
+    beforeMessage_ = std::move(hook);
+  }
+  const Window* w = Find(window);
+  log_.push_back(MessageRecord{window, message.msg, message.wParam, message.lParam, message.text,
+                               posted, w ? w->pid : 0});
+  return w && !Hung(w);
 }
 
 LResult SimWindowSystem::SendMessage(Hwnd window, std::uint32_t msg, WParam wParam, LParam lParam) {
   SimMessage m{msg, wParam, lParam, {}, nullptr, 0};
-  Record(window, m, false);
-  return Find(window) ? Dispatch(window, m) : 0;
+  return Arrives(window, m, false) ? Dispatch(window, m) : 0;
 }
 
 LResult SimWindowSystem::SendTextMessage(Hwnd window, std::uint32_t msg, WParam wParam,
                                          const std::string& text) {
   SimMessage m{msg, wParam, 0, text, nullptr, 0};
-  Record(window, m, false);
-  return Find(window) ? Dispatch(window, m) : 0;
+  return Arrives(window, m, false) ? Dispatch(window, m) : 0;
 }
 
 std::string SimWindowSystem::SendBufferMessage(Hwnd window, std::uint32_t msg, WParam wParam,
                                                std::size_t bufferChars, LResult* result) {
   std::string buffer;
   SimMessage m{msg, wParam, 0, {}, &buffer, bufferChars};
-  Record(window, m, false);
-  const LResult r = Find(window) ? Dispatch(window, m) : 0;
+  const LResult r = Arrives(window, m, false) ? Dispatch(window, m) : 0;
   if (result) *result = r;
   if (buffer.size() >= bufferChars && bufferChars > 0) buffer.resize(bufferChars - 1);
   return buffer;
@@ -161,8 +171,7 @@ std::string SimWindowSystem::SendBufferMessage(Hwnd window, std::uint32_t msg, W
 
 bool SimWindowSystem::PostMessage(Hwnd window, std::uint32_t msg, WParam wParam, LParam lParam) {
   SimMessage m{msg, wParam, lParam, {}, nullptr, 0};
-  Record(window, m, true);
-  if (!Find(window)) return false;
+  if (!Arrives(window, m, true)) return Find(window) != nullptr;
   posted_.emplace_back(window, m);
   return true;
 }
@@ -283,6 +292,7 @@ bool SimWindowSystem::ShowWindow(Hwnd window, int showCmd) {
   Window* w = Find(window);
   if (!w) return false;
   const bool wasVisible = w->visible;
+  if (Hung(w)) return wasVisible;
   switch (showCmd) {
     case SW_HIDE:
       w->visible = false;

@@ -39,6 +39,7 @@ struct MessageRecord {
   LParam lParam = 0;
   std::string text;
   bool posted = false;
+  ProcessId pid = 0;  // the target's process when the message was sent (0: no such window)
 };
 
 class SimWindowSystem : public WindowSystem {
@@ -107,6 +108,16 @@ class SimWindowSystem : public WindowSystem {
     fileVersionOf_ = std::move(source);
   }
 
+  // A hung process: what is sent to its windows comes back 0 without reaching them, what is
+  // posted to them is never delivered and their show state does not change (ShowWindowAsync
+  // waits for a thread that never pumps); it is all still logged. 0: no process hangs.
+  void SetHungProcess(ProcessId pid) { hungPid_ = pid; }
+  // Runs before each message sent or posted through WindowSystem is logged or delivered, so a
+  // test can change the desktop at that very moment (a window vanishing, a box coming up).
+  void SetBeforeMessage(std::function<void(Hwnd, std::uint32_t)> hook) {
+    beforeMessage_ = std::move(hook);
+  }
+
   // Posted messages, delivered by the event loop.
   bool HasPosted() const { return !posted_.empty(); }
   bool DeliverOnePosted();
@@ -134,7 +145,10 @@ class SimWindowSystem : public WindowSystem {
   bool Matches(const Window& w, const std::optional<std::string>& className,
                const std::optional<std::string>& caption) const;
   LResult Dispatch(Hwnd window, const SimMessage& message);
-  void Record(Hwnd window, const SimMessage& message, bool posted);
+  // Runs the before-message hook and logs the message; false when it must not be delivered
+  // (no such window, or its process hangs).
+  bool Arrives(Hwnd window, const SimMessage& message, bool posted);
+  bool Hung(const Window* w) const;
 
   // Handles are handed out in steps of kHandleStep from kFirstHandle and never reused, so a
   // window's slot is its handle's index; the lookup every message and every walk makes is then
@@ -152,6 +166,8 @@ class SimWindowSystem : public WindowSystem {
   bool menusUnreadable_ = false;
   std::function<std::string(ProcessId)> fileVersionOf_;
   std::function<void(Hwnd)> onDestroy_;
+  std::function<void(Hwnd, std::uint32_t)> beforeMessage_;
+  ProcessId hungPid_ = 0;
 };
 
 }  // namespace drelm::sim
