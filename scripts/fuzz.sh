@@ -38,7 +38,7 @@ for bin in "$build"/fuzz_*; do
   rm -f "$out/$name"-crash-* "$out/$name"-leak-* "$out/$name"-timeout-* "$out/$name"-oom-*
   start=$(date +%s.%N)
   set +e
-  "$bin" -runs="$runs" "${limit[@]}" -print_final_stats=1 -timeout=10 -rss_limit_mb=2048 \
+  "$bin" -runs="$runs" "${limit[@]}" -print_final_stats=1 -timeout=60 -rss_limit_mb=2048 \
     -artifact_prefix="$out/$name-" "$build/found/$name" "fuzz/corpus/$name" >"$log" 2>&1
   rc=$?
   set -e
