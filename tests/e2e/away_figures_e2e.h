@@ -1,6 +1,7 @@
 // The figures of an away session beside the stand-in AOL client: the program's CPU over a minute
 // of idling as the away bot, then over a minute with the client's window thread hung, while the
-// program's main window is asked with WM_NULL every quarter second and must answer within one.
+// program's main window is asked with WM_NULL every quarter second and a menu command is posted
+// every five, and each must be answered within a second.
 #pragma once
 
 #include <string>

@@ -188,6 +188,10 @@ TEST(CrossProcess, HungClientCostsAtMostTheSendTimeout) {
   std::printf("send to a hung window returned after %llu ms\n",
               static_cast<unsigned long long>(sendMs));
   EXPECT_LE(sendMs, win32::kCrossProcessSendMs + 1000u);
+  start = GetTickCount64();
+  EXPECT_EQ(GetControlText(windows, view), "");
+  EXPECT_LE(GetTickCount64() - start, 200u)
+      << "a client that still owes the last send its answer is not waited for again";
 
   start = GetTickCount64();
   windows.ShowWindow(FindAolStatusWindow(windows), SW_HIDE);

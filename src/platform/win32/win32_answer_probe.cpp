@@ -1,35 +1,65 @@
 #include "platform/win32/win32_answer_probe.h"
 
 #include <algorithm>
+#include <map>
 
 namespace drelm::win32 {
 
 namespace {
 
-thread_local ULONG_PTR answeredProbe = 0;
+// Probes not answered yet, by token: the window and the thread they went to.
+struct Unanswered {
+  HWND window = nullptr;
+  DWORD thread = 0;
+};
+thread_local std::map<ULONG_PTR, Unanswered> unanswered;
 thread_local ULONG_PTR issuedProbe = 0;
 // The completion arrives as a sent-message wake-up; should a system deliver it without one,
 // the wait still looks again this often.
 constexpr DWORD kProbeRecheckMs = 100;
 
 void CALLBACK ProbeAnswered(HWND, UINT, ULONG_PTR token, LRESULT) {
-  // The receiver answers in order, so a later token covers every earlier one.
-  if (token > answeredProbe) answeredProbe = token;
+  unanswered.erase(token);
+}
+
+// Runs completions that came meanwhile, and messages other threads send us; posted messages and
+// input stay queued.
+void TakeSentMessages() {
+  MSG msg{};
+  PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+}
+
+// A thread answers its probes in order, so while an earlier one is unanswered a new one cannot
+// be answered first: no new probe waits for that thread. A probe whose window is gone, or now
+// belongs to another thread, no longer counts: its thread may have ended and its id gone to
+// another.
+bool StillOwesAnAnswer(DWORD thread) {
+  std::erase_if(unanswered, [](const auto& probe) {
+    return GetWindowThreadProcessId(probe.second.window, nullptr) != probe.second.thread;
+  });
+  return std::any_of(unanswered.begin(), unanswered.end(),
+                     [&](const auto& probe) { return probe.second.thread == thread; });
 }
 
 }  // namespace
 
 std::optional<std::uint64_t> AnswerTimeMs(HWND window, std::uint32_t timeoutMs) {
-  const ULONG_PTR token = ++issuedProbe;
+  TakeSentMessages();
+  const DWORD thread = GetWindowThreadProcessId(window, nullptr);
+  if (thread == 0 || StillOwesAnAnswer(thread)) return std::nullopt;
   const ULONGLONG sent = GetTickCount64();
-  if (!SendMessageCallbackA(window, WM_NULL, 0, 0, ProbeAnswered, token)) return std::nullopt;
+  const ULONG_PTR token = ++issuedProbe;
+  // Noted first: a window of this thread answers inside the call.
+  unanswered[token] = {window, thread};
+  if (!SendMessageCallbackA(window, WM_NULL, 0, 0, ProbeAnswered, token)) {
+    unanswered.erase(token);
+    return std::nullopt;
+  }
   const ULONGLONG deadline = sent + timeoutMs;
-  MSG msg{};
   for (;;) {
-    // Runs the completion callback, and messages other threads send us.
-    PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+    TakeSentMessages();
     const ULONGLONG now = GetTickCount64();
-    if (answeredProbe >= token) return now - sent;
+    if (!unanswered.contains(token)) return now - sent;
     if (now >= deadline) return std::nullopt;
     MsgWaitForMultipleObjectsEx(
         0, nullptr, static_cast<DWORD>(std::min<ULONGLONG>(deadline - now, kProbeRecheckMs)),

@@ -12,7 +12,8 @@ namespace drelm::win32 {
 
 // Milliseconds until window answered, nullopt when it did not within timeoutMs. While it waits,
 // messages other threads send to this one run, as they would during a send; posted messages and
-// input stay queued.
+// input stay queued. A thread that has not yet answered an earlier probe is not waited for again
+// (nullopt at once), so a hung client costs the wait once, not on every send.
 std::optional<std::uint64_t> AnswerTimeMs(HWND window, std::uint32_t timeoutMs);
 
 }  // namespace drelm::win32

@@ -1,6 +1,7 @@
 // The window system of the real desktop (user32). Messages to windows of other threads, the AOL
 // client's above all, go through SendMessageTimeout with SMTO_ABORTIFHUNG, so a hung client
-// costs at most kCrossProcessSendMs; the program's own windows get plain sends.
+// costs kCrossProcessSendMs once, and nothing more while it stays hung; the program's own
+// windows get plain sends.
 // List box and combo box item texts travel as UTF-16 and are converted to ANSI here.
 #pragma once
 
