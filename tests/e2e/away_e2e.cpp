@@ -85,9 +85,17 @@ int AwayScenario(const E2eSetup& setup) {
   checks.Check(WaitFor([&] { return Holds(LinesFromUser(aol), recorded); }, kAwayActionDeadlineMs),
                "a member's line addressed to bob is confirmed in the room");
   aol.Command("receive-im\tCarl\tyou there?");
-  checks.Check(WaitFor([&] { return Holds(aol.Command("ims-sent"), "carl\tgone fishing"); },
-                       kAwayActionDeadlineMs),
-               "an IM from Carl is answered with the away reason");
+  // Stop waits for the IM's entry: a stop that comes while the answer is still being sent runs
+  // inside it and counts the entries noted so far.
+  const std::string messagesFile = JoinPath(folder, std::string(kAwayMessagesFileName));
+  checks.Check(WaitFor(
+                   [&] {
+                     return Holds(aol.Command("ims-sent"), "carl\tgone fishing") &&
+                            ReadWholeFile(messagesFile).value_or("").find("]- carl: ") !=
+                                std::string::npos;
+                   },
+                   kAwayActionDeadlineMs),
+               "an IM from Carl is answered with the away reason and noted");
 
   const std::size_t linesBeforeStop = LinesFromUser(aol).size();
   RunCommand(FindOptionsWindow(id), "cmdStopIdle");
@@ -125,8 +133,7 @@ int AwayScenario(const E2eSetup& setup) {
   };
   checks.Check(WaitFor([&] { return stopLines() == expected; }, kAwayActionDeadlineMs),
                "the room sees \"is back\", the count of two and \"is back\" again");
-  const std::string file =
-      ReadWholeFile(JoinPath(folder, std::string(kAwayMessagesFileName))).value_or("");
+  const std::string file = ReadWholeFile(messagesFile).value_or("");
   checks.Check(file == ListItem(list, 0) + "\r\n" + ListItem(list, 1) + "\r\n",
                "drelm-afk-messages.txt holds both entries as listed");
   checks.Detail("file: " + Visible(file));
