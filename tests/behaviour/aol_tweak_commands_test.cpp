@@ -56,9 +56,7 @@ class AolTweakCommandsTest : public ProgramTest {
 };
 
 TEST_F(AolTweakCommandsTest, EveryCommandByItsIdActsOnTheClientAndLogsItsMessage) {
-  StoreReturningUser();
-  OpenAolWithChatRoom(6);
-  StartProgram();
+  StartBesideAol6Room();
   program->frmMain.Timer2.SetEnabled(false);  // the notice is for "aol modal" to close
   aol->ShowAolPlus();
   aol->ShowFileNotFound();

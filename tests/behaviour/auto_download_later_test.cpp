@@ -26,9 +26,7 @@ TEST(MailboxSubject, IsWhatFollowsTheSecondTab) {
 class AutoDownloadLaterTest : public ProgramTest {
  protected:
   void SetUp() override {
-    StoreReturningUser();
-    OpenAolWithChatRoom(6);
-    StartProgram();
+    StartBesideAol6Room();
     ForgetRoomLines();
   }
   std::vector<std::string> Unstyled() const {

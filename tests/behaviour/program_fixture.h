@@ -63,6 +63,13 @@ class ProgramTest : public ::testing::Test {
     return *program;
   }
 
+  // A returning user's program started beside a signed-on AOL 6 client in its chat room.
+  void StartBesideAol6Room() {
+    StoreReturningUser();
+    OpenAolWithChatRoom(6);
+    StartProgram();
+  }
+
   // Starts the program, noting every text the status line shows while the start-up runs.
   void StartProgram() {
     if (!program) MakeProgram();

@@ -16,9 +16,7 @@ using ::testing::IsEmpty;
 class RoomToolsTest : public ProgramTest {
  protected:
   void SetUp() override {
-    StoreReturningUser();
-    OpenAolWithChatRoom(6);
-    StartProgram();
+    StartBesideAol6Room();
     ForgetRoomLines();
   }
   // Notes each new caption of the buster's counter and status while a handler runs.

@@ -20,9 +20,7 @@ class OptionsCommandsTest : public ProgramTest {
  protected:
   void SetUp() override {
     std::ofstream(folder.path() / kClickSoundFileName, std::ios::binary) << "RIFF";
-    StoreReturningUser();
-    OpenAolWithChatRoom(6);
-    StartProgram();
+    StartBesideAol6Room();
   }
 
   struct Outcome {

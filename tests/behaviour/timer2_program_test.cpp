@@ -8,9 +8,7 @@ namespace drelm::testing {
 namespace {
 
 TEST_F(ProgramTest, SecondTimerKeepsTheTransferTextsAndClosesTheNoticeWithinTwoTicks) {
-  StoreReturningUser();
-  OpenAolWithChatRoom(6);
-  StartProgram();
+  StartBesideAol6Room();
   aol->StartDownload("Song.mp3");
   aol->SetDownloadProgress(45, 12);
   sim.loop.RunFor(1600);
