@@ -3,14 +3,13 @@
 #include "aol/keywords.h"
 #include "aol/pressing.h"
 #include "aol/window_lookup.h"
-#include "core/own_windows.h"
 #include "core/pause.h"
 #include "text/ansi.h"
 
 namespace drelm {
 
 FrmBuster::FrmBuster(RoomToolsContext context, Wiring& wiring)
-    : Form("frmBuster", kRoomToolsCaption), c_(std::move(context)) {
+    : RoomToolForm("frmBuster", std::move(context)) {
   Label3.visible = false;
   wiring.OnMenu("cmdRoomBuster", [this] { cmdRoomBuster_Click(); });
   wiring.Owns(*this);
@@ -83,20 +82,10 @@ void FrmBuster::ResetToIdle() {
   lblStatus.caption = "idle";
 }
 
-void FrmBuster::Label4_Click() {
-  c_.click();
-  state = WindowState::kMinimized;
-}
-
 void FrmBuster::Label5_Click() {
   c_.click();
   c_.frmMain.Show();
   Hide();
-}
-
-void FrmBuster::lblDragMe_MouseDown() {
-  c_.click();
-  DragForm(c_.aol.windows, window);
 }
 
 }  // namespace drelm

@@ -5,11 +5,11 @@
 #pragma once
 
 #include "core/wiring.h"
-#include "tools/room_tools_context.h"
+#include "tools/room_tool_form.h"
 
 namespace drelm {
 
-class FrmBuster : public Form {
+class FrmBuster : public RoomToolForm {
  public:
   FrmBuster(RoomToolsContext context, Wiring& wiring);
 
@@ -31,14 +31,11 @@ class FrmBuster : public Form {
   void cmdRoomBuster_Click();
   void Label1_Click();
   void Label3_Click();
-  void Label4_Click();
   void Label5_Click();
-  void lblDragMe_MouseDown();
 
  private:
   void ResetToIdle();
 
-  RoomToolsContext c_;
   // The attempt loop has not returned yet (it may outlive Busting by one attempt after a stop).
   bool inBust_ = false;
 };

@@ -3,14 +3,13 @@
 #include "aol/keywords.h"
 #include "aol/pressing.h"
 #include "aol/window_lookup.h"
-#include "core/own_windows.h"
 #include "core/pause.h"
 #include "text/ansi.h"
 
 namespace drelm {
 
 FrmRunner::FrmRunner(RoomToolsContext context, Wiring& wiring)
-    : Form("frmRunner", kRoomToolsCaption), c_(std::move(context)) {
+    : RoomToolForm("frmRunner", std::move(context)) {
   wiring.OnMenu("cmdRoomRunner", [this] { cmdRoomRunner_Click(); });
   wiring.Owns(*this);
 }
@@ -69,20 +68,10 @@ void FrmRunner::Label3_Click() {
   txtBuster.enabled = true;
 }
 
-void FrmRunner::Label4_Click() {
-  c_.click();
-  state = WindowState::kMinimized;
-}
-
 void FrmRunner::Label5_Click() {
   c_.click();
   Hide();
   c_.frmMain.Show();
-}
-
-void FrmRunner::lblDragMe_MouseDown() {
-  c_.click();
-  DragForm(c_.aol.windows, window);
 }
 
 }  // namespace drelm

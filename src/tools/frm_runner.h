@@ -5,11 +5,11 @@
 #pragma once
 
 #include "core/wiring.h"
-#include "tools/room_tools_context.h"
+#include "tools/room_tool_form.h"
 
 namespace drelm {
 
-class FrmRunner : public Form {
+class FrmRunner : public RoomToolForm {
  public:
   FrmRunner(RoomToolsContext context, Wiring& wiring);
 
@@ -28,12 +28,9 @@ class FrmRunner : public Form {
   void cmdRoomRunner_Click();
   void Label1_Click();
   void Label3_Click();
-  void Label4_Click();
   void Label5_Click();
-  void lblDragMe_MouseDown();
 
  private:
-  RoomToolsContext c_;
   bool inRun_ = false;
 };
 
