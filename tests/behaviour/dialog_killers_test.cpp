@@ -79,18 +79,26 @@ TEST_F(DialogKillersTest, EachToggleDecidesWhetherItsKillRuns) {
   EXPECT_NE(aol->Client().TransferWindows().FileNotFoundNotice(), 0u);
 }
 
-TEST_F(DialogKillersTest, WindowsOfAnotherProgramAreNeverPressed) {
+TEST_F(DialogKillersTest,
+       WindowsOfAnotherProgramAndANoticeWithoutItsCarriageReturnAreNeverPressed) {
   OpenAol(6);
   const Hwnd box = OtherProgramsWindow("#32770", "America Online");
   const Hwnd button = sim.windows.CreateWindow("Button", "OK", box);
   const Hwnd modal = OtherProgramsWindow("_AOL_Modal", "File Transfer");
   sim.windows.CreateWindow("_AOL_Static", "File not found.\r", modal);
   const Hwnd icon = sim.windows.CreateWindow("_AOL_Icon", "", modal);
+  // The client's own modal, whose text is some other message than the notice.
+  const Hwnd clients =
+      sim.windows.CreateWindow("_AOL_Modal", "File Transfer", 0, {},
+                               sim.windows.WindowProcessId(FindAolMainWindow(sim.windows)));
+  sim.windows.CreateWindow("_AOL_Static", "File not found.", clients);
+  const Hwnd clientsIcon = sim.windows.CreateWindow("_AOL_Icon", "", clients);
   killBox = true;
   StartTimer2();
   sim.loop.RunFor(2 * kTimer2Ms);
   EXPECT_TRUE(MessagesTo(button).empty());
   EXPECT_TRUE(MessagesTo(icon).empty());
+  EXPECT_TRUE(MessagesTo(clientsIcon).empty());
   EXPECT_EQ(continued, 0);
   EXPECT_EQ(LogText().find("killed file not found"), std::string::npos);
 }

@@ -5,11 +5,17 @@
 #include <gmock/gmock.h>
 
 #include <algorithm>
+#include <array>
 #include <string>
 #include <vector>
 
+#include "aol/client_windows.h"
+#include "aol/window_lookup.h"
 #include "core/timeouts.h"
 #include "program_fixture.h"
+#include "standin/automatic_aol.h"
+#include "standin/download_manager.h"
+#include "standin/sign_on.h"
 
 namespace drelm::testing {
 namespace {
@@ -163,16 +169,29 @@ TEST_F(DcpTest, AMissingOrWrongProgramPathGivesUpOnceWithItsReasonWithinItsBound
       << "nothing but the recorded file is started";
 }
 
-TEST_F(DcpTest, AClientThatFailsToStartTwiceIsStartedAThirdTimeAndAFailedSignOnIsPressedAgain) {
+TEST_F(DcpTest, AClientThatFailsToStartTwiceIsStartedAThirdTimeAndSignOnIsPressedEveryTwoSeconds) {
   Begin(5, false);
   aol->FailStarts(2);
   aol->FailSignOns(1);
+  std::vector<std::uint64_t> presses;
+  sim.windows.SetBeforeMessage([&](Hwnd window, std::uint32_t msg) {
+    const Hwnd signOn = aol->Client().SignOnScreen().Window();
+    if (msg == WM_LBUTTONDOWN && window == FindNthChild(sim.windows, signOn, "_aol_icon", 4)) {
+      presses.push_back(sim.clock.MonotonicMs());
+    }
+  });
   aol->Disconnect();
   ASSERT_TRUE(RunUntil([&] { return Restored(); }, 120000)) << ::testing::PrintToString(GiveUps());
   EXPECT_EQ(aol->Seen().launches.size(), 3u);
   EXPECT_EQ(aol->Seen().failedStarts, 2);
   EXPECT_EQ(aol->Seen().failedSignOns, 1);
   EXPECT_THAT(GiveUps(), IsEmpty());
+  // The failed connection takes four seconds; the button is pressed on through it.
+  ASSERT_GE(presses.size(), 3u);
+  for (std::size_t i = 1; i < presses.size(); ++i) {
+    EXPECT_GE(presses[i] - presses[i - 1], 2000u) << i;
+    EXPECT_LT(presses[i] - presses[i - 1], 3000u) << i;
+  }
 }
 
 TEST_F(DcpTest, ASignOnThatNeverSucceedsGivesUpAfterItsBound) {
@@ -185,23 +204,32 @@ TEST_F(DcpTest, ASignOnThatNeverSucceedsGivesUpAfterItsBound) {
   EXPECT_EQ(LogText().find("wrong"), std::string::npos);
 }
 
+using Boxes = std::array<bool, 5>;
+
 struct ContinuationCase {
   const char* name;
   bool afterKill;
-  int downloads;  // 0: downloads unchecked
+  int downloads;  // waiting items; 0: the kind's item unchecked
+  int uploads;
   std::vector<std::string> said;
+  Boxes boxes;  // Automatic AOL afterwards; every box was checked before
 };
+void PrintTo(const ContinuationCase& c, std::ostream* os) {
+  *os << c.name;
+}
 
 class DcpContinuation : public DcpTest, public ::testing::WithParamInterface<ContinuationCase> {};
 
-TEST_P(DcpContinuation, OneWaitingItemIsEnoughAfterAReconnectButNotAfterAKill) {
+TEST_P(DcpContinuation, OnlyTheQueuedKindsBoxIsSetAndOneWaitingItemIsEnoughOnlyAfterAReconnect) {
   const ContinuationCase& c = GetParam();
   Begin(5, false);
   for (int i = 1; i < c.downloads; ++i) aol->QueueDownload("more" + std::to_string(i) + ".zip");
-  for (const char* item : {"cmdContUp", "mnuContinueUpAffFnFK"}) {
-    program->frmOptions.Item(item).checked = false;
-  }
-  program->frmOptions.Item("cmdContDown").checked = c.downloads > 0;
+  for (int i = 1; i < c.uploads; ++i) aol->AddWaitingMail("pal", "more" + std::to_string(i));
+  for (int box = 1; box <= 5; ++box) aol->SetAutomaticAolBox(box, true);
+  const char* downloadsItem = c.afterKill ? "mnucontinueUpAfterFileNotFOundKill" : "cmdContDown";
+  const char* uploadsItem = c.afterKill ? "mnuContinueUpAffFnFK" : "cmdContUp";
+  program->frmOptions.Item(downloadsItem).checked = c.downloads > 0;
+  program->frmOptions.Item(uploadsItem).checked = c.uploads > 0;
   if (c.afterKill) {
     program->dcp.ContinueAfterFileNotFound();
   } else {
@@ -210,20 +238,28 @@ TEST_P(DcpContinuation, OneWaitingItemIsEnoughAfterAReconnectButNotAfterAKill) {
   Run(20000);
   EXPECT_EQ(DcpLines(), c.said);
   EXPECT_EQ(aol->Seen().flashSessions.size(), c.said.size() == 2 ? 1u : 0u);
+  EXPECT_EQ(aol->AutomaticAolBoxes(), c.boxes);
   // Every box the presses for later raised was answered.
   EXPECT_EQ(sim.windows.FindWindow(std::string("#32770"), std::nullopt), 0u);
   EXPECT_EQ(aol->Seen().boxesDismissed, static_cast<int>(aol->Seen().boxesShown.size()));
-  EXPECT_EQ(aol->Seen().boxesShown.empty(), !(c.afterKill && c.downloads == 2));
+  EXPECT_EQ(aol->Seen().boxesShown.empty(), !(c.afterKill && c.said.size() == 2));
 }
 
-const std::vector<std::string> kContinued = {"continuing downloads", "starting flash session"};
-INSTANTIATE_TEST_SUITE_P(Modes, DcpContinuation,
-                         ::testing::Values(ContinuationCase{"ReconnectOne", false, 1, kContinued},
-                                           ContinuationCase{
-                                               "KillOne", true, 1, {"continuing downloads"}},
-                                           ContinuationCase{"KillTwo", true, 2, kContinued},
-                                           ContinuationCase{"NothingChecked", false, 0, {}}),
-                         [](const auto& info) { return std::string(info.param.name); });
+const std::vector<std::string> kDownloads = {"continuing downloads", "starting flash session"};
+const std::vector<std::string> kUploads = {"continuing uploads", "starting flash session"};
+constexpr Boxes kAll = {true, true, true, true, true};
+constexpr Boxes kSendMail = {true, false, false, false, false};
+constexpr Boxes kDownloadFiles = {false, false, false, false, true};
+INSTANTIATE_TEST_SUITE_P(
+    Modes, DcpContinuation,
+    ::testing::Values(ContinuationCase{"ReconnectDownloads", false, 1, 0, kDownloads,
+                                       kDownloadFiles},
+                      ContinuationCase{"ReconnectUploads", false, 0, 1, kUploads, kSendMail},
+                      ContinuationCase{"KillOne", true, 1, 0, {"continuing downloads"}, kAll},
+                      ContinuationCase{"KillTwo", true, 2, 0, kDownloads, kDownloadFiles},
+                      ContinuationCase{"KillTwoUploads", true, 0, 2, kUploads, kSendMail},
+                      ContinuationCase{"NothingChecked", false, 0, 0, {}, kAll}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace drelm::testing
