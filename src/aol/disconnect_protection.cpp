@@ -1,5 +1,7 @@
 #include "aol/disconnect_protection.h"
 
+#include <algorithm>
+
 #include "aol/bounded_wait.h"
 #include "aol/client_windows.h"
 #include "aol/control_text.h"
@@ -108,12 +110,27 @@ DisconnectProtection::Start DisconnectProtection::StartAol(const std::string& pa
     if (aol.loop.QuitRequested()) return Start::kNoStart;
     if (!up || FindAolMainWindow(windows) == 0) continue;
     mainWindowCame = true;
-    if (WaitFor(aol, ready, timeouts::kAolStartMs - timeouts::kAolRestartMs)) {
-      return SignedOn() ? Start::kSignedOn : Start::kSignOnShown;
-    }
+    if (AwaitSignOnMaximised(ready)) return SignedOn() ? Start::kSignedOn : Start::kSignOnShown;
     break;
   }
   return mainWindowCame ? Start::kNoSignOn : Start::kNoStart;
+}
+
+bool DisconnectProtection::AwaitSignOnMaximised(const std::function<bool()>& ready) {
+  AolContext& aol = dcp_.aol;
+  const std::uint64_t deadline =
+      aol.clock.MonotonicMs() + (timeouts::kAolStartMs - timeouts::kAolRestartMs);
+  while (!ready()) {
+    const std::uint64_t now = aol.clock.MonotonicMs();
+    if (now >= deadline || aol.loop.QuitRequested()) return false;
+    // The client is started minimised; maximised at every round, it comes into the user's
+    // sight while it signs on, even when it minimised itself again.
+    MaximizeWindow(aol.windows, FindAolMainWindow(aol.windows));
+    WaitFor(aol, ready,
+            static_cast<std::uint32_t>(
+                std::min<std::uint64_t>(timeouts::kSignOnMaximiseMs, deadline - now)));
+  }
+  return true;
 }
 
 Hwnd DisconnectProtection::SignOnWindow() {

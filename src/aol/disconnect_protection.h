@@ -37,6 +37,9 @@ class DisconnectProtection {
   enum class Start { kSignOnShown, kSignedOn, kNoStart, kNoSignOn };
   bool CloseAol();
   Start StartAol(const std::string& path);
+  // Waits for ready() while maximising the client's main window every round; false when the
+  // client's start-up bound ran out.
+  bool AwaitSignOnMaximised(const std::function<bool()>& ready);
   Hwnd SignOnWindow();
   bool SignedOn();
   // Presses the fourth "Sign On" icon every couple of seconds until the welcome window shows.

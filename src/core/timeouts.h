@@ -57,6 +57,8 @@ inline constexpr int kAolCloseRounds = 5;
 inline constexpr int kAolStarts = 3;
 inline constexpr std::uint32_t kAolRestartMs = 5000;
 inline constexpr std::uint32_t kAolStartMs = 30000;
+// While it waits for "Sign On", the started client's main window is maximised this often.
+inline constexpr std::uint32_t kSignOnMaximiseMs = 2000;
 // Signing on: "Sign On" ready (password box and four buttons), the button pressed again every
 // kSignOnPressMs while not signed on, and the whole sign-on given up after kSignOnMs (a dial-up
 // connection with retries takes a minute or two).

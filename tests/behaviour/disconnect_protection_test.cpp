@@ -194,6 +194,29 @@ TEST_F(DcpTest, AClientThatFailsToStartTwiceIsStartedAThirdTimeAndSignOnIsPresse
   }
 }
 
+TEST_F(DcpTest, AClientStartedMinimisedIsMaximisedEveryRoundWhileSignOnIsAwaited) {
+  Begin(6, false);
+  aol->Client().MutableOptions().delays.signOnWindowMs = 8000;
+  // When the started client's main window shows maximised before "Sign On", it minimises itself
+  // again at once.
+  std::vector<std::uint64_t> maximised;
+  sim.loop.AddTimer(100, [&] {
+    const Hwnd frame = FindAolMainWindow(sim.windows);
+    if (aol->Seen().launches.empty() || aol->Client().SignOnScreen().Window() != 0 ||
+        aol->SignedOn() || sim.windows.ShowState(frame) != SW_SHOWMAXIMIZED) {
+      return;
+    }
+    maximised.push_back(sim.clock.MonotonicMs());
+    sim.windows.ShowWindow(frame, SW_MINIMIZE);
+  });
+  aol->DisconnectAndClose();
+  ASSERT_TRUE(RunUntil([&] { return Restored(); }, 120000)) << ::testing::PrintToString(GiveUps());
+  ASSERT_GE(maximised.size(), 3u);
+  for (std::size_t i = 1; i < maximised.size(); ++i) {
+    EXPECT_LT(maximised[i] - maximised[i - 1], 2500u) << i;
+  }
+}
+
 TEST_F(DcpTest, ASignOnThatNeverSucceedsGivesUpAfterItsBound) {
   Begin(6, true);
   Store("aolpw", "password", "wrong");
