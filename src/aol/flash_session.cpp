@@ -37,16 +37,19 @@ bool GiveUp(DcpContext& dcp, const std::string& why) {
   return false;
 }
 
-// Clicks the box until it shows the wanted state.
-void SetCheckBox(DcpContext& dcp, Hwnd box, bool wanted) {
+// Clicks the box until it shows the wanted state; false when it never did.
+bool SetCheckBox(DcpContext& dcp, Hwnd box, bool wanted) {
   WindowSystem& windows = dcp.aol.windows;
-  for (int click = 0; click < timeouts::kCheckBoxClicks; ++click) {
-    if ((windows.SendMessage(box, BM_GETCHECK, 0, 0) == BST_CHECKED) == wanted) return;
+  const auto shown = [&] {
+    return (windows.SendMessage(box, BM_GETCHECK, 0, 0) == BST_CHECKED) == wanted;
+  };
+  for (int click = 0; click < timeouts::kCheckBoxClicks && !shown(); ++click) {
     windows.PostMessage(box, WM_LBUTTONDOWN, 0, 0);
     dcp.aol.loop.PumpPending();
     windows.PostMessage(box, WM_LBUTTONUP, 0, 0);
     Pause(dcp.aol.clock, dcp.aol.loop, 0);
   }
+  return shown();
 }
 
 bool OpenAutomaticAol(DcpContext& dcp, int version) {
@@ -79,15 +82,19 @@ bool SetupFlashSession(DcpContext& dcp, bool dlQueued, bool ulQueued) {
       timeouts::kAutomaticAolMs);
   if (!ready) return GiveUp(dcp, "no automatic aol window");
 
+  // A session run with a box in the wrong state would leave the transfers where they are, or do
+  // chores the user never asked for.
   const bool wanted[] = {ulQueued, false, false, false, dlQueued};
-  for (bool state : wanted) {
-    SetCheckBox(dcp, box, state);
+  for (int n = 1; n <= 5; ++n) {
+    if (!SetCheckBox(dcp, box, wanted[n - 1])) {
+      return GiveUp(dcp, "automatic aol box " + std::to_string(n) + " would not change");
+    }
     box = windows.FindWindowEx(automatic, box, std::string("_aol_checkbox"), std::nullopt);
   }
 
   if (!HasMailMenu(version)) {
-    CloseUntilGone(dcp.aol, [&] { return FindAutomaticAol(windows); });
-    return true;
+    return CloseUntilGone(dcp.aol, [&] { return FindAutomaticAol(windows); }) ||
+           GiveUp(dcp, "automatic aol would not close");
   }
   const Hwnd runNowIcon = FindNthChild(windows, automatic, "_aol_icon", 2);
   for (int press = 0; press < timeouts::kRunNowPresses; ++press) {
@@ -110,7 +117,9 @@ bool RunFlashSession(DcpContext& dcp) {
     }
   }
   // A status window left from an earlier session would read as this session running.
-  CloseUntilGone(dcp.aol, [&] { return FindAolStatusWindow(windows); });
+  if (!CloseUntilGone(dcp.aol, [&] { return FindAolStatusWindow(windows); })) {
+    return GiveUp(dcp, "the last session's status window would not close");
+  }
 
   Hwnd begin = 0;
   const bool ready = WaitFor(

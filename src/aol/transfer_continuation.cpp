@@ -78,17 +78,22 @@ bool TransferContinuation::ContinueDownloads(const Mode& mode) {
   dcp_.chat.SendChat("continuing downloads");
   Pause(dcp_.aol.clock, dcp_.aol.loop, 1);
   const Hwnd manager = OpenDownloadManager();
-  if (manager == 0) {
-    dcp_.aol.log.WriteLog("downloads not continued - no download manager");
-    return false;
-  }
+  if (manager == 0) return NotContinued("downloads", "no download manager");
   const Hwnd tree = FindNthChild(windows, manager, "_aol_tree", 1);
   const LResult count = windows.SendMessage(tree, LB_GETCOUNT, 0, 0);
   const bool queued = count >= mode.minimumCount;
+  const auto find = [&] { return FindMdiChildCaptioned(windows, kDownloadManager); };
   if (queued && mode.afterKill) {
-    PressFirstForLater(tree, FindNthChild(windows, manager, "_AOL_Icon", 4));
+    const std::string why =
+        PressFirstForLater(tree, FindNthChild(windows, manager, "_AOL_Icon", 4), "download later");
+    if (!why.empty()) {
+      CloseUntilGone(dcp_.aol, find);
+      return NotContinued("downloads", why);
+    }
   }
-  CloseUntilGone(dcp_.aol, [&] { return FindMdiChildCaptioned(windows, kDownloadManager); });
+  if (!CloseUntilGone(dcp_.aol, find)) {
+    return NotContinued("downloads", "the download manager would not close");
+  }
   return queued;
 }
 
@@ -97,22 +102,31 @@ bool TransferContinuation::ContinueUploads(const Mode& mode) {
   dcp_.chat.SendChat("continuing uploads");
   Pause(dcp_.aol.clock, dcp_.aol.loop, 1);
   const Hwnd outbox = OpenOutbox();
-  if (outbox == 0) {
-    dcp_.aol.log.WriteLog("uploads not continued - no outbox");
-    return false;
-  }
+  if (outbox == 0) return NotContinued("uploads", "no outbox");
   const std::string caption = OutboxCaption(AolVersionNumber(windows));
   const Hwnd tree = FindNthChild(windows, outbox, "_aol_tree", 1);
   const LResult count = windows.SendMessage(tree, LB_GETCOUNT, 0, 0);
   const bool queued = count >= mode.minimumCount;
+  const auto find = [&] { return FindMdiChildCaptioned(windows, caption); };
   if (queued && mode.afterKill) {
-    PressFirstForLater(tree, FindNthChild(windows, outbox, "_aol_icon", 2));
+    const std::string why =
+        PressFirstForLater(tree, FindNthChild(windows, outbox, "_aol_icon", 2), "send later");
+    if (!why.empty()) {
+      CloseUntilGone(dcp_.aol, find);
+      return NotContinued("uploads", why);
+    }
   }
-  CloseUntilGone(dcp_.aol, [&] { return FindMdiChildCaptioned(windows, caption); });
+  if (!CloseUntilGone(dcp_.aol, find)) return NotContinued("uploads", "the outbox would not close");
   return queued;
 }
 
-void TransferContinuation::PressFirstForLater(Hwnd list, Hwnd icon) {
+bool TransferContinuation::NotContinued(const std::string& what, const std::string& why) {
+  dcp_.aol.log.WriteLog(what + " not continued - " + why);
+  return false;
+}
+
+std::string TransferContinuation::PressFirstForLater(Hwnd list, Hwnd icon,
+                                                     const std::string& press) {
   WindowSystem& windows = dcp_.aol.windows;
   // Only the client's own box ends the presses: another program's dialog says nothing about them.
   const auto boxShows = [&] { return !AolMessageBoxes(windows).empty(); };
@@ -123,8 +137,11 @@ void TransferContinuation::PressFirstForLater(Hwnd list, Hwnd icon) {
     PressIconPosted(windows, dcp_.aol.loop, icon);
     WaitFor(dcp_.aol, boxShows, timeouts::kLateBoxMs);
   }
+  // Without AOL's confirmation the item may not be queued, and a session would stop on it again.
+  if (!boxShows()) return press + " got no answer";
   // Each of the three presses of a round may have raised a box of its own.
   AnswerAolBoxes(dcp_.aol);
+  return boxShows() ? "aol's box would not close" : "";
 }
 
 Hwnd TransferContinuation::OpenDownloadManager() {

@@ -5,6 +5,8 @@
 // pressed for later and every box that raised is answered.
 #pragma once
 
+#include <string>
+
 #include "aol/dcp_context.h"
 
 namespace drelm {
@@ -30,8 +32,11 @@ class TransferContinuation {
   void Continue(const Mode& mode);
   bool ContinueDownloads(const Mode& mode);
   bool ContinueUploads(const Mode& mode);
-  // Presses the first listed item for later until AOL's box comes, then answers every box.
-  void PressFirstForLater(Hwnd list, Hwnd icon);
+  // Presses the first listed item for later (press names the button) until AOL's box comes,
+  // then answers every box. Empty when done, else why it gave up.
+  std::string PressFirstForLater(Hwnd list, Hwnd icon, const std::string& press);
+  // Logs why what ("downloads", "uploads") was not continued; false.
+  bool NotContinued(const std::string& what, const std::string& why);
   Hwnd OpenDownloadManager();
   Hwnd OpenOutbox();
 

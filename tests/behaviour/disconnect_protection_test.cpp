@@ -284,5 +284,104 @@ INSTANTIATE_TEST_SUITE_P(
                       ContinuationCase{"NothingChecked", false, 0, 0, {}, kAll}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// A window or control of the client that ignores what the program does to it.
+enum class Deaf {
+  kDownloadLater,
+  kAolBox,
+  kDownloadManager,
+  kDownloadFilesBox,
+  kAutomaticAol,
+  kStatusWindow
+};
+
+struct BoundCase {
+  const char* name;
+  Deaf deaf;
+  bool afterKill;
+  std::string logged;
+};
+void PrintTo(const BoundCase& c, std::ostream* os) {
+  *os << c.name;
+}
+
+class DcpBound : public DcpTest, public ::testing::WithParamInterface<BoundCase> {};
+
+TEST_P(DcpBound, ABoundThatRunsOutLogsOneLineAndRunsNoFlashSession) {
+  const BoundCase& c = GetParam();
+  Begin(5, false);
+  aol->QueueDownload("more.zip");
+  program->frmOptions.Item("cmdContUp").checked = false;
+  program->frmOptions.Item("mnuContinueUpAffFnFK").checked = false;
+  program->frmOptions.Item("cmdContDown").checked = true;
+  program->frmOptions.Item("mnucontinueUpAfterFileNotFOundKill").checked = true;
+  const sim::SimHandler deaf = [](Hwnd, const sim::SimMessage& m) -> std::optional<LResult> {
+    const bool input = m.msg == WM_CLOSE || m.msg == WM_LBUTTONDOWN || m.msg == WM_LBUTTONUP ||
+                       m.msg == WM_KEYDOWN || m.msg == WM_KEYUP;
+    return input ? std::optional<LResult>(0) : std::nullopt;
+  };
+  standin::AolClient& client = aol->Client();
+  Hwnd target = 0;
+  switch (c.deaf) {
+    case Deaf::kDownloadLater:
+      client.Downloads().Open();
+      target = FindNthChild(sim.windows, client.Downloads().Window(), "_AOL_Icon", 4);
+      break;
+    case Deaf::kAolBox:
+      aol->ShowMessageBox("You have new mail.");
+      target = FindNthChild(sim.windows, AolMessageBoxes(sim.windows).front(), "button", 1);
+      break;
+    case Deaf::kDownloadManager:
+      client.Downloads().Open();
+      target = client.Downloads().Window();
+      break;
+    case Deaf::kDownloadFilesBox:
+      client.Flash().OpenSetup();
+      target = FindNthChild(sim.windows, client.Flash().Setup(), "_AOL_Checkbox", 5);
+      break;
+    case Deaf::kAutomaticAol:
+      client.Flash().OpenSetup();
+      target = client.Flash().Setup();
+      break;
+    case Deaf::kStatusWindow:
+      aol->ShowStatusWindow();
+      target = client.Flash().StatusWindow();
+      break;
+  }
+  ASSERT_NE(target, 0u);
+  sim.windows.SetHandler(target, deaf);
+  if (c.afterKill) {
+    program->dcp.ContinueAfterFileNotFound();
+  } else {
+    program->dcp.ContinueAfterReconnect();
+  }
+  std::vector<std::string> notices;
+  for (const std::string& message : LogMessages()) {
+    if (message.find(" not continued") != std::string::npos ||
+        message.find(" not started") != std::string::npos) {
+      notices.push_back(message);
+    }
+  }
+  EXPECT_THAT(notices, ElementsAre(c.logged));
+  Run(20000);
+  EXPECT_THAT(aol->Seen().flashSessions, IsEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EachBound, DcpBound,
+    ::testing::Values(
+        BoundCase{"PressesForLater", Deaf::kDownloadLater, true,
+                  "downloads not continued - download later got no answer"},
+        BoundCase{"BoxAnswers", Deaf::kAolBox, true,
+                  "downloads not continued - aol's box would not close"},
+        BoundCase{"WindowClose", Deaf::kDownloadManager, false,
+                  "downloads not continued - the download manager would not close"},
+        BoundCase{"CheckBoxClicks", Deaf::kDownloadFilesBox, false,
+                  "flash session not started - automatic aol box 5 would not change"},
+        BoundCase{"FlashSetupClose", Deaf::kAutomaticAol, false,
+                  "flash session not started - automatic aol would not close"},
+        BoundCase{"LastStatusWindowClose", Deaf::kStatusWindow, false,
+                  "flash session not started - the last session's status window would not close"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 }  // namespace
 }  // namespace drelm::testing
