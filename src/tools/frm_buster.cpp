@@ -39,6 +39,9 @@ void FrmBuster::Label1_Click() {
   Pause(aol.clock, aol.loop, 1);
   // A bust stopped before its first request leaves the user in the room they were in.
   if (Busting) CloseWindow(aol.windows, FindChatRoom(aol.windows));
+  // Only a room found after an attempt is an arrival: the room of a bust stopped before it asked
+  // is the one the user was in.
+  bool entered = false;
   while (Busting && !aol.loop.QuitRequested()) {
     aol.loop.PumpPending();
     const std::string room = txtBuster.text;
@@ -49,10 +52,11 @@ void FrmBuster::Label1_Click() {
     aol.loop.PumpPending();
     Pause(aol.clock, aol.loop, 1);
     lblAttempts.caption = std::to_string(LeadingNumber(lblAttempts.caption) + 1);
-    if (FindChatRoom(aol.windows) != 0) break;
+    entered = FindChatRoom(aol.windows) != 0;
+    if (entered) break;
   }
   inBust_ = false;
-  if (FindChatRoom(aol.windows) == 0) {
+  if (!entered) {
     // Stopped: the attempt that was running when "stop bust" came has counted itself since.
     ResetToIdle();
     return;

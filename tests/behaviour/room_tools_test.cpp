@@ -23,6 +23,7 @@ class RoomToolsTest : public ProgramTest {
   template <typename Handler>
   void Watching(Handler handler) {
     const TimerId sampler = sim.loop.AddTimer(10, [this] { Sample(); });
+    Sample();
     handler();
     Sample();
     sim.loop.RemoveTimer(sampler);
@@ -42,7 +43,29 @@ class RoomToolsTest : public ProgramTest {
       action();
     });
   }
+  // Runs start (a click that returns when its run ends) and clicks stop once, from the event
+  // loop, the first time when() holds.
+  void RunStoppingWhen(const std::function<void()>& start, const std::function<bool()>& when,
+                       const std::function<void()>& stop) {
+    bool stopped = false;
+    const TimerId stopper = sim.loop.AddTimer(10, [&] {
+      if (!stopped && when()) {
+        stopped = true;
+        stop();
+      }
+    });
+    start();
+    sim.loop.RemoveTimer(stopper);
+  }
   const std::vector<std::string>& Requests() const { return aol->Seen().roomRequests; }
+  std::vector<std::string> RoomWaitsGivenUp() const {
+    std::vector<std::string> rooms;
+    const std::string prefix = "gave up waiting for room ";
+    for (const std::string& message : LogMessages()) {
+      if (message.starts_with(prefix)) rooms.push_back(message.substr(prefix.size()));
+    }
+    return rooms;
+  }
 
   static std::string Busted(const std::string& attempts) {
     return DefaultStyled(
@@ -84,21 +107,59 @@ TEST_F(RoomToolsTest, BusterAsksUntilTheRoomLetsTheUserInAndCountsEveryAttempt) 
   }
 }
 
-// Stops come between attempts, into a room that stays full; "x" hides the window and the bust
-// goes on; without a client every attempt ends at the bound and counts as a refusal.
-TEST_F(RoomToolsTest, BusterStopsAtTheEndOfTheAttemptAndGoesOnBehindX) {
+// Every way a stop meets a bust: the busted line only when an attempt entered the room, and the
+// window back to idle each time.
+TEST_F(RoomToolsTest, BusterStopPostsTheBustedLineOnlyWhenAnAttemptEnteredTheRoom) {
   FrmBuster& buster = program->frmBuster;
-  aol->Client().Chat().FillRoom("twk", 1000);
-  After(4500, [&] { buster.Label3_Click(); });
-  Watching([&] { buster.Label1_Click(); });
-  EXPECT_THAT(busterStatusSeen, ElementsAre("idle", "busting twk", "busting stopped", "idle"));
-  EXPECT_THAT(RoomLines(), ElementsAre(kAttemptingTwk));
-  EXPECT_EQ(buster.lblAttempts.caption, "0");
-  EXPECT_TRUE(buster.Label1.visible && buster.txtBuster.enabled && !buster.Label3.visible);
-  EXPECT_FALSE(buster.Busting);
+  struct Case {
+    const char* stopIn;
+    int fullFor;
+    bool inAttempt;  // otherwise in the opening pause
+    std::vector<std::string> lines;
+    std::vector<std::string> statuses;
+    std::size_t requests;
+    std::string roomAfter;
+  };
+  const std::vector<std::string> attempted = {kAttemptingTwk};
+  const std::vector<std::string> busted = {kAttemptingTwk, Busted("1")};
+  const std::vector<std::string> stoppedFirst = {"idle", "busting stopped", "idle"};
+  const std::vector<std::string> stopped = {"idle", "busting twk", "busting stopped", "idle"};
+  const std::vector<std::string> entered = {"idle", "busting twk", "busting stopped", "entered twk",
+                                            "idle"};
+  for (const Case& c : {
+           Case{"the opening pause", 0, false, attempted, stoppedFirst, 0, "Lobby 12"},
+           Case{"an attempt the full room refused", 1000, true, attempted, stopped, 1, ""},
+           Case{"the attempt that entered", 0, true, busted, entered, 1, "twk"},
+       }) {
+    SCOPED_TRACE(c.stopIn);
+    aol->EnterRoom("Lobby 12");
+    aol->Client().Chat().FillRoom("twk", c.fullFor);
+    ForgetRoomLines();
+    const std::size_t asked = Requests().size();
+    busterStatusSeen.clear();
+    Watching([&] {
+      RunStoppingWhen([&] { buster.Label1_Click(); },
+                      [&] {
+                        return buster.Label3.visible &&
+                               buster.lblStatus.caption == (c.inAttempt ? "busting twk" : "idle");
+                      },
+                      [&] { buster.Label3_Click(); });
+    });
+    EXPECT_THAT(RoomLines(), ElementsAreArray(c.lines));
+    EXPECT_THAT(busterStatusSeen, ElementsAreArray(c.statuses));
+    EXPECT_EQ(Requests().size() - asked, c.requests);
+    EXPECT_EQ(aol->Client().Chat().RoomName(), c.roomAfter);
+    EXPECT_EQ(buster.lblStatus.caption, "idle");
+    EXPECT_EQ(buster.lblAttempts.caption, "0");
+    EXPECT_TRUE(buster.Label1.visible && buster.txtBuster.enabled && !buster.Label3.visible);
+    EXPECT_FALSE(buster.Busting);
+  }
+}
 
-  aol->EnterRoom("Lobby 12");
-  ForgetRoomLines();
+// "x" hides the window and the bust goes on; without a client every attempt ends at the bound,
+// and a start pressed while the stopped attempt still waits starts no second bust inside it.
+TEST_F(RoomToolsTest, BusterGoesOnBehindXAndEndsAtTheBoundWithoutAClient) {
+  FrmBuster& buster = program->frmBuster;
   aol->Client().Chat().FillRoom("twk", 2);
   program->frmOptions.Click("cmdRoomBuster");
   After(1500, [&] { buster.Label5_Click(); });
@@ -107,21 +168,15 @@ TEST_F(RoomToolsTest, BusterStopsAtTheEndOfTheAttemptAndGoesOnBehindX) {
   EXPECT_TRUE(program->frmMain.visible);
   EXPECT_THAT(RoomLines(), ElementsAre(kAttemptingTwk, Busted("3")));
 
-  // A stop during the first pause holds: no request at all.
-  const std::size_t asked = Requests().size();
-  const TimerId stopper = sim.loop.AddTimer(10, [&] {
-    if (buster.Label3.visible && buster.lblStatus.caption == "idle") buster.Label3_Click();
-  });
-  buster.Label1_Click();
-  sim.loop.RemoveTimer(stopper);
-  EXPECT_EQ(Requests().size(), asked);
-
   aol->EnterRoom("Lobby 12");
   const std::uint64_t started = sim.clock.MonotonicMs();
   After(1200, [&] { aol->Exit(); });
   After(5000, [&] { buster.Label3_Click(); });
+  After(7000, [&] { buster.Label1_Click(); });
+  After(10 * timeouts::kRoomAnswerMs, [&] { buster.Label3_Click(); });  // ends a second bust
   buster.Label1_Click();
   EXPECT_LE(sim.clock.MonotonicMs() - started, timeouts::kRoomAnswerMs + 3000);
+  EXPECT_THAT(RoomWaitsGivenUp(), ElementsAre("twk"));
   EXPECT_EQ(buster.lblStatus.caption, "idle");
   EXPECT_EQ(buster.lblAttempts.caption, "0");
 }
