@@ -24,22 +24,26 @@ void FrmRunner::Label1_Click() {
   // progress would nest a run inside it and announce the arrival twice.
   if (inRun_) return;
   inRun_ = true;
+  Run();
+  inRun_ = false;
+}
+
+void FrmRunner::Run() {
   AolContext& aol = c_.aol;
   c_.click();
   // Running (and the text box locked) from the start, so a stop during the first pauses holds.
   Running = true;
   txtBuster.enabled = false;
   Pause(aol.clock, aol.loop, 1);
+  // Stopped before anything was said: nothing is posted and the user stays where they were.
+  if (!Running) return;
   std::string number = "1";
   std::string requested = txtBuster.text;
   c_.sendChat("drelm is attempting to run: <font color=#" + c_.globals.AsciiColor + ">" +
               txtBuster.text + "<font color=#" + c_.globals.MainColor + ">");
   Pause(aol.clock, aol.loop, 1);
-  if (!Running) {
-    // Stopped before the first request: the user stays in the room they were in.
-    inRun_ = false;
-    return;
-  }
+  // Stopped before the first request: the user stays in the room they were in.
+  if (!Running) return;
   CloseWindow(aol.windows, FindChatRoom(aol.windows));
   EnterPrivateRoom(aol.windows, requested);
   while (Running && !aol.loop.QuitRequested()) {
@@ -54,7 +58,6 @@ void FrmRunner::Label1_Click() {
     }
     if (FindChatRoom(aol.windows) != 0) break;
   }
-  inRun_ = false;
   if (FindChatRoom(aol.windows) == 0) return;
   Running = false;
   Pause(aol.clock, aol.loop, 0);

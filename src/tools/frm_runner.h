@@ -31,6 +31,10 @@ class FrmRunner : public RoomToolForm {
   void Label5_Click();
 
  private:
+  // The run itself; every way out of it, a stop before the first request included, ends in
+  // Label1_Click, which lets the next start run.
+  void Run();
+
   bool inRun_ = false;
 };
 

@@ -207,16 +207,64 @@ TEST_F(RoomToolsTest, RunnerWalksToTheFirstNumberedRoomThatAdmits) {
     EXPECT_FALSE(program->frmRunner.Running);
   }
 
-  // A stop while every name is full: no arrival line, the text box back.
-  aol->Client().Chat().FillRoom("twk", 1000);
-  for (int n = 2; n < 200; ++n) aol->Client().Chat().FillRoom("twk" + std::to_string(n), 1);
-  ForgetRoomLines();
-  After(3500, [&] { program->frmRunner.Label3_Click(); });
-  program->frmRunner.Label1_Click();
-  EXPECT_THAT(RoomLines(), ElementsAre(attempting));
-  EXPECT_TRUE(program->frmRunner.txtBuster.enabled);
   program->frmRunner.Label5_Click();
   EXPECT_TRUE(!program->frmRunner.visible && program->frmMain.visible);
+}
+
+// Every way a stop meets a run: no line the run did not reach, the text box back, and the next
+// start runs (the last case has no stop and must arrive).
+TEST_F(RoomToolsTest, RunnerStopPostsNoLineItDidNotReachAndTheNextStartRuns) {
+  FrmRunner& runner = program->frmRunner;
+  const std::string attempting =
+      DefaultStyled("drelm is attempting to run: <font color=##336699>twk<font color=##999999>");
+  const std::string arrived = DefaultStyled("drelm idle ran into this room");
+  std::size_t asked = 0;
+  struct Case {
+    const char* stopIn;
+    bool full;
+    std::function<bool()> when;
+    std::vector<std::string> lines;
+  };
+  for (const Case& c : {
+           Case{
+               "the first pause", false, [&] { return runner.Running && RoomLines().empty(); }, {}},
+           Case{"the second pause",
+                false,
+                [&] { return RoomLines().size() == 1 && Requests().size() == asked; },
+                {attempting}},
+           Case{"a wait while every name is full",
+                true,
+                [&] { return Requests().size() > asked + 2; },
+                {attempting}},
+           Case{"no stop", false, [] { return false; }, {attempting, arrived}},
+       }) {
+    SCOPED_TRACE(c.stopIn);
+    aol->EnterRoom("Lobby 12");
+    aol->Client().Chat().FillRoom("twk", c.full ? 1000 : 0);
+    for (int n = 2; n < 200; ++n) aol->Client().Chat().FillRoom("twk" + std::to_string(n), c.full);
+    ForgetRoomLines();
+    asked = Requests().size();
+    RunStoppingWhen([&] { runner.Label1_Click(); }, c.when, [&] { runner.Label3_Click(); });
+    EXPECT_THAT(RoomLines(), ElementsAreArray(c.lines));
+    EXPECT_TRUE(runner.txtBuster.enabled);
+    EXPECT_FALSE(runner.Running);
+  }
+}
+
+// With no answer from AOL each wait ends at its bound as a refusal and the next name is asked
+// for; a stop takes effect within two bounds, and a start pressed meanwhile is no second run.
+TEST_F(RoomToolsTest, RunnerWithoutAnswersMovesOnAtEachBoundAndStopsWithinTwo) {
+  FrmRunner& runner = program->frmRunner;
+  aol->Exit();
+  const std::uint32_t stopAt = 2 * timeouts::kRoomAnswerMs + 7000;  // in the second name's wait
+  After(stopAt, [&] { runner.Label3_Click(); });
+  After(stopAt + 1000, [&] { runner.Label1_Click(); });
+  After(10 * timeouts::kRoomAnswerMs, [&] { runner.Label3_Click(); });  // ends a second run
+  const std::uint64_t started = sim.clock.MonotonicMs();
+  runner.Label1_Click();
+  EXPECT_LE(sim.clock.MonotonicMs() - started, stopAt + 2 * timeouts::kRoomAnswerMs);
+  EXPECT_THAT(RoomWaitsGivenUp(), ElementsAre("twk", "twk", "twk2", "twk2"));
+  EXPECT_TRUE(runner.txtBuster.enabled);
 }
 
 }  // namespace
