@@ -128,6 +128,9 @@ void Mail::OpenReader(int index) {
         if (mail.attachment.empty()) return;  // the button is disabled without a file
         client_.Seen().downloadLater.push_back(mail.attachment);
         client_.Downloads().Queue(mail.attachment);
+        client_.Later(client_.Delay().boxMs, [this] {
+          client_.ShowBox("The file will be downloaded in your next Automatic AOL session.");
+        });
       };
     } else if (name == "Next") {
       action = [this] {

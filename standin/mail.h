@@ -3,7 +3,8 @@
 // "America Online" box. "Incoming/Saved Mail": an "_AOL_Tree" of tab-separated lines (date,
 // sender, subject) whose first icon opens the selected mail in the reader. The reader: an
 // "AOL Child" captioned with the subject; its second icon marks the mail's file for download
-// later (into the Download Manager), its sixth shows the next mail.
+// later (into the Download Manager) and answers with the "America Online" box, its sixth shows
+// the next mail.
 #pragma once
 
 #include <string>

@@ -45,8 +45,12 @@ inline constexpr std::uint32_t kToolbarMenuMs = 10000;
 // after asking the service, which over a slow line takes seconds.
 inline constexpr std::uint32_t kRoomAnswerMs = 30000;
 // While the auto-download-later run walks the mail reader, the AOL client's own standard dialogs
-// are answered, one a tick at this interval.
+// are answered, one a tick at this interval. The walk does not wait for them, so the answering
+// goes on after it: until none has come for kLaterDialogsQuietMs (a press of the walk brings its
+// dialog well within that), and at most kLaterDialogsMs after the walk.
 inline constexpr std::uint32_t kDialogPresserMs = 250;
+inline constexpr std::uint32_t kLaterDialogsQuietMs = 3000;
+inline constexpr std::uint32_t kLaterDialogsMs = 30000;
 
 // Disconnect protection. Closing the client: rounds of hide, WM_DESTROY and WM_CLOSE, a second
 // apart, before the client counts as one that will not close.

@@ -39,6 +39,7 @@ void AutoDownloadLater::DownloadLaterRun() {
   // Nothing listed, nothing to open: the run ends without its completion messages.
   if (list.items.size() <= firstOfRun_) return;
   running_ = true;
+  pressing_ = true;
   Timer1.SetEnabled(true);
   OpenFirstMail(aol.windows);
   // One pass a mail of this listing, the list's selection following the walk; the run is complete
@@ -49,8 +50,9 @@ void AutoDownloadLater::DownloadLaterRun() {
     DownloadLaterAndNext(aol.windows);
   }
   aol.loop.PumpPending();
-  Timer1.SetEnabled(false);
   running_ = false;
+  // The walk did not wait for the dialogs its presses bring: the presser goes on answering them.
+  walkEndedMs_ = lastDialogMs_ = aol.clock.MonotonicMs();
   if (aol.loop.QuitRequested()) return;
   c_.frmAutoDL.lblStatus.caption = "download process complete!";
   c_.sendChat("auto download later process complete");
@@ -60,7 +62,16 @@ void AutoDownloadLater::DownloadLaterRun() {
 }
 
 void AutoDownloadLater::Timer1_Timer() {
-  if (running_) PressAolDialogButton(c_.aol.windows);
+  if (!pressing_) return;
+  AolContext& aol = c_.aol;
+  const std::uint64_t now = aol.clock.MonotonicMs();
+  if (PressAolDialogButton(aol.windows)) lastDialogMs_ = now;
+  if (running_) return;
+  const bool quiet = now - lastDialogMs_ >= timeouts::kLaterDialogsQuietMs;
+  if (!quiet && now - walkEndedMs_ < timeouts::kLaterDialogsMs) return;
+  if (!quiet) aol.log.WriteLog("gave up answering aol's dialogs");
+  pressing_ = false;
+  Timer1.SetEnabled(false);
 }
 
 void AutoDownloadLater::Label1_Click() {

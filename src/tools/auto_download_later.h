@@ -1,9 +1,11 @@
 // Auto download later: the mails of AOL's "Incoming/Saved Mail" listed into frmAutoDL, then walked
 // in AOL's mail reader, each mail's file marked for download later, with the start and the end
-// announced in the chat room. While a run is in progress, and only then, Timer1 presses the first
-// button of a standard dialog of the AOL client's own process, one per tick.
+// announced in the chat room. From the walk's start until the dialogs it brought are answered
+// (or a bound passes), and only then, Timer1 presses the first button of a standard dialog of
+// the AOL client's own process, one per tick.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string_view>
 
@@ -47,6 +49,10 @@ class AutoDownloadLater {
  private:
   AutoDownloadLaterContext c_;
   bool running_ = false;
+  // Timer1 answers dialogs: from the walk's start until none came for a while after its end.
+  bool pressing_ = false;
+  std::uint64_t walkEndedMs_ = 0;
+  std::uint64_t lastDialogMs_ = 0;
   // The first item of lstMails that this run listed (earlier uses' items stay before it).
   std::size_t firstOfRun_ = 0;
 };

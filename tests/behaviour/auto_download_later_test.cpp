@@ -1,10 +1,14 @@
 // Auto download later beside the stand-in AOL client: "start flashmail dl" opens the mailbox,
 // lists its subjects, walks every mail in the reader and says when it is done; the dialog presser
-// answers only the client's own dialogs, and only while a walk runs.
+// answers only the client's own dialogs, while a walk runs and until the dialogs it brought are
+// answered.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "aol/mail_reader.h"
+#include "core/timeouts.h"
 #include "program_fixture.h"
 #include "standin/mail.h"
 
@@ -41,7 +45,9 @@ class AutoDownloadLaterTest : public ProgramTest {
   FrmAutoDL& Window() { return program->frmAutoDL; }
 };
 
+// Each file marked for later brings AOL's box, which the presser answers after the walk too.
 TEST_F(AutoDownloadLaterTest, ListsWalksAndAnnouncesEachUse) {
+  program->frmMain.Timer2.SetEnabled(false);  // its message-box kill would answer the boxes
   aol->AddIncomingMail("12/06", "vrin", "skins", "skins.zip");
   aol->AddIncomingMail("12/06", "quoSt", "no file");
   aol->AddIncomingMail("12/06", "twk", "idle 2", "idle2.exe");
@@ -61,6 +67,9 @@ TEST_F(AutoDownloadLaterTest, ListsWalksAndAnnouncesEachUse) {
     EXPECT_EQ(Window().lblStatus.caption, "idle");
     EXPECT_EQ(sim.user.Seen().back().title, program->appTitle);
     EXPECT_TRUE(sim.windows.ShowState(aol->Client().MailWindows().Mailbox()) == SW_SHOWMINIMIZED);
+    sim.loop.RunFor(timeouts::kLaterDialogsQuietMs + timeouts::kDialogPresserMs);
+    EXPECT_EQ(aol->Seen().boxesShown.size(), 2u * static_cast<std::size_t>(use));
+    EXPECT_EQ(aol->Seen().boxesDismissed, 2 * use);
     EXPECT_FALSE(program->autoDownloadLater.Timer1.Enabled());
   }
   EXPECT_THAT(aol->Seen().downloadLater,
@@ -77,7 +86,22 @@ TEST_F(AutoDownloadLaterTest, EmptyMailboxAnnouncesTheStartAlone) {
   EXPECT_EQ(Window().lblStatus.caption, "ready to start process");
 }
 
-// The presser only while a walk runs, and then only the client's own dialogs.
+// A client that keeps raising dialogs after the walk: the presser gives up at its bound and says
+// so once.
+TEST_F(AutoDownloadLaterTest, PresserGivesUpOnDialogsThatKeepComing) {
+  program->frmMain.Timer2.SetEnabled(false);
+  aol->AddIncomingMail("12/06", "vrin", "skins", "skins.zip");
+  const TimerId raiser = sim.loop.AddTimer(1000, [&] { aol->ShowMessageBox("again"); });
+  sim.user.ExpectMessageBox("your done!", IDOK);
+  program->frmOptions.Click("cmdStartDL");
+  sim.loop.RunFor(timeouts::kLaterDialogsMs + timeouts::kLaterDialogsQuietMs);
+  sim.loop.RemoveTimer(raiser);
+  EXPECT_FALSE(program->autoDownloadLater.Timer1.Enabled());
+  const std::vector<std::string> log = LogMessages();
+  EXPECT_EQ(std::count(log.begin(), log.end(), "gave up answering aol's dialogs"), 1);
+}
+
+// The presser only while a walk runs or its dialogs come, and then only the client's own.
 TEST_F(AutoDownloadLaterTest, PresserAnswersOnlyTheClientsDialogsDuringAWalk) {
   program->frmMain.Timer2.SetEnabled(false);  // its message-box kill would answer the boxes
   const Hwnd other = sim.windows.CreateWindow("#32770", "Setup", 0, {}, 777);
