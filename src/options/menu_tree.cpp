@@ -143,7 +143,7 @@ constexpr MenuRow kTree[] = {
   {4,         "showstatuswin", "show status", kOptionsPanel},
   {3,       "opf23", kSep, kNothing},
   {3,       "cmdFileReNamer", "file renamer", kOptionsPanel},
-  {3,       "cmdAutoDLLater", "auto download later", kOptionsPanel},
+  {3,       "cmdAutoDLLater", "auto download later", kAutoDownloadLater},
   {3,       "cmdRoomBuster", "room buster", kRoomBuster},
   {3,       "cmdRoomRunner", "room runner", kRoomRunner},
   {3,       "cmdFlashMailSorter", "flash mail sorter", kOptionsPanel},

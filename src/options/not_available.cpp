@@ -13,10 +13,11 @@ constexpr std::string_view kNextBeta =
     "this option is not completely working yet, it will be in next beta release";
 constexpr std::string_view kFinalRelease = "this option will be available in the final release";
 
+// "auto download later" is not among them: it opens its tool's window.
 constexpr NotAvailableRow kNotAvailable[] = {
-    {"cmdAutoUpdater", kNextBeta},     {"cmdAutoDLLater", kFinalRelease},
-    {"cmdFileReNamer", kFinalRelease}, {"cmdFlashMailSorter", kFinalRelease},
-    {"cmdLogULstats", kFinalRelease},  {"cmdUploadProtection", kFinalRelease},
+    {"cmdAutoUpdater", kNextBeta},          {"cmdFileReNamer", kFinalRelease},
+    {"cmdFlashMailSorter", kFinalRelease},  {"cmdLogULstats", kFinalRelease},
+    {"cmdUploadProtection", kFinalRelease},
 };
 
 }  // namespace

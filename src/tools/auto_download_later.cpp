@@ -13,6 +13,12 @@ AutoDownloadLater::AutoDownloadLater(AutoDownloadLaterContext context, Wiring& w
              false),
       c_(std::move(context)) {
   wiring.OnTick(Timer1, [this] { Timer1_Timer(); });
+  wiring.OnMenu("cmdAutoDLLater", [this] { cmdAutoDLLater_Click(); });
+}
+
+void AutoDownloadLater::cmdAutoDLLater_Click() {
+  c_.frmAutoDL.Show();
+  c_.frmMain.Hide();
 }
 
 void AutoDownloadLater::ListIncomingMail(ListBox& list) {

@@ -38,6 +38,10 @@ class AutoDownloadLater {
   void DownloadLaterRun();
   bool RunInProgress() const { return running_; }
 
+  // "other options" > "auto download later": the window in place of the main window, so that its
+  // "start process" is within reach (the "autodl" menu pops up from there only).
+  void cmdAutoDLLater_Click();
+
   void Label1_Click();
   void Label4_Click();
   void Label5_Click();

@@ -1,6 +1,6 @@
-// The auto-download-later window: shown by "start flashmail dl", it shows the run's progress in
-// lblStatus and lists the mailbox's subjects in lstMails (kept across uses: a second use lists
-// the mails again after the first ones).
+// The auto-download-later window: shown by "auto download later" or "start flashmail dl", it
+// shows the run's progress in lblStatus and lists the mailbox's subjects in lstMails (kept across
+// uses: a second use lists the mails again after the first ones).
 #pragma once
 
 #include "core/form_model.h"

@@ -43,6 +43,21 @@ class AutoDownloadLaterTest : public ProgramTest {
     return lines;
   }
   FrmAutoDL& Window() { return program->frmAutoDL; }
+  // The way in a user takes: "other options" > "auto download later" shows the window in place
+  // of the main window, and its "start process" pops up the menu that starts the run, which ends
+  // in the "your done!" box.
+  void StartFromTheWindow() {
+    program->frmOptions.Click("cmdAutoDLLater");
+    EXPECT_TRUE(Window().visible && !program->frmMain.visible);
+    sim.user.ExpectPopupMenu([](const std::vector<PopupMenuItem>& items) -> std::uint32_t {
+      for (const PopupMenuItem& item : items) {
+        if (item.caption == "start flashmail dl") return item.commandId;
+      }
+      return 0;
+    });
+    sim.user.ExpectMessageBox("your done!", IDOK);
+    program->autoDownloadLater.Label1_Click();
+  }
 };
 
 // Each file marked for later brings AOL's box, which the presser answers after the walk too.
@@ -54,8 +69,11 @@ TEST_F(AutoDownloadLaterTest, ListsWalksAndAnnouncesEachUse) {
   for (int use = 1; use <= 2; ++use) {
     SCOPED_TRACE(use);
     ForgetRoomLines();
-    sim.user.ExpectMessageBox("your done!", IDOK);
-    program->frmOptions.Click("cmdStartDL");
+    if (use == 1) StartFromTheWindow();
+    if (use == 2) {
+      sim.user.ExpectMessageBox("your done!", IDOK);
+      program->frmOptions.Click("cmdStartDL");
+    }
     EXPECT_TRUE(Window().visible);
     EXPECT_EQ(Window().lstMails.items.size(), 3u * static_cast<std::size_t>(use));
     EXPECT_THAT(

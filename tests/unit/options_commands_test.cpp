@@ -21,7 +21,6 @@ TEST_F(CommandTest, NotAvailableEntriesShowAnInformationBoxAndDoNothingElse) {
   } kNotices[] = {
       {"cmdAutoUpdater",
        "this option is not completely working yet, it will be in next beta release"},
-      {"cmdAutoDLLater", kFinal},
       {"cmdFileReNamer", kFinal},
       {"cmdFlashMailSorter", kFinal},
       {"cmdLogULstats", kFinal},
