@@ -1,6 +1,6 @@
-// "start flashmail dl": the mailbox opened and its mails listed into the auto-download-later
-// window, which then walks them. The listing and the walk belong to that tool; until it is
-// wired in, the command opens the mailbox and says so in the window's status.
+// "start flashmail dl": the auto-download-later window shown, AOL's mailbox opened, and its
+// mails listed into the window by that tool, which goes on into the walk through AOL's mail
+// reader; without a mailbox the window's status stays at "adding flashmail".
 #pragma once
 
 #include <functional>
