@@ -1,7 +1,7 @@
 // The room runner: asks AOL for a private room and, each time AOL says it is full, for the same
 // name with the next number appended (2, 3, ...) until one admits the user, then announces the
 // arrival. Every wait for AOL's answer is bounded; an answer that does not come counts as a
-// refusal, so "stop run" takes effect within one bound.
+// refusal, so "stop run" takes effect within two bounds (the answer's, then its box's).
 #pragma once
 
 #include "core/wiring.h"
