@@ -1,6 +1,7 @@
 // The room buster on real windows beside the stand-in AOL client, driven through its own panel
 // as a user would: the room typed into its Edit, "start bust" clicked; the stand-in refuses the
-// room twice, and the third request lets the user in.
+// room twice, and the third request lets the user in. Then a bust stopped at once posts no
+// busted line.
 #include "e2e_scenarios.h"
 #include "program_run.h"
 #include "program_windows.h"
@@ -60,6 +61,31 @@ int RoomBusterScenario(const E2eSetup& setup) {
   };
   checks.Check(WaitFor([&] { return status() == "idle"; }, kWindowDeadlineMs),
                "the panel is back to idle");
+
+  // A stop during the opening pause, then a bust that arrives: the stopped one posts its
+  // attempting line and no busted line. The room is full once, so a stop that comes late, in
+  // the first attempt, is no arrival either.
+  aol.Command("fill-room\tDrelm Den\t1");
+  Click(GetDlgItem(buster, 504));
+  checks.Check(
+      WaitFor([&] { return IsWindowVisible(GetDlgItem(buster, 505)) != FALSE; }, kWindowDeadlineMs),
+      "start bust shows stop bust");
+  Click(GetDlgItem(buster, 505));
+  checks.Check(WaitFor(
+                   [&] {
+                     return status() == "idle" && IsWindowVisible(GetDlgItem(buster, 504)) &&
+                            IsWindowEnabled(GetDlgItem(buster, 510));
+                   },
+                   kWindowDeadlineMs),
+               "stop bust brings the panel back to idle");
+  Click(GetDlgItem(buster, 504));
+  checks.Check(WaitFor([&] { return LinesFromUser(aol).size() >= 8 && busted(); }, kBustDeadlineMs),
+               "the next bust ends with the busted line");
+  const std::vector<std::string> after = LinesFromUser(aol);
+  checks.Check(after.size() == 8 &&
+                   after[5].find("drelm attempting to bust: ") != std::string::npos &&
+                   after[6].find("drelm attempting to bust: ") != std::string::npos,
+               "the stopped bust posted its attempting line and no busted line");
 
   Click(FindLabel(FindMainWindow(program.Id()), "x"));
   checks.Check(program.WaitForExit(kExitDeadlineMs), "clicking \"x\" ends the program");
