@@ -2,7 +2,8 @@
 // command id as an automation script sends them: IMs off and on go out as IMs through the
 // keyword box, ghost on and off walk the Buddy List and the privacy preferences and confirm AOL's
 // box, "aol wait" reaches AOL's main window as Escape; idling as the away bot, an incoming IM is
-// answered through the keyword box.
+// answered through the keyword box; auto download later is reached from the options menu and
+// answers AOL's box after marking a mail's file.
 #include "core/files.h"
 #include "e2e_scenarios.h"
 #include "program_run.h"
@@ -21,9 +22,12 @@ constexpr const char* kAppTitle = "drelm idle";
 
 int AolOpsScenario(const E2eSetup& setup, int aolVersion) {
   Checks checks;
+  // The message-box kill off, so that only the auto-download-later presser answers AOL's box
+  // after "Download Later".
   checks.Check(ClearStoredSettings() && StoreReturningUser("true") &&
                    WriteStored("custom settings", "idletype", "afk") &&
-                   WriteStored("settings", "afkrea", "gone fishing"),
+                   WriteStored("settings", "afkrea", "gone fishing") &&
+                   WriteStored("settings", "killtltc", "off"),
                "a returning user's settings are stored, idling as the away bot");
   ChildProcess aol, program;
   if (!checks.Check(!StartBesideStandIn(setup, "aol-ops-" + std::to_string(aolVersion), aolVersion,
@@ -69,6 +73,16 @@ int AolOpsScenario(const E2eSetup& setup, int aolVersion) {
   // "start flashmail dl" walks the client's real toolbar pop-up menu into the mailbox, reads its
   // list across the processes and marks the mail's file for later; the walk ends in our own box.
   aol.Command("incoming-mail\t01/02/03\tann\tpictures \xB7 2\tpics.zip");
+  RunCommand(options, "cmdAutoDLLater");
+  HWND autoDL = nullptr;
+  checks.Check(WaitFor(
+                   [&] {
+                     autoDL = FindProgramWindow(program.Id(), "DrelmIdleAutoDL", nullptr);
+                     return autoDL && IsWindowVisible(autoDL) &&
+                            !IsWindowVisible(FindMainWindow(program.Id()));
+                   },
+                   kWindowDeadlineMs),
+               "\"auto download later\" shows its window in place of the main window");
   RunCommand(options, "cmdStartDL");
   HWND done = nullptr;
   checks.Check(
@@ -84,7 +98,11 @@ int AolOpsScenario(const E2eSetup& setup, int aolVersion) {
   checks.Check(
       SendMessageA(mails, LB_GETCOUNT, 0, 0) == 1 && ListItem(mails, 0) == "pictures \xB7 2",
       "the mail's subject is listed byte for byte");
+  checks.Check(
+      WaitFor([&] { return StandInStateIs(aol, "boxes-dismissed", "3"); }, kAolOperationDeadlineMs),
+      "AOL's box after \"Download Later\" is answered by the dialog presser");
   if (done) Click(GetDlgItem(done, IDOK));
+  Click(GetDlgItem(autoDL, 543));  // "x": the main window back
   checks.Check(StandInRows(aol, "strays").empty(), "the client saw no input it did not expect");
   checks.Detail("strays: " + StandInRows(aol, "strays"));
 
