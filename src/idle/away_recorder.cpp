@@ -2,7 +2,6 @@
 
 #include "aol/instant_messages.h"
 #include "aol/pressing.h"
-#include "core/date_time_text.h"
 #include "core/files.h"
 #include "core/pause.h"
 #include "text/ansi.h"
@@ -47,7 +46,7 @@ void AwayRecorder::Chat1_ChatLine(const std::string& screenName, const std::stri
   store.Write(setting::kCountInAfk,
               std::to_string(LeadingNumber(store.Read(setting::kCountInAfk)) + 1));
   store.WriteSetting(kSectionSettings, countKey, std::to_string(count + 1));
-  Record("|[chat]|-[" + LongTimeText(context_.aol.clock) + "]- " + screenName + ": " +
+  Record("|[chat]|-[" + context_.aol.clock.LongTimeText() + "]- " + screenName + ": " +
          text.substr(handle.size()));
   context_.chat.SendChat(LowerAnsi(screenName) + "message recorded [" + std::to_string(count + 1) +
                          "-" + std::to_string(max));
@@ -68,7 +67,7 @@ void AwayRecorder::Timer3_Timer() {
   const std::string sender = IncomingImSender(aol.windows);
   answeredIm_ = im;
   SendIm(aol, sender, reason);
-  Record("|[im]|-[" + LongTimeText(aol.clock) + "]- " + sender + ": ");
+  Record("|[im]|-[" + aol.clock.LongTimeText() + "]- " + sender + ": ");
   Pause(aol.clock, aol.loop, 0);
   CloseWindow(aol.windows, FindIncomingIm(aol.windows));
 }

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "core/date_time_text.h"
 #include "core/product_site.h"
 #include "core/settings_catalogue.h"
 #include "text/ansi.h"
@@ -64,12 +63,9 @@ std::string ExpandReason(std::string_view reason, const ReasonTagValues& values,
 
 ReasonTagValues CurrentReasonTagValues(Clock& clock, const SettingsStore& store,
                                        const std::string& asciiColor) {
-  return ReasonTagValues{LongTimeText(clock),
-                         ShortDateText(clock),
-                         store.Read(setting::kIdleMin),
-                         store.Read(setting::kIdleHours),
-                         store.Read(setting::kIdleDays),
-                         asciiColor};
+  return ReasonTagValues{clock.LongTimeText(),           clock.ShortDateText(),
+                         store.Read(setting::kIdleMin),  store.Read(setting::kIdleHours),
+                         store.Read(setting::kIdleDays), asciiColor};
 }
 
 std::size_t ReasonDrawer::IndexFor(double unit, std::size_t count) {

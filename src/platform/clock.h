@@ -1,6 +1,7 @@
 // Time as the program sees it: a monotonic millisecond count for waits and timers, the time of
 // day (the "Timer" of the original, seconds since midnight with fraction), the Windows uptime,
-// and the local date and time with the locale's AM/PM designators.
+// the local date and time with the locale's AM/PM designators, and the current time and date
+// written the way the user's settings write them.
 #pragma once
 
 #include <cstdint>
@@ -29,6 +30,10 @@ class Clock {
   virtual LocalDateTime Now() = 0;
   virtual std::string AmDesignator() = 0;
   virtual std::string PmDesignator() = 0;
+  // Now in the user's long time format and today in the short date format ("3:04:05 PM" and
+  // "12/6/2026" with the United States settings, "15:04:05" and "06.12.2026" with German ones).
+  virtual std::string LongTimeText() = 0;
+  virtual std::string ShortDateText() = 0;
 };
 
 }  // namespace drelm

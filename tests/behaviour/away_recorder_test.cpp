@@ -68,6 +68,7 @@ class AwayRecorderTest : public ProgramTest {
 
 TEST_F(AwayRecorderTest, RecordsLinesThatBeginWithTheHandleUpToEachSendersMaximum) {
   sim.clock.SetNow({2001, 6, 1, 14, 5, 9});
+  sim.clock.SetFormats("HH:mm:ss", "dd.MM.yyyy");
   Say({{"Ann", "bob, call me"},
        {"Ann", "BOB are you there"},
        {"Ann", "bob?? third line"},
@@ -81,9 +82,9 @@ TEST_F(AwayRecorderTest, RecordsLinesThatBeginWithTheHandleUpToEachSendersMaximu
               ElementsAre("|[chat]|-[T]- Ann: , call me", "|[chat]|-[T]- Ann:  are you there",
                           "|[chat]|-[T]- Carl: by is here", "|[chat]|-[T]- Max:  it's max",
                           "|[chat]|-[T]- Rea:  hi"));
-  // The time within the two scanner ticks after the line.
+  // The time in the user's format, within the two scanner ticks after the line.
   EXPECT_THAT(program->frmAFKMessages.lstMsgs.items.front(),
-              ::testing::MatchesRegex("\\|\\[chat\\]\\|-\\[2:05:1[01] PM\\]- Ann: , call me"));
+              ::testing::MatchesRegex("\\|\\[chat\\]\\|-\\[14:05:1[01]\\]- Ann: , call me"));
   EXPECT_THAT(RoomLines(),
               ElementsAre(Styled("annmessage recorded [1-2"), Styled("annmessage recorded [2-2"),
                           Styled("carlmessage recorded [1-2"), Styled("maxmessage recorded [1-2"),

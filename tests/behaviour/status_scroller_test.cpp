@@ -128,12 +128,14 @@ TEST_F(ScrollerTest, EachPostingByteForByte) {
 
 TEST_F(ScrollerTest, MultipleReasonsAreDrawnExpandedLowerCasedAndNeverEmpty) {
   Check("cmdMultipleReasons", true);
+  sim.clock.SetNow({2026, 12, 7, 0, 49, 35});
+  sim.clock.SetFormats("HH:mm:ss", "dd.MM.yyyy");
   Start();
   PostEverySecondTick();
   std::vector<std::string>& reasons = program->frmReasons.lstRe.items;
   const std::string kBackAt =
-      "rsn: <font color=#aa>back at [0-9]+:[0-9][0-9]:[0-9][0-9] [A-Z]+<font "
-      "color=#\"aa\"><font color=#mm>";
+      "rsn: <font color=#aa>back at 00:[0-9][0-9]:[0-9][0-9]<font color=#\"aa\"> on "
+      "07.12.2026<font color=#\"aa\"><font color=#mm>";
   const std::string kLunch = "rsn: <font color=#aa>at lunch<font color=#mm>";
   const std::string kOnly = "rsn: <font color=#aa>only one<font color=#mm>";
   struct Case {
@@ -142,7 +144,7 @@ TEST_F(ScrollerTest, MultipleReasonsAreDrawnExpandedLowerCasedAndNeverEmpty) {
     ::testing::Matcher<std::string> line;
   };
   const Case cases[] = {
-      {{"Back at [time]", "AT LUNCH"},
+      {{"Back at [time] on [DATE]", "AT LUNCH"},
        20,
        AnyOf(StartsWith("drelm idle \xB7 "), kLunch, MatchesRegex(kBackAt))},
       {{"Only One"}, 20, AnyOf(StartsWith("drelm idle \xB7 "), kOnly)},

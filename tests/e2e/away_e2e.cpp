@@ -1,9 +1,16 @@
 // An away session on real windows beside the stand-in AOL client: drelm-idle.exe idles as the
 // away bot with a short custom interval, posts its status lines, records a member's line
 // addressed to the user, answers an IM, and stops with the count and the messages window
-// showing both entries. (The program's CPU over such a session is measured by the figures run.)
+// showing both entries. The user's regional formats are 24-hour times and day.month.year dates:
+// the recorded entries carry such times, and a short regular session after it posts a reason
+// whose "[time]" and "[date]" are written that way. (The program's CPU over such a session is
+// measured by the figures run.)
 #include <algorithm>
+#include <cstdio>
+#include <optional>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "core/files.h"
@@ -23,6 +30,82 @@ constexpr int kMessagesListId = 410;
 constexpr const char* kInterval = "20";
 // A status posting, a chat line's confirmation or an IM's answer, with the scanner's two ticks.
 constexpr DWORD kAwayActionDeadlineMs = 30000;
+// The user's long time and short date formats for the scenario, and the reason that shows them.
+constexpr const char* kTimeFormat = "HH:mm:ss";
+constexpr const char* kDateFormat = "dd.MM.yyyy";
+constexpr const char* kReason = "Back at [time] on [date]";
+constexpr const char* kRegionalKey = "Control Panel\\International";
+
+// Sets the user's regional formats for one scenario and puts back what was there.
+class RegionalFormats {
+ public:
+  RegionalFormats() {
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, kRegionalKey, 0, nullptr, REG_OPTION_NON_VOLATILE,
+                        KEY_QUERY_VALUE | KEY_SET_VALUE, nullptr, &key_,
+                        nullptr) != ERROR_SUCCESS) {
+      key_ = nullptr;
+      return;
+    }
+    ok_ = Set("sTimeFormat", kTimeFormat) && Set("sShortDate", kDateFormat);
+  }
+  ~RegionalFormats() {
+    if (key_ == nullptr) return;
+    for (const auto& [name, value] : kept_) {
+      if (value) {
+        Write(name, *value);
+      } else {
+        RegDeleteValueA(key_, name.c_str());
+      }
+    }
+    RegCloseKey(key_);
+  }
+  RegionalFormats(const RegionalFormats&) = delete;
+  RegionalFormats& operator=(const RegionalFormats&) = delete;
+  bool Ok() const { return ok_; }
+
+ private:
+  bool Set(const std::string& name, const std::string& value) {
+    char before[128] = {};
+    DWORD size = sizeof before - 1;
+    DWORD type = REG_NONE;
+    const bool had = RegQueryValueExA(key_, name.c_str(), nullptr, &type,
+                                      reinterpret_cast<BYTE*>(before), &size) == ERROR_SUCCESS &&
+                     type == REG_SZ;
+    kept_.emplace_back(name, had ? std::optional<std::string>(before) : std::nullopt);
+    return Write(name, value);
+  }
+  bool Write(const std::string& name, const std::string& value) {
+    return RegSetValueExA(key_, name.c_str(), 0, REG_SZ,
+                          reinterpret_cast<const BYTE*>(value.c_str()),
+                          static_cast<DWORD>(value.size() + 1)) == ERROR_SUCCESS;
+  }
+
+  HKEY key_ = nullptr;
+  std::vector<std::pair<std::string, std::optional<std::string>>> kept_;
+  bool ok_ = false;
+};
+
+// "HH:mm:ss": two digits each, as the 24-hour format writes them.
+bool IsTimeInFormat(std::string_view text) {
+  if (text.size() != 8 || text[2] != ':' || text[5] != ':') return false;
+  for (std::size_t i : {0, 1, 3, 4, 6, 7}) {
+    if (text[i] < '0' || text[i] > '9') return false;
+  }
+  return true;
+}
+
+// "dd.MM.yyyy" for a day.
+std::string DateInFormat(const LocalDateTime& day) {
+  char text[16];
+  std::snprintf(text, sizeof text, "%02d.%02d.%04d", day.day, day.month, day.year);
+  return text;
+}
+
+// A recorded entry: the opening, a time in the user's format, then the rest.
+bool EntryInFormat(const std::string& entry, const std::string& opening, const std::string& rest) {
+  return entry.size() == opening.size() + 8 + rest.size() && entry.starts_with(opening) &&
+         IsTimeInFormat(std::string_view(entry).substr(opening.size(), 8)) && entry.ends_with(rest);
+}
 
 // A line as the default style dresses it: decorations in #336699 "arial narrow", the text in
 // #999999.
@@ -51,7 +134,13 @@ int AwayScenario(const E2eSetup& setup) {
                    WriteStored("custom settings", "idletype", "afk") &&
                    WriteStored("custom settings", "interval", kInterval),
                "a returning user's settings: the away bot, handle bob, a 20 second interval");
+  const RegionalFormats formats;
+  checks.Check(formats.Ok(), "the user's formats are HH:mm:ss and dd.MM.yyyy");
   const std::string exe = PrepareProgramFolder(setup, "away");
+  checks.Check(!exe.empty() && WriteWholeFile(JoinPath(exe.substr(0, exe.find_last_of('\\')),
+                                                       std::string(kReasonsFileName)),
+                                              std::string(kReason) + "\r\n"),
+               "the reasons list holds \"" + std::string(kReason) + "\"");
   ChildProcess aol;
   if (!checks.Check(!exe.empty() && StartStandInInRoom(setup, aol, 6),
                     "the stand-in AOL 6 client is signed on in its room")) {
@@ -110,9 +199,9 @@ int AwayScenario(const E2eSetup& setup) {
                "stop shows the recorded messages in place of the main window");
   const HWND list = GetDlgItem(messages, kMessagesListId);
   checks.Check(SendMessageA(list, LB_GETCOUNT, 0, 0) == 2 &&
-                   ListItem(list, 0).find("]- Ann: , call me") != std::string::npos &&
-                   ListItem(list, 1).find("]- carl: ") != std::string::npos,
-               "the list holds the chat line and the IM");
+                   EntryInFormat(ListItem(list, 0), "|[chat]|-[", "]- Ann: , call me") &&
+                   EntryInFormat(ListItem(list, 1), "|[im]|-[", "]- carl: "),
+               "the list holds the chat line and the IM, timed in the user's format");
   checks.Detail("items: " + Visible(ListItem(list, 0)) + " | " + Visible(ListItem(list, 1)));
   const std::string back =
       Styled("drelm idle \xB7 <font color=##336699>bob<font color=##999999> is back");
@@ -143,6 +232,32 @@ int AwayScenario(const E2eSetup& setup) {
   checks.Check(
       WaitFor([&] { return IsWindowVisible(FindMainWindow(id)) != FALSE; }, kWindowDeadlineMs),
       "closing the messages brings the main window back");
+
+  // A regular idler's reason from the list, its tags in the user's formats.
+  const LocalDateTime dayBefore = LocalNow();
+  RunCommand(FindOptionsWindow(id), "cmdRegularIdle");
+  RunCommand(FindOptionsWindow(id), "cmdStartIdle");
+  const std::string opening = "rsn: <font color=##336699>back at ";
+  std::string reasonLine;
+  WaitFor(
+      [&] {
+        for (const std::string& line : LinesFromUser(aol)) {
+          if (line.find(opening) != std::string::npos) reasonLine = line;
+        }
+        return !reasonLine.empty();
+      },
+      kAwayActionDeadlineMs);
+  const std::size_t at = reasonLine.find(opening) + opening.size();
+  const auto dateRest = [&](const LocalDateTime& day) {
+    const std::string colour = "<font color=#\"#336699\">";
+    return colour + " on " + DateInFormat(day) + colour + "<font color=##999999>";
+  };
+  checks.Check(!reasonLine.empty() && IsTimeInFormat(std::string_view(reasonLine).substr(at, 8)) &&
+                   (reasonLine.find(dateRest(dayBefore), at + 8) == at + 8 ||
+                    reasonLine.find(dateRest(LocalNow()), at + 8) == at + 8),
+               "a regular session posts the reason with its time and date in the user's formats");
+  checks.Detail("reason line: " + Visible(reasonLine));
+  RunCommand(FindOptionsWindow(id), "cmdStopIdle");
   Click(FindLabel(FindMainWindow(id), "x"));
   checks.Check(program.WaitForExit(kExitDeadlineMs), "clicking \"x\" ends the program");
   aol.Command("exit");

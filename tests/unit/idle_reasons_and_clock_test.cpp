@@ -1,11 +1,12 @@
-// The reasons' tags, the draw's index, and the idle clock's roll-over of labels and totals.
+// The reasons' tags, the draw's index, the idle clock's roll-over of labels and totals, and the
+// simulated clock's times and dates in the formats a test gives.
 #include <gtest/gtest.h>
 
-#include "core/date_time_text.h"
 #include "core/settings_store.h"
 #include "idle/idle_clock.h"
 #include "idle/reasons.h"
 #include "platform/sim/memory_registry.h"
+#include "platform/sim/virtual_clock.h"
 
 namespace drelm {
 namespace {
@@ -83,11 +84,26 @@ TEST(IdleClockTest, LabelsAndTotalsRollOver) {
   }
 }
 
-TEST(DateTimeTextTest, LongTimeAndShortDate) {
-  EXPECT_EQ(LongTimeText({2026, 12, 6, 15, 4, 5, 0}, "AM", "PM"), "3:04:05 PM");
-  EXPECT_EQ(LongTimeText({2026, 1, 2, 0, 0, 9, 0}, "AM", "PM"), "12:00:09 AM");
-  EXPECT_EQ(LongTimeText({2026, 1, 2, 12, 30, 0, 0}, "", ""), "12:30:00");
-  EXPECT_EQ(ShortDateText({2026, 1, 2, 0, 0, 0, 0}), "1/2/2026");
+TEST(VirtualClockTest, LongTimeAndShortDateFollowTheFormatsGiven) {
+  struct Case {
+    LocalDateTime now;
+    const char* longTime;  // nullptr: the United States formats the clock starts with
+    const char* shortDate;
+    std::string time, date;
+  };
+  const Case cases[] = {
+      {{2026, 12, 6, 15, 4, 5, 0}, nullptr, nullptr, "3:04:05 PM", "12/6/2026"},
+      {{2026, 1, 2, 0, 0, 9, 0}, nullptr, nullptr, "12:00:09 AM", "1/2/2026"},
+      {{2026, 12, 7, 0, 49, 35, 0}, "HH:mm:ss", "dd.MM.yyyy", "00:49:35", "07.12.2026"},
+      {{2009, 3, 4, 9, 5, 7, 0}, "H 'h' m t", "yy-M-d", "9 h 5 A", "09-3-4"},
+  };
+  for (const Case& c : cases) {
+    sim::VirtualClock clock;
+    clock.SetNow(c.now);
+    if (c.longTime) clock.SetFormats(c.longTime, c.shortDate);
+    EXPECT_EQ(clock.LongTimeText(), c.time);
+    EXPECT_EQ(clock.ShortDateText(), c.date);
+  }
 }
 
 }  // namespace

@@ -1,6 +1,55 @@
 #include "platform/sim/virtual_clock.h"
 
+#include <string_view>
+#include <utility>
+
 namespace drelm::sim {
+
+namespace {
+
+std::string FormatPicture(std::string_view picture, const LocalDateTime& at, std::string_view am,
+                          std::string_view pm) {
+  std::string out;
+  std::size_t i = 0;
+  while (i < picture.size()) {
+    const char letter = picture[i];
+    if (letter == '\'') {
+      const std::size_t end = picture.find('\'', i + 1);
+      out += picture.substr(i + 1, end == std::string_view::npos ? end : end - i - 1);
+      i = end == std::string_view::npos ? picture.size() : end + 1;
+      continue;
+    }
+    std::size_t run = 1;
+    while (i + run < picture.size() && picture[i + run] == letter) ++run;
+    i += run;
+    const std::string_view designator = at.hour < 12 ? am : pm;
+    if (letter == 't') {
+      out += run >= 2 ? designator : designator.substr(0, 1);
+      continue;
+    }
+    if (letter == 'y' && run >= 3) {
+      out += std::to_string(at.year);
+      continue;
+    }
+    const int value = letter == 'h'   ? (at.hour + 11) % 12 + 1
+                      : letter == 'H' ? at.hour
+                      : letter == 'm' ? at.minute
+                      : letter == 's' ? at.second
+                      : letter == 'd' ? at.day
+                      : letter == 'M' ? at.month
+                      : letter == 'y' ? at.year % 100
+                                      : -1;
+    if (value < 0) {
+      out.append(run, letter);
+      continue;
+    }
+    if (run >= 2 && value < 10) out += '0';
+    out += std::to_string(value);
+  }
+  return out;
+}
+
+}  // namespace
 
 std::int64_t DaysFromCivil(int year, int month, int day) {
   const std::int64_t y = year - (month <= 2 ? 1 : 0);
@@ -46,6 +95,19 @@ void VirtualClock::SetNow(const LocalDateTime& now) {
                                now.hour * 3'600'000LL + now.minute * 60'000LL +
                                now.second * 1000LL + now.millisecond;
   epochMsAtZero_ = localMs - static_cast<std::int64_t>(monotonicMs_);
+}
+
+void VirtualClock::SetFormats(std::string longTime, std::string shortDate) {
+  longTimeFormat_ = std::move(longTime);
+  shortDateFormat_ = std::move(shortDate);
+}
+
+std::string VirtualClock::LongTimeText() {
+  return FormatPicture(longTimeFormat_, Now(), am_, pm_);
+}
+
+std::string VirtualClock::ShortDateText() {
+  return FormatPicture(shortDateFormat_, Now(), am_, pm_);
 }
 
 void VirtualClock::SetUptimeMs(std::uint64_t uptimeNow) {

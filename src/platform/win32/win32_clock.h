@@ -1,5 +1,5 @@
 // The real clock: GetTickCount64 for monotonic time and uptime, the local time of day and date,
-// and the AM/PM designators of the user's locale.
+// and the AM/PM designators, long time and short date formats of the user's locale.
 #pragma once
 
 #include "platform/clock.h"
@@ -14,6 +14,8 @@ class Win32Clock : public Clock {
   LocalDateTime Now() override;
   std::string AmDesignator() override;
   std::string PmDesignator() override;
+  std::string LongTimeText() override;
+  std::string ShortDateText() override;
 };
 
 }  // namespace drelm::win32
