@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "platform/clock.h"
+#include "platform/data_protection.h"
 #include "platform/event_loop.h"
 #include "platform/registry.h"
 #include "platform/shell.h"
@@ -20,6 +21,7 @@ struct Platform {
   Registry& registry;
   User& user;
   Shell& shell;
+  DataProtection& protection;
   std::filesystem::path programFolder;
 };
 

@@ -31,6 +31,8 @@ class Registry {
   // Empty when the section or the value is missing or cannot be read.
   virtual std::optional<RegistryValue> QueryValue(const std::string& section,
                                                   const std::string& name) = 0;
+  // True when the value is gone afterwards, also when there was none.
+  virtual bool DeleteValue(const std::string& section, const std::string& name) = 0;
 };
 
 }  // namespace drelm

@@ -37,6 +37,9 @@ class RecordingRegistry : public Registry {
                                           const std::string& name) override {
     return inner_.QueryValue(section, name);
   }
+  bool DeleteValue(const std::string& section, const std::string& name) override {
+    return inner_.DeleteValue(section, name);
+  }
 
   std::vector<std::string> writes;
   std::vector<bool> logExisted;
@@ -58,8 +61,9 @@ class ProgramTest : public ::testing::Test {
   }
 
   Program& MakeProgram() {
-    program = std::make_unique<Program>(
-        Platform{sim.windows, sim.loop, sim.clock, registry, sim.user, sim.shell, folder.path()});
+    program =
+        std::make_unique<Program>(Platform{sim.windows, sim.loop, sim.clock, registry, sim.user,
+                                           sim.shell, sim.protection, folder.path()});
     return *program;
   }
 

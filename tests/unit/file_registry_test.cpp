@@ -82,9 +82,15 @@ TEST_F(FileRegistryTest, NamesCompareWithoutCaseAndAnOverwriteKeepsOneValue) {
   EXPECT_EQ(sectionFiles, 2);
 }
 
-TEST_F(FileRegistryTest, FilesArePrivateAndNoTemporaryFileIsLeftBehind) {
+TEST_F(FileRegistryTest, FilesArePrivateNoTemporaryFileIsLeftAndADeletedValueLeavesNoTrace) {
   ASSERT_TRUE(registry.SetValue("aolpw", "password", {kRegSz, "secret"}));
   ASSERT_TRUE(registry.SetValue("aolpw", "password", {kRegSz, "secret2"}));
+  ASSERT_TRUE(registry.SetValue("aolpw", "other", {kRegSz, "kept"}));
+  for (int twice = 0; twice < 2; ++twice) EXPECT_TRUE(registry.DeleteValue("AOLPW", "Password"));
+  EXPECT_TRUE(registry.DeleteValue("no such section", "password"));
+  EXPECT_EQ(registry.QueryValue("aolpw", "password"), std::nullopt);
+  EXPECT_EQ(registry.QueryValue("aolpw", "other"), (RegistryValue{kRegSz, "kept"}));
+  EXPECT_EQ(ReadBytes(registry.SectionFile("aolpw")).find("secret"), std::string::npos);
   EXPECT_EQ(Mode(folder), 0700u);
   EXPECT_EQ(Mode(registry.SectionFile("aolpw")), 0600u);
   for (const auto& entry : fs::directory_iterator(folder)) {

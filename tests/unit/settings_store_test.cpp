@@ -27,6 +27,10 @@ class ExactNameRegistry : public Registry {
     if (it == values.end()) return std::nullopt;
     return it->second;
   }
+  bool DeleteValue(const std::string& section, const std::string& name) override {
+    values.erase({section, name});
+    return true;
+  }
   std::map<std::pair<std::string, std::string>, RegistryValue> values;
 };
 

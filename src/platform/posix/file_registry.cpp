@@ -335,6 +335,20 @@ bool FileRegistry::SetValue(const std::string& section, const std::string& name,
   return ReplaceFile(folder_, file, Serialize(records), loaded.status == LoadStatus::kDamaged);
 }
 
+bool FileRegistry::DeleteValue(const std::string& section, const std::string& name) {
+  if (folder_.empty()) return true;
+  const SectionLock lock(folder_);
+  const fs::path file = SectionFile(section);
+  Section loaded = LoadSection(file);
+  if (loaded.status == LoadStatus::kFailed) return false;
+  std::vector<Record> records;
+  for (Record& record : loaded.records) {
+    if (!EqualsIgnoreCase(record.name, name)) records.push_back(std::move(record));
+  }
+  if (records.size() == loaded.records.size()) return true;
+  return ReplaceFile(folder_, file, Serialize(records), loaded.status == LoadStatus::kDamaged);
+}
+
 std::optional<RegistryValue> FileRegistry::QueryValue(const std::string& section,
                                                       const std::string& name) {
   if (folder_.empty()) return std::nullopt;

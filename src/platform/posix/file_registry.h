@@ -38,6 +38,7 @@ class FileRegistry : public Registry {
                 const RegistryValue& value) override;
   std::optional<RegistryValue> QueryValue(const std::string& section,
                                           const std::string& name) override;
+  bool DeleteValue(const std::string& section, const std::string& name) override;
 
   const std::filesystem::path& Folder() const { return folder_; }
   std::filesystem::path SectionFile(const std::string& section) const;

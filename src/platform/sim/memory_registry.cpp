@@ -18,4 +18,10 @@ std::optional<RegistryValue> MemoryRegistry::QueryValue(const std::string& secti
   return it->second;
 }
 
+bool MemoryRegistry::DeleteValue(const std::string& section, const std::string& name) {
+  if (refuseWrites_) return false;
+  values_.erase({LowerAnsi(section), LowerAnsi(name)});
+  return true;
+}
+
 }  // namespace drelm::sim

@@ -16,6 +16,7 @@ class MemoryRegistry : public Registry {
                 const RegistryValue& value) override;
   std::optional<RegistryValue> QueryValue(const std::string& section,
                                           const std::string& name) override;
+  bool DeleteValue(const std::string& section, const std::string& name) override;
 
   void SetRefuseWrites(bool refuse) { refuseWrites_ = refuse; }
   // Every value as (section, name) -> value, names lower-cased.

@@ -1,5 +1,6 @@
 // One simulated desktop: window system, virtual clock and event loop, in-memory registry,
-// scripted user and recorded shell, handed to the program as a Platform.
+// scripted user, recorded shell and a data protection that is off unless a test switches it on,
+// handed to the program as a Platform.
 #pragma once
 
 #include <filesystem>
@@ -7,6 +8,7 @@
 #include "platform/platform.h"
 #include "platform/sim/memory_registry.h"
 #include "platform/sim/scripted_user.h"
+#include "platform/sim/sim_data_protection.h"
 #include "platform/sim/sim_event_loop.h"
 #include "platform/sim/sim_shell.h"
 #include "platform/sim/sim_window_system.h"
@@ -25,7 +27,7 @@ class Simulator {
   Simulator& operator=(const Simulator&) = delete;
 
   Platform MakePlatform(const std::filesystem::path& programFolder) {
-    return Platform{windows, loop, clock, registry, user, shell, programFolder};
+    return Platform{windows, loop, clock, registry, user, shell, protection, programFolder};
   }
 
   VirtualClock clock;
@@ -34,6 +36,7 @@ class Simulator {
   MemoryRegistry registry;
   ScriptedUser user;
   SimShell shell;
+  SimDataProtection protection;
 };
 
 }  // namespace drelm::sim

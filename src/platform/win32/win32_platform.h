@@ -6,6 +6,7 @@
 
 #include "platform/platform.h"
 #include "platform/win32/win32_clock.h"
+#include "platform/win32/win32_data_protection.h"
 #include "platform/win32/win32_event_loop.h"
 #include "platform/win32/win32_registry.h"
 #include "platform/win32/win32_shell.h"
@@ -21,7 +22,7 @@ class Win32Platform {
   Win32Platform& operator=(const Win32Platform&) = delete;
 
   Platform MakePlatform(const std::filesystem::path& programFolder) {
-    return Platform{windows, loop, clock, registry, user, shell, programFolder};
+    return Platform{windows, loop, clock, registry, user, shell, protection, programFolder};
   }
 
   // The folder of the running executable.
@@ -33,6 +34,7 @@ class Win32Platform {
   Win32Registry registry;
   Win32User user;
   Win32Shell shell;
+  Win32DataProtection protection;
 };
 
 }  // namespace drelm::win32

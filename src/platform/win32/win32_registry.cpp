@@ -77,4 +77,15 @@ std::optional<RegistryValue> Win32Registry::QueryValue(const std::string& sectio
   return std::nullopt;
 }
 
+bool Win32Registry::DeleteValue(const std::string& section, const std::string& name) {
+  HKEY raw = nullptr;
+  const LSTATUS opened =
+      RegOpenKeyExA(HKEY_CURRENT_USER, SectionPath(section).c_str(), 0, KEY_SET_VALUE, &raw);
+  if (opened == ERROR_FILE_NOT_FOUND) return true;
+  if (opened != ERROR_SUCCESS) return false;
+  OpenKey key(raw);
+  const LSTATUS status = RegDeleteValueA(key.get(), name.c_str());
+  return status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND;
+}
+
 }  // namespace drelm::win32

@@ -14,6 +14,7 @@ class Win32Registry : public Registry {
                 const RegistryValue& value) override;
   std::optional<RegistryValue> QueryValue(const std::string& section,
                                           const std::string& name) override;
+  bool DeleteValue(const std::string& section, const std::string& name) override;
 
   // The key path of a section below HKEY_CURRENT_USER.
   static std::string SectionPath(const std::string& section);

@@ -25,7 +25,7 @@ ProgramHost::ProgramHost(const std::filesystem::path& programFolder, HostReplace
       program_(Platform{platform_.windows, loop_, platform_.clock,
                         replacements.registry ? *replacements.registry
                                               : static_cast<Registry&>(platform_.registry),
-                        user_, platform_.shell, programFolder}),
+                        user_, platform_.shell, platform_.protection, programFolder}),
       events_(program_.entry, platform_.loop, [this] { RefreshViews(); }) {
   options_ = std::make_unique<OptionsWindowView>(program_.frmOptions, events_);
   main_ = std::make_unique<MainWindowView>(program_.frmMain, events_, [this] { program_.End(0); });
