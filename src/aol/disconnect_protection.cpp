@@ -153,7 +153,7 @@ bool DisconnectProtection::SignOnStored() {
 bool DisconnectProtection::SignOnWithPassword() {
   WindowSystem& windows = dcp_.aol.windows;
   // Read for the sign-on window alone; it goes nowhere else, the log included.
-  const std::string password = dcp_.settings.Read(setting::kPassword);
+  const std::string password = dcp_.password.Read();
   const auto passwordBox = [&] { return FindNthChild(windows, SignOnWindow(), "_AOL_EDIT", 1); };
   if (!WaitFor(
           dcp_.aol, [&] { return SignedOn() || passwordBox() != 0; }, timeouts::kSignOnWindowMs)) {

@@ -155,9 +155,13 @@ inline constexpr SettingKey kLoads{kSectionStats, "loads", kWholeNumber, "0", kV
 inline constexpr SettingKey kMb{kSectionStats, "mb", kNumber, "0", kValueCaption, "cmdMBUploaded", "mb u/led", {}};
 inline constexpr SettingKey kCount{kSectionStats, "count", kWholeNumber, kNoDefault, kAdvertRecord, {}, {}, {}};
 
-// Sign-on secret; never logged.
+// Sign-on secret; never logged. Kept as plain text only where the system cannot seal it
+// (core/aol_password.h).
 inline constexpr SettingKey kPassword{kSectionAolPw, "password", kText, kNoDefault, kNotShown, {}, {}, {}};
 // clang-format on
+
+// The same secret sealed by the user's data protection: binary, so outside the table of texts.
+inline constexpr std::string_view kProtectedPasswordName = "protected password";
 
 // Per-sender counters of recorded messages live in "settings" under "afk" + the sender's screen
 // name; they are not part of the fixed table.

@@ -54,10 +54,10 @@ void TransferOptionCommands::cmdDcpAolOpts_Click() {
 }
 
 void TransferOptionCommands::cmdSetPW_Click() {
-  // The password goes to the store only, where other installs read it; never to the log.
+  // The password goes to the store only, sealed where the system can; never to the log.
   const std::string password =
       context_.user.InputBox("enter the password you wish to use", "drelm idle quoSt n' vrin", "");
-  context_.settings.Write(setting::kPassword, password);
+  context_.password.Write(password);
   SetSignOnStyle(false);
   context_.log.WriteLog("dcp aol style - set password");
 }

@@ -5,6 +5,7 @@
 // nothing; none plays the click sound or posts to the chat room.
 #pragma once
 
+#include "core/aol_password.h"
 #include "core/settings_store.h"
 #include "core/status_log.h"
 #include "core/wiring.h"
@@ -17,6 +18,7 @@ struct TransferOptionsContext {
   FrmOptions& options;
   User& user;
   SettingsStore& settings;
+  AolPassword& password;
   StatusLog& log;
 };
 

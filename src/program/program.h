@@ -17,6 +17,7 @@
 #include "aol/disconnect_protection.h"
 #include "aol/transfer_reader.h"
 #include "core/about_windows.h"
+#include "core/aol_password.h"
 #include "core/drelm_globals.h"
 #include "core/event_runtime.h"
 #include "core/form_model.h"
@@ -94,9 +95,10 @@ class Program {
                        platform.shell, platform.programFolder, store, log, chat, drelmglobals,
                        frmOptions, frmReasons.lstRe, [this] { frmMain.Show(); }},
                       wiring};
-  DisconnectProtection dcp{{aolContext, platform.shell, store, chat, [this](std::string_view item) {
-                              return frmOptions.Item(item).checked;
-                            }}};
+  AolPassword aolPassword{platform.registry, platform.protection};
+  DisconnectProtection dcp{
+      {aolContext, platform.shell, store, aolPassword, chat,
+       [this](std::string_view item) { return frmOptions.Item(item).checked; }}};
   TransferReader transfers{{platform.windows, platform.loop, store, drelmglobals,
                             [this] { return frmOptions.Item("mnushort").checked; }}};
   DialogKillers killers{{platform.windows, platform.loop, log, transfers,
@@ -117,7 +119,8 @@ class Program {
        [this] { platform.user.MessageBox("your done!", appTitle, MB_OK); }},
       wiring};
   IdleEngine idle{IdleEngineContext(), wiring};
-  TransferOptionCommands transferOptions{{frmOptions, platform.user, store, log}, wiring};
+  TransferOptionCommands transferOptions{{frmOptions, platform.user, store, aolPassword, log},
+                                         wiring};
   AolTweakCommands aolTweaks{aolContext, wiring};
   FrmMsg frmMsg{ReviewContext(), frmAFKMessages};
   FrmAFKMessages frmAFKMessages{ReviewContext(), frmMsg};

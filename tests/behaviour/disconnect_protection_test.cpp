@@ -86,17 +86,28 @@ class DcpTest : public ProgramTest {
   }
 };
 
+// How the set password is kept: plain on a system without data protection, plain as an earlier
+// version left it on one with protection, or sealed.
+enum class Kept { kPlain, kPlainFromBefore, kSealed };
+
 struct CycleCase {
   int version;
   bool setPassword;
   bool clientCloses;  // the drop closes the client instead of showing "Sign On"
+  Kept kept = Kept::kPlain;
 };
+
+const char* KeptName(Kept kept) {
+  return kept == Kept::kSealed ? "Sealed" : kept == Kept::kPlainFromBefore ? "PlainFromBefore" : "";
+}
 
 class DcpCycle : public DcpTest, public ::testing::WithParamInterface<CycleCase> {};
 
 TEST_P(DcpCycle, ADropIsFollowedByRestartSignOnPrivateRoomRestoredLineAndFlashSession) {
   const CycleCase c = GetParam();
+  sim.protection.SetAvailable(c.kept != Kept::kPlain);
   Begin(c.version, c.setPassword);
+  if (c.kept == Kept::kSealed) program->aolPassword.Write("opensesame");
   EXPECT_EQ(Stored("settings", "last aol path"), aol->ExePath());
 
   const std::uint64_t dropped = sim.clock.MonotonicMs();
@@ -136,12 +147,15 @@ TEST_P(DcpCycle, ADropIsFollowedByRestartSignOnPrivateRoomRestoredLineAndFlashSe
 INSTANTIATE_TEST_SUITE_P(EachVersionAndStyle, DcpCycle,
                          ::testing::Values(CycleCase{4, false, false}, CycleCase{4, true, true},
                                            CycleCase{5, false, true}, CycleCase{5, true, false},
-                                           CycleCase{6, false, false}, CycleCase{6, true, true},
-                                           CycleCase{7, false, true}, CycleCase{7, true, false}),
+                                           CycleCase{6, false, false},
+                                           CycleCase{6, true, true, Kept::kSealed},
+                                           CycleCase{7, false, true},
+                                           CycleCase{7, true, false, Kept::kPlainFromBefore}),
                          [](const auto& info) {
                            const CycleCase& c = info.param;
                            return "Aol" + std::to_string(c.version) +
                                   (c.setPassword ? "SetPassword" : "StoredPassword") +
+                                  KeptName(c.kept) +
                                   (c.clientCloses ? "ClientCloses" : "SignOnShows");
                          });
 

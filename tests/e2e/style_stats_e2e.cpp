@@ -1,7 +1,9 @@
-// The handle command and "clear stats" on real windows beside the stand-in AOL client, sent by
-// their documented command ids as automation would: the real input box proposes the stored
-// handle and takes a new one, the real Yes/No box clears the statistics.
+// The handle command, "clear stats" and "set pw" on real windows beside the stand-in AOL client,
+// sent by their documented command ids as automation would: the real input box proposes the
+// stored handle and takes a new one, the real Yes/No box clears the statistics, and the password
+// typed into the real input box is kept sealed for the user, with no plain copy left.
 #include "e2e_scenarios.h"
+#include "platform/win32/win32_data_protection.h"
 #include "program_run.h"
 #include "program_windows.h"
 
@@ -12,6 +14,9 @@ namespace {
 constexpr const char* kPromptTitle = "drelm idle by quoSt n' vrin";
 constexpr WPARAM kCmdHandle = 1013;
 constexpr WPARAM kCmdClearStats = 1130;
+constexpr WPARAM kCmdSetPw = 1072;
+constexpr const char* kPasswordTitle = "drelm idle quoSt n' vrin";
+constexpr const char* kPassword = "open sesame";
 // A handle with a byte above 0x7F, which the real input box must hand over as typed.
 constexpr const char* kHandle =
     "B\xB7"
@@ -29,8 +34,9 @@ std::string Styled(const std::string& text) {
 int StyleStatsScenario(const E2eSetup& setup) {
   Checks checks;
   checks.Check(
-      ClearStoredSettings() && StoreReturningUser("true") && WriteStored("stats", "mb", "12"),
-      "a returning user's settings are stored");
+      ClearStoredSettings() && StoreReturningUser("true") && WriteStored("stats", "mb", "12") &&
+          WriteStored("aolpw", "password", "old secret"),
+      "a returning user's settings are stored, with a password kept plain by an earlier version");
   const std::string exe = PrepareProgramFolder(setup, "style-stats");
   ChildProcess aol;
   ChildProcess program;
@@ -85,6 +91,20 @@ int StyleStatsScenario(const E2eSetup& setup) {
   checks.Check(linesCome(5) && lines[4] == Styled("stats sucessfully cleared"),
                "the room is told \"stats sucessfully cleared\"");
   checks.Detail(lines.empty() ? "no lines" : Visible(lines.back()));
+
+  PostMessageA(options, WM_COMMAND, kCmdSetPw, 0);
+  checks.Check(
+      WaitFor([&] { return (box = FindProgramWindow(id, "#32770", kPasswordTitle)) != nullptr; },
+              kWindowDeadlineMs) &&
+          AnswerInputBox(box, kPassword) &&
+          WaitFor([] { return StoredText("settings", "dcpaolstyle") == "set"; }, kWindowDeadlineMs),
+      "set pw asks for the password and takes it");
+  const std::optional<StoredValue> sealed = ReadStored("aolpw", "protected password");
+  checks.Check(sealed && sealed->type == REG_BINARY &&
+                   sealed->data.find(kPassword) == std::string::npos &&
+                   win32::Win32DataProtection().Unprotect(sealed->data) == kPassword &&
+                   !ReadStored("aolpw", "password"),
+               "the password is kept sealed for the user and the plain one is gone");
 
   Click(FindLabel(FindMainWindow(id), "x"));
   checks.Check(

@@ -24,8 +24,9 @@ class TransferOptionsTest : public testing::OptionsTest {
     EXPECT_EQ(Stored("dcpaolstyle"), style);
   }
 
+  AolPassword password{sim.registry, sim.protection};
   Wiring wiring{options};
-  TransferOptionCommands commands{{options, sim.user, settings, log}, wiring};
+  TransferOptionCommands commands{{options, sim.user, settings, password, log}, wiring};
 };
 
 TEST_F(TransferOptionsTest, DcpSwitchesOnWithoutADialogOutsideTheWindows2000ModeAndOffAgain) {
@@ -56,17 +57,46 @@ TEST_F(TransferOptionsTest, TheWindows2000ModeTakesOnlyAChosenAolExeCaseSensitiv
   EXPECT_EQ(LogMessages(), std::vector<std::string>{"disconnect protect aol on"});
 }
 
-TEST_F(TransferOptionsTest, ThePasswordStaysStoredWhenTheStyleGoesBackToStoredAndIsNeverLogged) {
-  sim.user.ExpectInputBox("enter the password you wish to use", "hunter2");
-  Choose("cmdSetPW");
-  EXPECT_EQ(sim.user.Seen().back().title, "drelm idle quoSt n' vrin");
-  ExpectStyle("set");
+TEST_F(TransferOptionsTest, ThePasswordIsSealedWhereTheSystemCanLeavesNoOtherCopyAndIsNeverLogged) {
+  struct Case {
+    const char* name;
+    bool protection;    // Windows 2000 and later; 98 and ME have none
+    bool sealedBefore;  // "old" was kept sealed, else plain by an earlier version
+    bool sealedAfter;
+  };
+  const Case cases[] = {
+      {"no protection: plain, as always", false, false, false},
+      {"an earlier plain password is sealed at the next save", true, false, true},
+      {"a seal the system can no longer open gives way to plain", false, true, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    sim.protection.SetAvailable(c.sealedBefore);
+    password.Write("old");
+    sim.protection.SetAvailable(c.protection);
+    sim.user.ExpectInputBox("enter the password you wish to use", "hunter2");
+    Choose("cmdSetPW");
+    EXPECT_EQ(sim.user.Seen().back().title, "drelm idle quoSt n' vrin");
+    ExpectStyle("set");
+    Choose("cmdStoredPW");
+    ExpectStyle("stored");
 
-  Choose("cmdStoredPW");
-  ExpectStyle("stored");
-  EXPECT_EQ(settings.ReadSetting("aolpw", "password"), "hunter2");
-  EXPECT_EQ(LogMessages(), (std::vector<std::string>{"dcp aol style - set password",
-                                                     "dcp aol style - stored password"}));
+    const std::optional<RegistryValue> plain = sim.registry.QueryValue("aolpw", "password");
+    const std::optional<RegistryValue> sealed =
+        sim.registry.QueryValue("aolpw", "protected password");
+    EXPECT_EQ(plain,
+              c.sealedAfter ? std::nullopt : std::make_optional(RegistryValue{kRegSz, "hunter2"}));
+    EXPECT_EQ(sealed.has_value(), c.sealedAfter);
+    EXPECT_EQ(sealed.value_or(RegistryValue{}).data.find("hunter2"), std::string::npos);
+    EXPECT_EQ(password.Read(), "hunter2");
+  }
+  std::vector<std::string> logged;
+  for (int i = 0; i < 3; ++i) {
+    logged.insert(logged.end(),
+                  {"dcp aol style - set password", "dcp aol style - stored password"});
+  }
+  EXPECT_EQ(LogMessages(), logged);
+  EXPECT_EQ(testing::FileText(log.Path()).find("hunter2"), std::string::npos);
 }
 
 TEST_F(TransferOptionsTest, APrivateRoomOfBlanksChangesNothingAndOneWithABlankIsKeptAsTyped) {
