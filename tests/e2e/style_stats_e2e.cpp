@@ -55,15 +55,20 @@ int StyleStatsScenario(const E2eSetup& setup) {
                "the start-up runs to its end and posts its three lines");
   const HWND options = FindOptionsWindow(id);
   HWND box = nullptr;
-  const auto boxComes = [&] {
-    return WaitFor([&] { return (box = FindProgramWindow(id, "#32770", kPromptTitle)) != nullptr; },
-                   kWindowDeadlineMs);
+  // A box exists, hidden, before its dialog procedure has filled it in; it is shown after.
+  const auto boxShown = [&](const char* title) {
+    return WaitFor(
+        [&] {
+          box = FindProgramWindow(id, "#32770", title);
+          return box != nullptr && IsWindowVisible(box);
+        },
+        kWindowDeadlineMs);
   };
 
   PostMessageA(options, WM_COMMAND, kCmdHandle, 0);
-  checks.Check(
-      boxComes() && InputBoxTexts(box).find("enter your handle below") != std::string::npos,
-      "the handle command asks in an input box titled \"drelm idle by quoSt n' vrin\"");
+  checks.Check(boxShown(kPromptTitle) &&
+                   InputBoxTexts(box).find("enter your handle below") != std::string::npos,
+               "the handle command asks in an input box titled \"drelm idle by quoSt n' vrin\"");
   checks.Detail("box texts: " + Visible(InputBoxTexts(box)));
   checks.Check(ControlText(FindWindowExA(box, nullptr, "Edit", nullptr)) == "user",
                "it proposes the stored handle");
@@ -78,7 +83,7 @@ int StyleStatsScenario(const E2eSetup& setup) {
   checks.Detail(lines.empty() ? "no lines" : Visible(lines.back()));
 
   PostMessageA(options, WM_COMMAND, kCmdClearStats, 0);
-  checks.Check(boxComes() &&
+  checks.Check(boxShown(kPromptTitle) &&
                    InputBoxTexts(box).find("are you sure you want to clear your stats?") !=
                        std::string::npos &&
                    GetDlgItem(box, IDYES) && GetDlgItem(box, IDNO) && !GetDlgItem(box, IDOK),
@@ -94,8 +99,8 @@ int StyleStatsScenario(const E2eSetup& setup) {
 
   PostMessageA(options, WM_COMMAND, kCmdSetPw, 0);
   checks.Check(
-      WaitFor([&] { return (box = FindProgramWindow(id, "#32770", kPasswordTitle)) != nullptr; },
-              kWindowDeadlineMs) &&
+      boxShown(kPasswordTitle) &&
+          InputBoxTexts(box).find("enter the password you wish to use") != std::string::npos &&
           AnswerInputBox(box, kPassword) &&
           WaitFor([] { return StoredText("settings", "dcpaolstyle") == "set"; }, kWindowDeadlineMs),
       "set pw asks for the password and takes it");
