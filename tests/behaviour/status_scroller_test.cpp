@@ -164,6 +164,9 @@ TEST_F(ScrollerTest, AutoUpchatOnceBetweenTheEndsOffAtThemAndNoTickNestedInItsWa
   Check("cmdEnableAutoUpchat", true);
   aol->StartUpload("song.mp3");
   const Hwnd upload = aol->Client().TransferWindows().UploadWindow();
+  // Another modal window of the client above the upload is none of upchat's business.
+  const Hwnd above = sim.windows.CreateWindow("_AOL_Modal", "Run Automatic AOL Now", 0, {},
+                                              sim.windows.WindowProcessId(upload));
   for (const char* p : {"45", "99", "x"}) {
     SCOPED_TRACE(p);
     const bool on = std::string_view(p) == "45";
@@ -173,6 +176,8 @@ TEST_F(ScrollerTest, AutoUpchatOnceBetweenTheEndsOffAtThemAndNoTickNestedInItsWa
     RunTicks(3);
     EXPECT_EQ(sim.windows.ShowState(upload), on ? SW_SHOWMINIMIZED : SW_SHOWNORMAL);
     EXPECT_TRUE(sim.windows.IsWindowVisible(upload));
+    EXPECT_TRUE(sim.windows.IsWindowVisible(above) &&
+                sim.windows.ShowState(above) == SW_SHOWNORMAL);
     EXPECT_EQ(NewLog(), on ? std::vector<std::string>{"auto upchat"}
                            : std::vector<std::string>(3, "auto unupchat"));
     EXPECT_EQ(Said(), on ? std::vector<std::string>{"drelm idle - auto upchat"}
