@@ -1,3 +1,5 @@
+#include <gmock/gmock.h>
+
 #include <functional>
 
 #include "aol/client_windows.h"
@@ -17,7 +19,12 @@ class AolTweakCommandsTest : public ProgramTest {
   };
 
   bool Run(const char* item) {
+    showMark = sim.windows.ShowCalls().size();
     return program->frmOptions.Click(program->frmOptions.Item(item).commandId);
+  }
+  std::vector<sim::SimWindowSystem::ShowCall> ShowsSinceRun() const {
+    const auto& all = sim.windows.ShowCalls();
+    return {all.begin() + static_cast<std::ptrdiff_t>(showMark), all.end()};
   }
   Hwnd Modal(const char* caption) {
     return sim.windows.FindWindow(std::string("_AOL_Modal"), std::string(caption));
@@ -26,6 +33,7 @@ class AolTweakCommandsTest : public ProgramTest {
   int ShowState(Hwnd window) { return ws.ShowState(window); }
 
   WindowSystem& ws = sim.windows;
+  std::size_t showMark = 0;
   const char* upload = "File Transfer - 0%";
   const std::vector<Command> commands = {
       {"cmdAOLWait", "killed wait", [this] { return aol->Seen().escapes == 1; }},
@@ -48,8 +56,15 @@ class AolTweakCommandsTest : public ProgramTest {
       {"cmdAolPlusShow", "aol plus unhidden", [this] { return Visible(FindAolPlusWindow); }},
       {"cmdUpchatOn", "upchat on",
        [this] {
-         return ShowState(Modal(upload)) == SW_SHOWMINIMIZED &&
-                ShowState(FindAolMainWindow(ws)) == SW_SHOWMAXIMIZED;
+         // Hidden before it is minimised, so it ends minimised but visible on the task bar.
+         const Hwnd modal = Modal(upload), main = FindAolMainWindow(ws);
+         EXPECT_THAT(ShowsSinceRun(), ::testing::ElementsAreArray<sim::SimWindowSystem::ShowCall>(
+                                          {{modal, SW_HIDE},
+                                           {modal, SW_MINIMIZE},
+                                           {main, SW_SHOW},
+                                           {main, SW_SHOWMAXIMIZED}}));
+         return ws.IsWindowVisible(modal) && ShowState(modal) == SW_SHOWMINIMIZED &&
+                ShowState(main) == SW_SHOWMAXIMIZED;
        }},
       {"cmdUpchatOff", "upchat off", [this] { return ShowState(Modal(upload)) == SW_SHOWNORMAL; }},
   };

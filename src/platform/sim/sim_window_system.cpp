@@ -289,6 +289,7 @@ LResult SimWindowSystem::DefaultHandling(Hwnd window, const SimMessage& m) {
 }
 
 bool SimWindowSystem::ShowWindow(Hwnd window, int showCmd) {
+  shows_.emplace_back(window, showCmd);
   Window* w = Find(window);
   if (!w) return false;
   const bool wasVisible = w->visible;

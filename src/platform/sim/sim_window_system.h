@@ -11,6 +11,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/window_system.h"
@@ -126,6 +127,10 @@ class SimWindowSystem : public WindowSystem {
   std::vector<MessageRecord> LogSince(std::size_t mark) const;
   void ClearLog() { log_.clear(); }
   int CaptureReleases() const { return captureReleases_; }
+  // Every ShowWindow call made through WindowSystem, in order: the window and the command. Showing
+  // and hiding are no messages here, so a test of their order reads this.
+  using ShowCall = std::pair<Hwnd, int>;
+  const std::vector<ShowCall>& ShowCalls() const { return shows_; }
   // Called after every window is destroyed (the stand-in watches its own windows this way).
   void SetDestroyObserver(std::function<void(Hwnd)> observer) { onDestroy_ = std::move(observer); }
 
