@@ -32,8 +32,9 @@ constexpr int kAolVersionWithUploadChild = 7;
 
 void IdleEngine::Timer1_Timer() {
   DrelmGlobals& g = context_.globals;
-  DisconnectWatch();
-  AutoUpchatWatch();
+  // Signed off, the client may be gone or only just started again: upchat waits for a tick that
+  // finds someone signed on.
+  if (DisconnectWatch()) AutoUpchatWatch();
   ++g.SecondCount;
   ++g.IntervalCount;
   if (g.SecondCount >= kSecondsPerMinute) {
@@ -45,8 +46,8 @@ void IdleEngine::Timer1_Timer() {
   PostStatus();
 }
 
-void IdleEngine::DisconnectWatch() {
-  if (!Checked(kDcpAol)) return;
+bool IdleEngine::DisconnectWatch() {
+  if (!Checked(kDcpAol)) return true;
   WindowSystem& windows = context_.platform.windows;
   DrelmGlobals& g = context_.globals;
   if (CurrentScreenName(windows).empty()) {
@@ -54,15 +55,16 @@ void IdleEngine::DisconnectWatch() {
       g.ReconnectCount = 0;
       context_.aol.dcp.RestoreAol(Checked(kSetPassword) ? 1 : 0);
     }
-    return;
+    return false;
   }
   g.ReconnectCount = 0;
-  if (LowerAnsi(context_.store.Read(setting::kOss)) == kValueLowerTrue) return;
+  if (LowerAnsi(context_.store.Read(setting::kOss)) == kValueLowerTrue) return true;
   const std::string path =
       ProcessPathOfWindow(windows, context_.platform.shell, FindAolMainWindow(windows));
   // A path that could not be read, or a bare file name (all a process of another user tells),
   // must not wipe the one the restart will need.
   if (IsFullProgramPath(path)) context_.store.Write(setting::kLastAolPath, path);
+  return true;
 }
 
 void IdleEngine::AutoUpchatWatch() {

@@ -225,11 +225,17 @@ TEST_F(ScrollerTest, DisconnectWatchRestartsAolAfterFiveTicksWithoutAName) {
   name(true);
   RunTicks(1);
   name(false);
+  // Upchat waits for a signed-on tick: the client may be gone, or just started again.
+  Check("cmdEnableAutoUpchat", true);
+  const Hwnd upload = sim.windows.CreateWindow("_AOL_Modal", "File Transfer - 45%");
   RunTicks(4);
   EXPECT_EQ(aol->Seen().exits, 0) << "a name seen starts the count again";
   RunTicks(1);
   EXPECT_EQ(aol->Seen().exits, 1);
   EXPECT_EQ(aol->Seen().signOns.size(), 2u);
+  EXPECT_EQ(sim.windows.ShowState(upload), SW_SHOWNORMAL);
+  RunTicks(1);
+  EXPECT_EQ(sim.windows.ShowState(upload), SW_SHOWMINIMIZED);
 }
 
 }  // namespace
