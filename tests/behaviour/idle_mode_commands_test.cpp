@@ -35,7 +35,8 @@ TEST_F(IdleTest, CommandsStoreTheirAnswersAndLogThem) {
       {"cmdLinker", {}, {"custom settings/idletype=linker"}, {}},
       {"cmdTwoMin", {}, {"custom settings/interval=120"}, {"interval set to 2 minutes"}},
       {"mnuCustom", {"90"}, {"custom settings/interval=90"}, {"interval set to 90 seconds"}},
-      {"mnuCustom", {"abc"}, {"custom settings/interval=90"}, {}},
+      {"mnuCustom", {"1e3"}, {"custom settings/interval=1e3"}, {"interval set to 1e3 seconds"}},
+      {"mnuCustom", {"abc"}, {"custom settings/interval=1e3"}, {}},
   };
   // clang-format on
   for (const Case& c : cases) {
@@ -50,8 +51,8 @@ TEST_F(IdleTest, CommandsStoreTheirAnswersAndLogThem) {
     }
     EXPECT_THAT(NewLog(), ElementsAreArray(c.log));
   }
-  EXPECT_EQ(program->drelmglobals.IdleInterval, 90);
-  EXPECT_EQ(Item("mnuCustom").caption, "custom -[90]-");
+  EXPECT_EQ(program->drelmglobals.IdleInterval, 1000) << "the interval the log and menu show";
+  EXPECT_EQ(Item("mnuCustom").caption, "custom -[1e3]-");
   for (auto item : {"cmdOneMin", "cmdTwoMin", "cmdThreeMin", "cmdRegularIdle", "cmdAFKBot"}) {
     EXPECT_FALSE(Item(item).checked) << item;
   }
