@@ -39,10 +39,10 @@ void AwayRecorder::Chat1_ChatLine(const std::string& screenName, const std::stri
   if (LowerAnsi(std::string_view(text).substr(0, handle.size())) != LowerAnsi(handle)) return;
 
   SettingsStore& store = context_.store;
-  const std::int64_t max = LeadingNumber(store.Read(setting::kAfkMax));
+  const double max = LeadingDecimal(store.Read(setting::kAfkMax));
   const std::string countKey = SenderCountKey(screenName);
   const std::int64_t count = LeadingNumber(store.ReadSetting(kSectionSettings, countKey));
-  if (count >= max) return;
+  if (static_cast<double>(count) >= max) return;
 
   store.Write(setting::kCountInAfk,
               std::to_string(LeadingNumber(store.Read(setting::kCountInAfk)) + 1));
@@ -50,7 +50,7 @@ void AwayRecorder::Chat1_ChatLine(const std::string& screenName, const std::stri
   Record("|[chat]|-[" + LongTimeText(context_.aol.clock) + "]- " + screenName + ": " +
          text.substr(handle.size()));
   context_.chat.SendChat(LowerAnsi(screenName) + "message recorded [" + std::to_string(count + 1) +
-                         "-" + std::to_string(max));
+                         "-" + NumberText(max));
 }
 
 void AwayRecorder::Timer3_Timer() {

@@ -142,6 +142,16 @@ bool IsNumeric(std::string_view text) {
   return i == n;
 }
 
+std::string NumberText(double value) {
+  constexpr double kWholeDigitsLimit = 1e15;
+  if (value == std::trunc(value) && std::fabs(value) < kWholeDigitsLimit) {
+    return std::to_string(static_cast<std::int64_t>(value));
+  }
+  char text[32];
+  std::snprintf(text, sizeof text, "%.15g", value);
+  return text;
+}
+
 std::int64_t RoundHalfEven(double value) {
   // Outside the 64-bit range the conversion would be undefined; such values saturate.
   constexpr double kLimit = 9.2233720368547748e18;  // 2^63

@@ -21,6 +21,9 @@ std::int64_t LeadingNumber(std::string_view text);
 // text IsNumeric accepts reads as all of it; 0 when there is none. Saturates at the largest
 // double instead of becoming infinite.
 double LeadingDecimal(std::string_view text);
+// A number as decimal text: whole values without a fraction ("5", not "5.0"), others with up to
+// 15 significant digits ("2.5"). LeadingDecimal reads it back.
+std::string NumberText(double value);
 
 // True when the whole text (blanks around it allowed) is a number: optional sign, digits, an
 // optional fraction and exponent. The prompts use this to accept an answer.

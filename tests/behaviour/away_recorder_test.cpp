@@ -113,18 +113,21 @@ TEST_F(AwayRecorderTest, RecordsLinesThatBeginWithTheHandleUpToEachSendersMaximu
   EXPECT_EQ(MessagesFile(), expectedFile + program->frmAFKMessages.lstMsgs.items.front() + "\r\n");
 }
 
-TEST_F(AwayRecorderTest, WithoutAMaximumNothingIsRecordedAndAfterStopScanNothingArrives) {
+TEST_F(AwayRecorderTest,
+       NoMaximumRecordsNothingAFractionCountsAsItIsAndAfterStopScanNothingArrives) {
   Store("settings", "afkmax", "");
   Say({{"Ann", "bob, call me"}});
+  EXPECT_EQ(MessagesFile(), "");
+  Store("settings", "afkmax", "0.5");
+  Say({{"Ann", "bob, one"}, {"Ann", "bob, two"}});
   program->frmMain.Chat1.StopScan();
   Store("settings", "afkmax", "5");
   Say({{"Ann", "bob, call me"}});
-  EXPECT_TRUE(program->frmAFKMessages.lstMsgs.items.empty());
-  EXPECT_TRUE(RoomLines().empty());
-  EXPECT_EQ(MessagesFile(), "");
+  EXPECT_THAT(Entries(), ElementsAre("|[chat]|-[T]- Ann: , one"));
+  EXPECT_THAT(RoomLines(), ElementsAre(Styled("annmessage recorded [1-0.5")));
 }
 
-TEST_F(AwayRecorderTest, Timer3AnswersEachImOnceNotesItAndClosesItsWindow) {
+TEST_F(AwayRecorderTest, Timer3AnswersEachImOnceNotesItWithItsTextOnDiskAndClosesItsWindow) {
   using standin::InstantMessage;
   Store("settings", "afkrea", "gone fishing");
   // Sends that take a few seconds, so Timer3 falls due again while its tick still waits: those

@@ -24,6 +24,7 @@ TEST_F(IdleTest, CommandsStoreTheirAnswersAndLogThem) {
   const Case cases[] = {
       {"cmdRegReason", {"At Lunch"}, {"settings/regrea=At Lunch"}, {"regular reason set to - At Lunch"}},
       {"cmdAfkReason", {"brb", "5 messages"}, {"settings/afkrea=brb", "settings/afkmax=5"}, {"afk reason set to - brb", "afk max msgs set to - 5"}},
+      {"cmdAfkReason", {"brb", "2.5"}, {"settings/afkmax=2.5"}, {"afk reason set to - brb", "afk max msgs set to - 2.5"}},
       {"cmdAfkReason", {"", "lots"}, {"settings/afkrea=", "settings/afkmax=0"}, {"afk reason set to - ", "afk max msgs set to - 0"}},
       {"cmdLinkerReason", {"http://x.example/", "My Site"}, {"settings/linkerrea=http://x.example/", "settings/linkermsg=My Site"}, {"linker reason set to - http://x.example/"}},
       {"cmdMultipleReasons", {}, {"custom settings/multiple reasons=False"}, {"multiple reasons [off]"}},
