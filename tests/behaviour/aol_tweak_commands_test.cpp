@@ -6,6 +6,7 @@
 #include "aol/window_lookup.h"
 #include "program_fixture.h"
 #include "standin/buddy_list.h"
+#include "standin/transfers.h"
 
 namespace drelm::testing {
 namespace {
@@ -16,6 +17,7 @@ class AolTweakCommandsTest : public ProgramTest {
     const char* item;
     const char* logged;
     std::function<bool()> done;  // what the command did to the client
+    std::function<void()> before = {};
   };
 
   bool Run(const char* item) {
@@ -34,12 +36,15 @@ class AolTweakCommandsTest : public ProgramTest {
 
   WindowSystem& ws = sim.windows;
   std::size_t showMark = 0;
+  Hwnd notice = 0, uploadWindow = 0;
   const char* upload = "File Transfer - 0%";
   const std::vector<Command> commands = {
       {"cmdAOLWait", "killed wait", [this] { return aol->Seen().escapes == 1; }},
       {"cmdAOLGlyph", "killed glyph", [this] { return FindToolbarGlyph(ws) == 0; }},
       {"cmdAOLModal", "killed modal",
-       [this] { return Modal("File Transfer") == 0 && Modal(upload) != 0; }},
+       [this] { return !ws.IsWindow(notice) && ws.IsWindow(uploadWindow); },
+       // An upload just begun shows no percentage yet.
+       [this] { sim.windows.SetText(uploadWindow, "File Transfer"); }},
       {"cmdIMSoff", "im's off", [this] { return !aol->ImsOn(); }},
       {"cmdIMSon", "im's on", [this] { return aol->ImsOn(); }},
       {"cmdGhostOn", "ghost on",
@@ -65,7 +70,8 @@ class AolTweakCommandsTest : public ProgramTest {
                                            {main, SW_SHOWMAXIMIZED}}));
          return ws.IsWindowVisible(modal) && ShowState(modal) == SW_SHOWMINIMIZED &&
                 ShowState(main) == SW_SHOWMAXIMIZED;
-       }},
+       },
+       [this] { sim.windows.SetText(uploadWindow, upload); }},
       {"cmdUpchatOff", "upchat off", [this] { return ShowState(Modal(upload)) == SW_SHOWNORMAL; }},
   };
 };
@@ -76,7 +82,10 @@ TEST_F(AolTweakCommandsTest, EveryCommandByItsIdActsOnTheClientAndLogsItsMessage
   aol->ShowAolPlus();
   aol->ShowFileNotFound();
   aol->StartUpload("song.mp3");
+  notice = aol->Client().TransferWindows().FileNotFoundNotice();
+  uploadWindow = aol->Client().TransferWindows().UploadWindow();
   for (const Command& command : commands) {
+    if (command.before) command.before();
     ASSERT_TRUE(Run(command.item));
     sim.loop.RunFor(500);
     EXPECT_TRUE(command.done()) << command.item;
