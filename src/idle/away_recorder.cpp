@@ -57,7 +57,11 @@ void AwayRecorder::Timer3_Timer() {
   AolContext& aol = context_.aol;
   const std::string reason = context_.store.Read(setting::kAfkRea);
   const Hwnd im = FindIncomingIm(aol.windows);
-  if (im == 0) return;
+  if (im == 0) {
+    // The window is gone; the client may give its handle to a new IM later.
+    answeredIm_ = 0;
+    return;
+  }
   // A window that did not close (a client that hangs or ignores the close) was answered and
   // noted already: answering it on every tick would fill the messages file with one IM.
   if (im == answeredIm_) {

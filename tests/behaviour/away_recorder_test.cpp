@@ -138,20 +138,28 @@ TEST_F(AwayRecorderTest, Timer3AnswersEachImOnceNotesItWithItsTextOnDiskAndClose
   aol->Client().Ims().OpenSend("Friend");
   aol->Client().Ims().Receive("Carl", "you there?");
   aol->Client().Ims().Receive("Dee Dee", "hello");
+  const Hwnd carl = aol->Client().Ims().IncomingWindow("Carl");
   program->frmMain.Timer3.SetEnabled(true);
   sim.loop.RunFor(20000);
+  // A later IM window that the system gives the answered window's handle is a new IM.
+  sim.windows.ReuseHandleNext(carl);
+  aol->Client().Ims().Receive("Eve", "hi");
+  ASSERT_EQ(aol->Client().Ims().IncomingWindow("Eve"), carl);
+  sim.loop.RunFor(10000);
 
   EXPECT_EQ(aol->Seen().imsSent,
-            (std::vector<InstantMessage>{{"dee dee", "gone fishing"}, {"carl", "gone fishing"}}));
-  EXPECT_THAT(Entries(), ElementsAre("|[im]|-[T]- dee dee: ", "|[im]|-[T]- carl: "));
+            (std::vector<InstantMessage>{
+                {"dee dee", "gone fishing"}, {"carl", "gone fishing"}, {"eve", "gone fishing"}}));
+  ASSERT_THAT(Entries(),
+              ElementsAre("|[im]|-[T]- dee dee: ", "|[im]|-[T]- carl: ", "|[im]|-[T]- eve: "));
   EXPECT_EQ(aol->Client().Ims().IncomingWindow("Carl"), 0u);
   EXPECT_EQ(aol->Client().Ims().IncomingWindow("Dee Dee"), 0u);
   EXPECT_NE(sim.windows.FindWindowEx(aol->Client().Mdi(), 0, std::string("AOL Child"),
                                      std::string("Send Instant Message")),
             0u);
   EXPECT_EQ(Stored("settings", "countinafk"), "") << "IMs do not count as chat lines";
-  EXPECT_EQ(MessagesFile(), program->frmAFKMessages.lstMsgs.items[0] + "\r\n" +
-                                program->frmAFKMessages.lstMsgs.items[1] + "\r\n");
+  const std::vector<std::string>& items = program->frmAFKMessages.lstMsgs.items;
+  EXPECT_EQ(MessagesFile(), items[0] + "\r\n" + items[1] + "\r\n" + items[2] + "\r\n");
 }
 
 TEST_F(AwayRecorderTest, ReviewWindowsTakeTurnsWithTheMainWindow) {
