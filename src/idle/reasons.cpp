@@ -98,6 +98,13 @@ std::string ReasonDrawer::Draw(const std::vector<std::string>& reasons, Clock& c
     std::string drawn = expand(entry);
     if (!drawn.empty()) return drawn;
   }
+  // A list of mostly empty entries can miss every time; it still has a reason to give.
+  for (std::size_t i = 0; i < reasons.size(); ++i) {
+    if (reasons[i].empty()) continue;
+    const std::string entry = reasons[i];
+    std::string drawn = expand(entry);
+    if (!drawn.empty()) return drawn;
+  }
   return {};
 }
 

@@ -6,6 +6,7 @@
 #include "idle/idle_clock.h"
 #include "idle/reasons.h"
 #include "platform/sim/memory_registry.h"
+#include "platform/sim/virtual_clock.h"
 
 namespace drelm {
 namespace {
@@ -57,6 +58,15 @@ TEST(ReasonDrawTest, IndexRoundsHalvesToEvenAndCanPassTheLastEntry) {
                         {0.999, 0, 0}}) {
     EXPECT_EQ(ReasonDrawer::IndexFor(c.unit, c.count), c.index) << c.unit << " of " << c.count;
   }
+}
+
+TEST(ReasonDrawTest, DrawsThatAllMissAReasonPostTheFirstReasonWithTextInsteadOfNone) {
+  sim::VirtualClock clock;
+  std::vector<std::string> reasons(100000);
+  reasons[70000] = "first";
+  reasons[90000] = "second";
+  ReasonDrawer drawer;
+  EXPECT_EQ(drawer.Draw(reasons, clock, [](const std::string& entry) { return entry; }), "first");
 }
 
 TEST(IdleClockTest, LabelsAndTotalsRollOver) {
