@@ -13,12 +13,16 @@ namespace {
 
 constexpr char kQuote = '"';
 
-// Occurrences past the point where the text would outgrow kMaxExpandedReason stay as they are.
+// Occurrences past the point where the text, all of it, would outgrow kMaxExpandedReason stay as
+// they are.
 std::string ReplaceOnePass(std::string_view text, std::string_view tag, std::string_view value) {
   std::string result;
   std::size_t from = 0;
+  std::size_t length = text.size();
   for (std::size_t at = text.find(tag); at != std::string_view::npos; at = text.find(tag, from)) {
-    if (result.size() + (at - from) + value.size() > kMaxExpandedReason) break;
+    const std::size_t replaced = length - tag.size() + value.size();
+    if (value.size() > tag.size() && replaced > kMaxExpandedReason) break;
+    length = replaced;
     result.append(text.substr(from, at - from));
     result.append(value);
     from = at + tag.size();
