@@ -6,8 +6,35 @@
 #include "core/files.h"
 #include "core/pause.h"
 #include "text/ansi.h"
+#include "text/lines.h"
 
 namespace drelm {
+
+namespace {
+
+std::string TrimmedBlanks(const std::string& text) {
+  const std::size_t first = text.find_first_not_of(" \t");
+  if (first == std::string::npos) return {};
+  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+// The conversation of an IM window on one line, as the messages file keeps an entry: each
+// message's text without the sender's name before it, the messages apart by a blank.
+std::string ImTextForFile(const std::string& conversation, const std::string& sender) {
+  const std::string namePrefix = sender + ":";
+  std::string text;
+  for (const std::string& each : SplitLines(conversation)) {
+    std::string line = TrimmedBlanks(each);
+    if (LowerAnsi(line).starts_with(namePrefix))
+      line = TrimmedBlanks(line.substr(namePrefix.size()));
+    if (line.empty()) continue;
+    if (!text.empty()) text += ' ';
+    text += line;
+  }
+  return text;
+}
+
+}  // namespace
 
 std::string SenderCountKey(std::string_view screenName) {
   std::string key = AfkSenderKey(screenName);
@@ -27,9 +54,9 @@ AwayRecorder::AwayRecorder(AwayRecorderContext context, Wiring& wiring)
   wiring.Owns(context_.frmMsg);
 }
 
-void AwayRecorder::Record(std::string entry) {
+void AwayRecorder::Record(std::string entry, std::string_view onDiskOnly) {
   // On disk first: the list lives only as long as the program.
-  AppendLineDurably(file_, entry);
+  AppendLineDurably(file_, entry + std::string(onDiskOnly));
   context_.frmAFKMessages.lstMsgs.items.push_back(std::move(entry));
 }
 
@@ -70,9 +97,11 @@ void AwayRecorder::Timer3_Timer() {
   }
   // Read before the answer: the window may be gone once it is sent.
   const std::string sender = IncomingImSender(aol.windows);
+  const std::string text = ImTextForFile(IncomingImText(aol.windows, im), sender);
   answeredIm_ = im;
   SendIm(aol, sender, reason);
-  Record("|[im]|-[" + LongTimeText(aol.clock) + "]- " + sender + ": ");
+  // The list shows who wrote and when; what they wrote is kept in the file.
+  Record("|[im]|-[" + LongTimeText(aol.clock) + "]- " + sender + ": ", text);
   Pause(aol.clock, aol.loop, 0);
   CloseWindow(aol.windows, FindIncomingIm(aol.windows));
 }

@@ -138,6 +138,7 @@ TEST_F(AwayRecorderTest, Timer3AnswersEachImOnceNotesItWithItsTextOnDiskAndClose
   aol->Client().Ims().OpenSend("Friend");
   aol->Client().Ims().Receive("Carl", "you there?");
   aol->Client().Ims().Receive("Dee Dee", "hello");
+  aol->Client().Ims().Receive("Dee Dee", "still there?");
   const Hwnd carl = aol->Client().Ims().IncomingWindow("Carl");
   program->frmMain.Timer3.SetEnabled(true);
   sim.loop.RunFor(20000);
@@ -158,8 +159,10 @@ TEST_F(AwayRecorderTest, Timer3AnswersEachImOnceNotesItWithItsTextOnDiskAndClose
                                      std::string("Send Instant Message")),
             0u);
   EXPECT_EQ(Stored("settings", "countinafk"), "") << "IMs do not count as chat lines";
+  // What each friend wrote is kept in the file, though not in the list.
   const std::vector<std::string>& items = program->frmAFKMessages.lstMsgs.items;
-  EXPECT_EQ(MessagesFile(), items[0] + "\r\n" + items[1] + "\r\n" + items[2] + "\r\n");
+  EXPECT_EQ(MessagesFile(), items[0] + "hello still there?\r\n" + items[1] + "you there?\r\n" +
+                                items[2] + "hi\r\n");
 }
 
 TEST_F(AwayRecorderTest, ReviewWindowsTakeTurnsWithTheMainWindow) {
