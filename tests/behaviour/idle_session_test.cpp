@@ -45,6 +45,11 @@ TEST_F(IdleTest, StartAndStopRunEveryStepInOrderForEachTypeAndPrivacyChoice) {
   const auto since = [](const std::vector<std::string>& all, std::size_t mark) {
     return Lines(all.begin() + static_cast<std::ptrdiff_t>(mark), all.end());
   };
+  const auto peers = [](const std::vector<standin::InstantMessage>& all, std::size_t mark) {
+    Lines names;
+    for (std::size_t i = mark; i < all.size(); ++i) names.push_back(all[i].peer);
+    return names;
+  };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.type);
     IdleType(c.type);
@@ -77,7 +82,7 @@ TEST_F(IdleTest, StartAndStopRunEveryStepInOrderForEachTypeAndPrivacyChoice) {
     EXPECT_THAT(NewLog(), ElementsAreArray(c.stopLog));
     EXPECT_THAT(Said(), ElementsAreArray(c.stopSaid));
     EXPECT_THAT(since(seen.privacySaves, saves), ElementsAreArray(c.saves));
-    EXPECT_THAT(since(seen.imSwitches, switches), ElementsAreArray(c.switches));
+    EXPECT_THAT(peers(seen.imSwitches, switches), ElementsAreArray(c.switches));
     EXPECT_FALSE(Main().Timer1.Enabled() || Main().Timer3.Enabled() || Main().Chat1.Scanning());
     EXPECT_EQ(Main().visible, !afk);
     EXPECT_FALSE(!Item("cmdStartIdle").enabled || Item("cmdStopIdle").enabled);
