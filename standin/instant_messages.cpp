@@ -55,7 +55,7 @@ void InstantMessages::Send(WindowId window) {
     Observations& seen = client_.Seen();
     if (name == "$im_off" || name == "$im_on") {
       imsOn_ = name == "$im_on";
-      seen.imSwitches.push_back(recipient);
+      seen.imSwitches.push_back(InstantMessage{recipient, text});
       client_.Host().Destroy(window);
       return;
     }

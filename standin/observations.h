@@ -39,7 +39,7 @@ struct Observations {
   std::vector<std::string> keywords;        // as run, after the box's own handling
   std::vector<InstantMessage> imsSent;      // IMs that went out
   std::vector<InstantMessage> imsRefused;   // IMs the client answered with its box
-  std::vector<std::string> imSwitches;      // "$IM_OFF" / "$IM_ON" sends that took effect
+  std::vector<InstantMessage> imSwitches;   // "$IM_OFF" / "$IM_ON" sends that took effect
   std::vector<InstantMessage> imsReceived;  // incoming IMs that were shown
   std::vector<InstantMessage> imsBlocked;   // incoming IMs kept away (IMs off, invisible)
   std::vector<std::string> roomRequests;    // private rooms asked for, as asked

@@ -302,7 +302,7 @@ std::vector<std::string> ScriptProtocol::Handle(std::string_view line) {
     if (verb == "ims-refused") return Messages(o.imsRefused);
     if (verb == "ims-received") return Messages(o.imsReceived);
     if (verb == "ims-blocked") return Messages(o.imsBlocked);
-    if (verb == "im-switches") return Column(o.imSwitches);
+    if (verb == "im-switches") return Messages(o.imSwitches);
     if (verb == "keywords") return Column(o.keywords);
     if (verb == "room-requests") return Column(o.roomRequests);
     if (verb == "menu-picks") return Column(o.menuPicks);

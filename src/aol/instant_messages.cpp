@@ -126,6 +126,10 @@ std::string IncomingImSender(WindowSystem& windows) {
   return ImSenderOfCaption(GetCaption(windows, FindIncomingIm(windows)));
 }
 
+std::string IncomingImText(WindowSystem& windows, Hwnd im) {
+  return GetControlText(windows, FindNthChild(windows, im, "RICHCNTL", 1));
+}
+
 std::string ImSenderOfCaption(const std::string& caption) {
   const std::string lower = LowerAnsi(caption);
   const std::size_t from = lower.find("from:");

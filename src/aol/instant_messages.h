@@ -23,5 +23,8 @@ Hwnd FindIncomingIm(WindowSystem& windows);
 std::string IncomingImSender(WindowSystem& windows);
 // The same for a caption already read.
 std::string ImSenderOfCaption(const std::string& caption);
+// What an incoming IM window shows of the conversation (its first "RICHCNTL"), as the client
+// writes it: one line per message, each opening with the writer's name and a colon.
+std::string IncomingImText(WindowSystem& windows, Hwnd im);
 
 }  // namespace drelm

@@ -10,6 +10,19 @@
 
 namespace drelm {
 
+namespace {
+
+// The upload window: its title holds "File Transfer - " once the upload has begun and "File
+// Transfer" alone before, a title another of the client's notices may bear as well; its first
+// static, naming the file being uploaded, tells it apart.
+bool IsUploadWindow(WindowSystem& windows, Hwnd modal) {
+  if (GetCaption(windows, modal).find("File Transfer - ") != std::string::npos) return true;
+  const Hwnd name = FindNthChild(windows, modal, "_AOL_Static", 1);
+  return GetControlText(windows, name).find("Uploading") != std::string::npos;
+}
+
+}  // namespace
+
 void KillAolWait(WindowSystem& windows) {
   const Hwnd main = FindAolMainWindow(windows);
   windows.PostMessage(main, WM_KEYDOWN, VK_ESCAPE, 0);
@@ -22,7 +35,7 @@ int KillAolModals(WindowSystem& windows) {
   for (Hwnd modal = windows.FindWindowEx(0, 0, modalClass, std::nullopt); modal != 0;
        modal = windows.FindWindowEx(0, modal, modalClass, std::nullopt)) {
     if (!BelongsToAolClient(windows, modal)) continue;
-    if (GetCaption(windows, modal).find("File Transfer - ") != std::string::npos) continue;
+    if (IsUploadWindow(windows, modal)) continue;
     notices.push_back(modal);
   }
   for (Hwnd notice : notices) CloseWindow(windows, notice);

@@ -60,15 +60,18 @@ Hwnd TransferReader::FindUploadChild() {
   return 0;
 }
 
-Hwnd TransferReader::FindModal(bool record) {
-  for (Hwnd modal = c_.windows.FindWindowEx(0, 0, std::string("_AOL_Modal"), std::nullopt);
-       modal != 0;
-       modal = c_.windows.FindWindowEx(0, modal, std::string("_AOL_Modal"), std::nullopt)) {
-    if (GetControlText(c_.windows, modal).find(kUploadTitle) == std::string::npos) continue;
-    if (record) c_.values.TransferKind = "ul";
-    return modal;
+Hwnd FindUploadModal(WindowSystem& windows) {
+  for (Hwnd modal = windows.FindWindowEx(0, 0, std::string("_AOL_Modal"), std::nullopt); modal != 0;
+       modal = windows.FindWindowEx(0, modal, std::string("_AOL_Modal"), std::nullopt)) {
+    if (GetControlText(windows, modal).find(kUploadTitle) != std::string::npos) return modal;
   }
   return 0;
+}
+
+Hwnd TransferReader::FindModal(bool record) {
+  const Hwnd modal = FindUploadModal(c_.windows);
+  if (modal != 0 && record) c_.values.TransferKind = "ul";
+  return modal;
 }
 
 Hwnd TransferReader::FindTransferModal() {

@@ -20,6 +20,11 @@ namespace drelm {
 inline constexpr const char* kNoDownload = "n/a";
 inline constexpr const char* kNoUpload7 = "n/a ";
 
+// The first top-level "_AOL_Modal" whose text holds "File Transfer - ": the upload window before
+// AOL 7. The client's other modal windows ("File not found.", "Run Automatic AOL Now") are never
+// taken for it, whichever lies above. 0 when there is none.
+Hwnd FindUploadModal(WindowSystem& windows);
+
 struct TransferReaderContext {
   WindowSystem& windows;
   EventLoop& loop;
@@ -39,9 +44,7 @@ class TransferReader {
   // The first MDI child whose text holds "File Transfer - " (AOL 7's upload window), the download
   // window, which has the same caption, excepted.
   Hwnd FindUploadChild();
-  // The first top-level "_AOL_Modal" whose text holds "File Transfer - " (the upload window
-  // before AOL 7); other modal windows of the client, such as the "File not found." notice or
-  // "Run Automatic AOL Now", are never taken for it.
+  // FindUploadModal, recording the kind when it finds one.
   Hwnd FindTransferModal();
   // The same without recording the kind.
   Hwnd FindTransferModalQuiet();

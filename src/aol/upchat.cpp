@@ -1,16 +1,12 @@
 #include "aol/upchat.h"
 
+#include "aol/transfer_reader.h"
 #include "aol/window_lookup.h"
 #include "platform/winuser_constants.h"
 
 namespace drelm {
 
 namespace {
-
-// The top-level "_AOL_Modal", whatever its title.
-Hwnd FindUploadModal(WindowSystem& windows) {
-  return windows.FindWindow(std::string("_aol_modal"), std::nullopt);
-}
 
 void PumpTimes(EventLoop& loop, int times) {
   for (int i = 0; i < times; ++i) loop.PumpPending();

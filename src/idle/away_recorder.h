@@ -2,7 +2,8 @@
 // stored number per sender, and confirmed in the room; each tick of Timer3 answers one waiting
 // instant message with the away reason, notes it and closes its window. Every entry goes into
 // the recorded-messages list and, at the same moment, at the end of the messages file beside the
-// program, so nothing noted is lost to a crash or to a program ended before the review. It wires
+// program, so nothing noted is lost to a crash or to a program ended before the review; an IM's
+// entry there also keeps what the friend wrote. It wires
 // itself to the main window's chat scanner and Timer3 and owns the two review windows.
 #pragma once
 
@@ -49,7 +50,8 @@ class AwayRecorder {
   void Timer3_Timer();
 
  private:
-  void Record(std::string entry);
+  // Adds entry to the list, and entry followed by onDiskOnly to the file.
+  void Record(std::string entry, std::string_view onDiskOnly = {});
 
   AwayRecorderContext context_;
   std::filesystem::path file_;

@@ -1,8 +1,8 @@
 // What the idle engine reaches: the platform pieces, the store, the log, the chat sender and
-// the values in memory; the options menu; the main window's timers, scanner
-// and labels; the reasons window; and the AOL operations and review window of other features,
-// which are handed in as functions so the engine never names those features. An operation
-// left empty does nothing (a read of one gives empty text or no window).
+// the values in memory; the options menu; the main window's timers, scanner and labels; the
+// reasons window; the AOL client through the pieces of the AOL layer it calls; and the review
+// window of the away recorder, handed in as functions so the engine never names that feature. A
+// review function left empty does nothing (a count of none is 0).
 #pragma once
 
 #include <cstddef>
@@ -11,7 +11,10 @@
 #include <string>
 #include <string_view>
 
+#include "aol/aol_context.h"
 #include "aol/chat_sender.h"
+#include "aol/disconnect_protection.h"
+#include "aol/transfer_reader.h"
 #include "core/drelm_globals.h"
 #include "core/event_runtime.h"
 #include "core/form_model.h"
@@ -24,21 +27,13 @@
 
 namespace drelm {
 
-// The AOL client operations the session and the scroller use.
-struct IdleAolOperations {
-  std::function<void()> GhostOn;
-  std::function<void()> GhostOff;
-  std::function<void()> ImsOff;
-  std::function<void()> ImsOn;
-  std::function<void()> UpchatOn;
-  std::function<void()> UpchatOff;
-  std::function<std::string()> CurrentScreenName;
-  std::function<Hwnd()> FindTransferModalQuiet;
-  std::function<Hwnd()> FindUploadChild;
-  std::function<std::string()> ReadUlPercentModalDash;
-  std::function<std::string(Hwnd)> ProcessPathOfWindow;
-  // Disconnect protection's restart: 1 to sign on with the set password, 0 with the stored one.
-  std::function<void(int)> RestoreAol;
+// The AOL client as the session and the scroller reach it: ghost, IMs and upchat through the AOL
+// context, the upload window through the transfer reader, and the restart after a dropped
+// connection through disconnect protection.
+struct IdleAol {
+  AolContext& aol;
+  TransferReader& transfers;
+  DisconnectProtection& dcp;
 };
 
 // The recorded messages the away bot keeps, and showing them in place of the main window.
@@ -70,7 +65,7 @@ struct IdleContext {
   IdleMainWindow main;
   FrmReasons& frmReasons;
   std::function<void()> playClick;
-  IdleAolOperations aol;
+  IdleAol aol;
   IdleReview review;
 };
 

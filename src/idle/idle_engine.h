@@ -77,7 +77,8 @@ class IdleEngine {
   void SetSessionItems(bool running);
   IdleClockLabels ClockLabels();
 
-  void DisconnectWatch();
+  // False when the tick found no one signed on (with protection on).
+  bool DisconnectWatch();
   void AutoUpchatWatch();
   void PostStatus();
   void PostReasonLine();

@@ -164,9 +164,10 @@ void IdleEngine::cmdAfkReason_Click() {
              store.Read(setting::kAfkRea), kPromptTitle);
   store.Write(setting::kAfkRea, reason);
   Log("afk reason set to - " + reason);
-  const std::string maximum = std::to_string(
-      LeadingNumber(Prompt("enter the max amount of chat messages one person can record",
-                           store.Read(setting::kAfkMax), kPromptTitle)));
+  // The number as answered, a fraction included: the recorder compares with it as it is.
+  const std::string maximum = NumberText(
+      LeadingDecimal(Prompt("enter the max amount of chat messages one person can record",
+                            store.Read(setting::kAfkMax), kPromptTitle)));
   store.Write(setting::kAfkMax, maximum);
   Log("afk max msgs set to - " + maximum);
 }

@@ -2,6 +2,8 @@
 // automatic start after kAutoIdleMinutes ticks of Timer4.
 #include <string>
 
+#include "aol/instant_messages.h"
+#include "aol/privacy.h"
 #include "core/pause.h"
 #include "idle/idle_engine.h"
 #include "idle/status_lines.h"
@@ -17,10 +19,6 @@ constexpr std::string_view kOffStopGhost = "cmdOFFStopGhost";
 constexpr std::string_view kImsOffStart = "cmdIMSoffStart";
 constexpr std::string_view kImsOffStop = "cmdIMSoffStop";
 constexpr std::string_view kImsOnStop = "cmdIMSonAfterStop";
-
-void Call(const std::function<void()>& operation) {
-  if (operation) operation();
-}
 
 }  // namespace
 
@@ -39,7 +37,7 @@ void IdleEngine::SetSessionItems(bool running) {
 
 void IdleEngine::cmdStartIdle_Click() {
   IdleMainWindow& main = context_.main;
-  IdleAolOperations& aol = context_.aol;
+  AolContext& aol = context_.aol.aol;
   main.Timer1.SetEnabled(true);
   if (Checked(idle_items::kAfkBot)) {
     main.Timer3.SetEnabled(true);
@@ -47,12 +45,12 @@ void IdleEngine::cmdStartIdle_Click() {
   }
   SetSessionItems(true);
   if (Checked(kOnStartGhost)) {
-    Call(aol.GhostOn);
+    GhostOn(aol);
     Log("ghosting turned on");
     PauseSeconds(1);
   }
   if (Checked(kImsOffStart)) {
-    Call(aol.ImsOff);
+    ImsOff(aol);
     Log("im's turned off");
   }
   Send(AnnouncementLine(context_.globals, kGoingIdleSuffix));
@@ -61,13 +59,13 @@ void IdleEngine::cmdStartIdle_Click() {
 
 void IdleEngine::cmdStopIdle_Click() {
   IdleMainWindow& main = context_.main;
-  IdleAolOperations& aol = context_.aol;
+  AolContext& aol = context_.aol.aol;
   const DrelmGlobals& g = context_.globals;
   main.Timer1.SetEnabled(false);
   if (Checked(idle_items::kAfkBot)) {
     main.Timer3.SetEnabled(false);
     main.Chat1.StopScan();
-    Call(context_.review.ShowRecordedMessages);
+    if (context_.review.ShowRecordedMessages) context_.review.ShowRecordedMessages();
     Send(AnnouncementLine(g, kBackSuffix));
     PauseSeconds(0);
     const std::size_t count = context_.review.RecordedCount ? context_.review.RecordedCount() : 0;
@@ -76,21 +74,21 @@ void IdleEngine::cmdStopIdle_Click() {
   SetSessionItems(false);
   ResetIdleClockLabels(ClockLabels());
   if (Checked(kOnStopGhost)) {
-    Call(aol.GhostOn);
+    GhostOn(aol);
     PauseSeconds(1);
     Log("ghosting turned on");
   }
   if (Checked(kOffStopGhost)) {
-    Call(aol.GhostOff);
+    GhostOff(aol);
     Log("ghosting turned off");
     PauseSeconds(1);
   }
   if (Checked(kImsOffStop)) {
-    Call(aol.ImsOff);
+    ImsOff(aol);
     Log("im's turned off");
   }
   if (Checked(kImsOnStop)) {
-    Call(aol.ImsOn);
+    ImsOn(aol);
     Log("im's turned on");
   }
   Send(AnnouncementLine(g, kBackSuffix));

@@ -12,12 +12,16 @@ namespace {
 
 constexpr char kQuote = '"';
 
-// Occurrences past the point where the text would outgrow kMaxExpandedReason stay as they are.
+// Occurrences past the point where the text, all of it, would outgrow kMaxExpandedReason stay as
+// they are.
 std::string ReplaceOnePass(std::string_view text, std::string_view tag, std::string_view value) {
   std::string result;
   std::size_t from = 0;
+  std::size_t length = text.size();
   for (std::size_t at = text.find(tag); at != std::string_view::npos; at = text.find(tag, from)) {
-    if (result.size() + (at - from) + value.size() > kMaxExpandedReason) break;
+    const std::size_t replaced = length - tag.size() + value.size();
+    if (value.size() > tag.size() && replaced > kMaxExpandedReason) break;
+    length = replaced;
     result.append(text.substr(from, at - from));
     result.append(value);
     from = at + tag.size();
@@ -91,6 +95,13 @@ std::string ReasonDrawer::Draw(const std::vector<std::string>& reasons, Clock& c
     // The list can change while an expansion lets window events run; read it afresh.
     if (index >= reasons.size()) continue;
     const std::string entry = reasons[index];
+    std::string drawn = expand(entry);
+    if (!drawn.empty()) return drawn;
+  }
+  // A list of mostly empty entries can miss every time; it still has a reason to give.
+  for (std::size_t i = 0; i < reasons.size(); ++i) {
+    if (reasons[i].empty()) continue;
+    const std::string entry = reasons[i];
     std::string drawn = expand(entry);
     if (!drawn.empty()) return drawn;
   }

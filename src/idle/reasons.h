@@ -50,8 +50,8 @@ ReasonTagValues CurrentReasonTagValues(Clock& clock, const SettingsStore& store,
 // as often and one past the last gives nothing and a new draw.
 class ReasonDrawer {
  public:
-  // The expanded entry drawn, or empty text when no entry has text or kReasonDrawMaxTries
-  // draws all gave nothing.
+  // The expanded entry drawn; when kReasonDrawMaxTries draws all gave nothing, the first entry
+  // that expands to text; empty text when none does.
   std::string Draw(const std::vector<std::string>& reasons, Clock& clock,
                    const std::function<std::string(const std::string&)>& expand);
 

@@ -2,6 +2,9 @@
 // time the interval has passed, the status lines.
 #include <string>
 
+#include "aol/client_windows.h"
+#include "aol/process_path.h"
+#include "aol/upchat.h"
 #include "aol/window_lookup.h"
 #include "core/pause.h"
 #include "core/settings_catalogue.h"
@@ -25,17 +28,13 @@ constexpr std::int64_t kUpchatLowestPercent = 1;
 constexpr std::int64_t kUpchatHighestPercent = 98;
 constexpr int kAolVersionWithUploadChild = 7;
 
-template <typename Result, typename... Args>
-Result CallOr(const std::function<Result(Args...)>& operation, Args... args) {
-  return operation ? operation(args...) : Result{};
-}
-
 }  // namespace
 
 void IdleEngine::Timer1_Timer() {
   DrelmGlobals& g = context_.globals;
-  DisconnectWatch();
-  AutoUpchatWatch();
+  // Signed off, the client may be gone or only just started again: upchat waits for a tick that
+  // finds someone signed on.
+  if (DisconnectWatch()) AutoUpchatWatch();
   ++g.SecondCount;
   ++g.IntervalCount;
   if (g.SecondCount >= kSecondsPerMinute) {
@@ -47,46 +46,49 @@ void IdleEngine::Timer1_Timer() {
   PostStatus();
 }
 
-void IdleEngine::DisconnectWatch() {
-  if (!Checked(kDcpAol)) return;
-  IdleAolOperations& aol = context_.aol;
+bool IdleEngine::DisconnectWatch() {
+  if (!Checked(kDcpAol)) return true;
+  WindowSystem& windows = context_.platform.windows;
   DrelmGlobals& g = context_.globals;
-  if (CallOr(aol.CurrentScreenName).empty()) {
+  if (CurrentScreenName(windows).empty()) {
     if (++g.ReconnectCount >= kReconnectTicks) {
       g.ReconnectCount = 0;
-      if (aol.RestoreAol) aol.RestoreAol(Checked(kSetPassword) ? 1 : 0);
+      context_.aol.dcp.RestoreAol(Checked(kSetPassword) ? 1 : 0);
     }
-    return;
+    return false;
   }
   g.ReconnectCount = 0;
-  if (LowerAnsi(context_.store.Read(setting::kOss)) == kValueLowerTrue) return;
+  if (LowerAnsi(context_.store.Read(setting::kOss)) == kValueLowerTrue) return true;
   const std::string path =
-      CallOr(aol.ProcessPathOfWindow, FindAolMainWindow(context_.platform.windows));
-  // A path that could not be read must not wipe the one the restart will need.
-  if (!path.empty()) context_.store.Write(setting::kLastAolPath, path);
+      ProcessPathOfWindow(windows, context_.platform.shell, FindAolMainWindow(windows));
+  // A path that could not be read, or a bare file name (all a process of another user tells),
+  // must not wipe the one the restart will need.
+  if (IsFullProgramPath(path)) context_.store.Write(setting::kLastAolPath, path);
+  return true;
 }
 
 void IdleEngine::AutoUpchatWatch() {
   if (!Checked(kAutoUpchat)) return;
-  IdleAolOperations& aol = context_.aol;
-  WindowSystem& windows = context_.platform.windows;
-  const Hwnd modal = CallOr(aol.FindTransferModalQuiet);
+  AolContext& aol = context_.aol.aol;
+  TransferReader& transfers = context_.aol.transfers;
+  WindowSystem& windows = aol.windows;
+  const Hwnd modal = transfers.FindTransferModalQuiet();
   const int showState = modal != 0 ? windows.ShowState(modal) : SW_HIDE;
   if (modal != 0) {
-    const std::int64_t percent = LeadingNumber(CallOr(aol.ReadUlPercentModalDash));
+    const std::int64_t percent = LeadingNumber(transfers.ReadUlPercentModalDash());
     if (percent < kUpchatLowestPercent || percent > kUpchatHighestPercent) {
-      if (aol.UpchatOff) aol.UpchatOff();
+      UpchatOff(windows);
       Log("auto unupchat");
       return;
     }
   }
   if (AolVersionNumber(windows) == kAolVersionWithUploadChild &&
       LeadingNumber(context_.globals.UlPercent) < 1) {
-    windows.ShowWindow(CallOr(aol.FindUploadChild), SW_MINIMIZE);
+    windows.ShowWindow(transfers.FindUploadChild(), SW_MINIMIZE);
     windows.ShowWindow(FindAolStatusWindow(windows), SW_MINIMIZE);
   }
   if (modal != 0 && showState != SW_SHOWMINIMIZED) {
-    if (aol.UpchatOn) aol.UpchatOn();
+    UpchatOn(aol);
     Send(kAutoUpchatLine);
     Log("auto upchat");
   }

@@ -1,41 +1,10 @@
 #include "program/program.h"
 
 #include "aol/client_windows.h"
-#include "aol/instant_messages.h"
-#include "aol/privacy.h"
-#include "aol/process_path.h"
 #include "aol/room_wait.h"
-#include "aol/upchat.h"
 #include "core/files.h"
 
 namespace drelm {
-
-namespace {
-
-// The AOL operations the idle engine calls that exist so far.
-IdleAolOperations IdleAolOperationsFor(AolContext& aol, Shell& shell, DisconnectProtection& dcp,
-                                       TransferReader& transfers) {
-  IdleAolOperations operations;
-  operations.GhostOn = [&aol] { GhostOn(aol); };
-  operations.GhostOff = [&aol] { GhostOff(aol); };
-  operations.ImsOff = [&aol] { ImsOff(aol); };
-  operations.ImsOn = [&aol] { ImsOn(aol); };
-  operations.UpchatOn = [&aol] { UpchatOn(aol); };
-  operations.UpchatOff = [&aol] { UpchatOff(aol.windows); };
-  operations.CurrentScreenName = [&aol] { return CurrentScreenName(aol.windows); };
-  operations.ProcessPathOfWindow = [&aol, &shell](Hwnd window) {
-    // A bare file name (all a process of another user tells) would start nothing later.
-    std::string path = ProcessPathOfWindow(aol.windows, shell, window);
-    return IsFullProgramPath(path) ? path : std::string();
-  };
-  operations.RestoreAol = [&dcp](int useSetPassword) { dcp.RestoreAol(useSetPassword); };
-  operations.FindTransferModalQuiet = [&transfers] { return transfers.FindTransferModalQuiet(); };
-  operations.FindUploadChild = [&transfers] { return transfers.FindUploadChild(); };
-  operations.ReadUlPercentModalDash = [&transfers] { return transfers.ReadUlPercentModalDash(); };
-  return operations;
-}
-
-}  // namespace
 
 Program::Program(Platform platformIn)
     : platform(std::move(platformIn)),
@@ -75,7 +44,7 @@ IdleContext Program::IdleEngineContext() {
                       frmMain.Label3, frmMain.lblMins, frmMain.lblHours, frmMain.lblDays},
                      frmReasons,
                      [this] { PlayClick(); },
-                     IdleAolOperationsFor(aolContext, platform.shell, dcp, transfers),
+                     {aolContext, transfers, dcp},
                      {[this] {
                         frmMain.Hide();
                         frmAFKMessages.Show();

@@ -1,6 +1,8 @@
 #include "text/ansi.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <limits>
 
 namespace drelm {
@@ -74,17 +76,47 @@ std::int64_t LeadingNumber(std::string_view text) {
 }
 
 double LeadingDecimal(std::string_view text) {
+  const std::size_t n = text.size();
   std::size_t i = 0;
-  while (i < text.size() && IsBlank(text[i])) ++i;
+  while (i < n && IsBlank(text[i])) ++i;
   bool negative = false;
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
-  double value = 0;
-  for (; i < text.size() && IsDigit(text[i]); ++i) value = value * 10 + (text[i] - '0');
-  if (i < text.size() && text[i] == '.') {
-    double scale = 0.1;
-    for (++i; i < text.size() && IsDigit(text[i]); ++i, scale /= 10)
-      value += (text[i] - '0') * scale;
+  if (i < n && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+  // The digits as one whole number and a power of ten, so that "0.15" reads as the double nearest
+  // 0.15; digits past what a double holds only move the power.
+  constexpr double kMantissaDigitsLimit = 1e17;
+  constexpr int kExponentLimit = 100000;
+  double mantissa = 0;
+  int power = 0;
+  bool digits = false;
+  for (; i < n && IsDigit(text[i]); ++i, digits = true) {
+    if (mantissa < kMantissaDigitsLimit) {
+      mantissa = mantissa * 10 + (text[i] - '0');
+    } else {
+      ++power;
+    }
   }
+  if (i < n && text[i] == '.') {
+    for (++i; i < n && IsDigit(text[i]); ++i, digits = true) {
+      if (mantissa >= kMantissaDigitsLimit) continue;
+      mantissa = mantissa * 10 + (text[i] - '0');
+      --power;
+    }
+  }
+  if (digits && i + 1 < n && (text[i] == 'e' || text[i] == 'E')) {
+    std::size_t j = i + 1;
+    bool negativeExponent = false;
+    if (text[j] == '+' || text[j] == '-') negativeExponent = text[j++] == '-';
+    int exponent = 0;
+    for (; j < n && IsDigit(text[j]); ++j)
+      exponent = std::min(exponent * 10 + (text[j] - '0'), kExponentLimit);
+    power += negativeExponent ? -exponent : exponent;
+  }
+  double value = 0;
+  if (mantissa != 0) {
+    value = power >= 0 ? mantissa * std::pow(10.0, power) : mantissa / std::pow(10.0, -power);
+  }
+  // Too large for a double: the largest one, as LeadingNumber saturates.
+  if (std::isinf(value)) value = std::numeric_limits<double>::max();
   return negative ? -value : value;
 }
 
@@ -108,6 +140,16 @@ bool IsNumeric(std::string_view text) {
   }
   while (i < n && IsBlank(text[i])) ++i;
   return i == n;
+}
+
+std::string NumberText(double value) {
+  constexpr double kWholeDigitsLimit = 1e15;
+  if (value == std::trunc(value) && std::fabs(value) < kWholeDigitsLimit) {
+    return std::to_string(static_cast<std::int64_t>(value));
+  }
+  char text[32];
+  std::snprintf(text, sizeof text, "%.15g", value);
+  return text;
 }
 
 std::int64_t RoundHalfEven(double value) {

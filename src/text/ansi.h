@@ -17,8 +17,13 @@ bool EqualsIgnoreCase(std::string_view a, std::string_view b);
 // The leading decimal number of a text, as the stored counters are read: optional blanks and
 // sign, then digits; "5 messages" is 5, "abc" and "" are 0. Saturates instead of overflowing.
 std::int64_t LeadingNumber(std::string_view text);
-// Leading number with an optional fraction ("12.5 mb" is 12.5); 0 when there is none.
+// Leading number with an optional fraction and exponent ("12.5 mb" is 12.5, "1e3" is 1000), so a
+// text IsNumeric accepts reads as all of it; 0 when there is none. Saturates at the largest
+// double instead of becoming infinite.
 double LeadingDecimal(std::string_view text);
+// A number as decimal text: whole values without a fraction ("5", not "5.0"), others with up to
+// 15 significant digits ("2.5"). LeadingDecimal reads it back.
+std::string NumberText(double value);
 
 // True when the whole text (blanks around it allowed) is a number: optional sign, digits, an
 // optional fraction and exponent. The prompts use this to accept an answer.

@@ -99,7 +99,8 @@ TEST_P(PerVersion, KeywordsAndImsGoThroughTheBoxAndLeaveTheUsersOwnImAlone) {
 
   EXPECT_EQ(aol.Seen().imsSent, (std::vector<InstantMessage>{{"Joe", "brb, away"}}));
   EXPECT_EQ(aol.Seen().imsRefused, (std::vector<InstantMessage>{{"Ghosty", "anyone?"}}));
-  EXPECT_EQ(aol.Seen().imSwitches, (std::vector<std::string>{"$IM_OFF", "$IM_ON"}));
+  EXPECT_EQ(aol.Seen().imSwitches,
+            (std::vector<InstantMessage>{{"$IM_OFF", "drelm idle"}, {"$IM_ON", "drelm idle"}}));
   EXPECT_EQ(aol.Seen().boxesDismissed, 1);
   EXPECT_EQ(MdiChild("Send Instant Message"), own);
   EXPECT_EQ(sim.windows.FindWindowEx(FindAolMdiClient(sim.windows), own, std::string("AOL Child"),

@@ -114,18 +114,21 @@ TEST_F(AwayRecorderTest, RecordsLinesThatBeginWithTheHandleUpToEachSendersMaximu
   EXPECT_EQ(MessagesFile(), expectedFile + program->frmAFKMessages.lstMsgs.items.front() + "\r\n");
 }
 
-TEST_F(AwayRecorderTest, WithoutAMaximumNothingIsRecordedAndAfterStopScanNothingArrives) {
+TEST_F(AwayRecorderTest,
+       NoMaximumRecordsNothingAFractionCountsAsItIsAndAfterStopScanNothingArrives) {
   Store("settings", "afkmax", "");
   Say({{"Ann", "bob, call me"}});
+  EXPECT_EQ(MessagesFile(), "");
+  Store("settings", "afkmax", "0.5");
+  Say({{"Ann", "bob, one"}, {"Ann", "bob, two"}});
   program->frmMain.Chat1.StopScan();
   Store("settings", "afkmax", "5");
   Say({{"Ann", "bob, call me"}});
-  EXPECT_TRUE(program->frmAFKMessages.lstMsgs.items.empty());
-  EXPECT_TRUE(RoomLines().empty());
-  EXPECT_EQ(MessagesFile(), "");
+  EXPECT_THAT(Entries(), ElementsAre("|[chat]|-[T]- Ann: , one"));
+  EXPECT_THAT(RoomLines(), ElementsAre(Styled("annmessage recorded [1-0.5")));
 }
 
-TEST_F(AwayRecorderTest, Timer3AnswersEachImOnceNotesItAndClosesItsWindow) {
+TEST_F(AwayRecorderTest, Timer3AnswersEachImOnceNotesItWithItsTextOnDiskAndClosesItsWindow) {
   using standin::InstantMessage;
   Store("settings", "afkrea", "gone fishing");
   // Sends that take a few seconds, so Timer3 falls due again while its tick still waits: those
@@ -136,20 +139,31 @@ TEST_F(AwayRecorderTest, Timer3AnswersEachImOnceNotesItAndClosesItsWindow) {
   aol->Client().Ims().OpenSend("Friend");
   aol->Client().Ims().Receive("Carl", "you there?");
   aol->Client().Ims().Receive("Dee Dee", "hello");
+  aol->Client().Ims().Receive("Dee Dee", "still there?");
+  const Hwnd carl = aol->Client().Ims().IncomingWindow("Carl");
   program->frmMain.Timer3.SetEnabled(true);
   sim.loop.RunFor(20000);
+  // A later IM window that the system gives the answered window's handle is a new IM.
+  sim.windows.ReuseHandleNext(carl);
+  aol->Client().Ims().Receive("Eve", "hi");
+  ASSERT_EQ(aol->Client().Ims().IncomingWindow("Eve"), carl);
+  sim.loop.RunFor(10000);
 
   EXPECT_EQ(aol->Seen().imsSent,
-            (std::vector<InstantMessage>{{"dee dee", "gone fishing"}, {"carl", "gone fishing"}}));
-  EXPECT_THAT(Entries(), ElementsAre("|[im]|-[T]- dee dee: ", "|[im]|-[T]- carl: "));
+            (std::vector<InstantMessage>{
+                {"dee dee", "gone fishing"}, {"carl", "gone fishing"}, {"eve", "gone fishing"}}));
+  ASSERT_THAT(Entries(),
+              ElementsAre("|[im]|-[T]- dee dee: ", "|[im]|-[T]- carl: ", "|[im]|-[T]- eve: "));
   EXPECT_EQ(aol->Client().Ims().IncomingWindow("Carl"), 0u);
   EXPECT_EQ(aol->Client().Ims().IncomingWindow("Dee Dee"), 0u);
   EXPECT_NE(sim.windows.FindWindowEx(aol->Client().Mdi(), 0, std::string("AOL Child"),
                                      std::string("Send Instant Message")),
             0u);
   EXPECT_EQ(Stored("settings", "countinafk"), "") << "IMs do not count as chat lines";
-  EXPECT_EQ(MessagesFile(), program->frmAFKMessages.lstMsgs.items[0] + "\r\n" +
-                                program->frmAFKMessages.lstMsgs.items[1] + "\r\n");
+  // What each friend wrote is kept in the file, though not in the list.
+  const std::vector<std::string>& items = program->frmAFKMessages.lstMsgs.items;
+  EXPECT_EQ(MessagesFile(), items[0] + "hello still there?\r\n" + items[1] + "you there?\r\n" +
+                                items[2] + "hi\r\n");
 }
 
 TEST_F(AwayRecorderTest, ReviewWindowsTakeTurnsWithTheMainWindow) {

@@ -1,7 +1,7 @@
 // A signed-on user with a plain style (handle Bob, decoration colour "aa", text colour "mm"),
-// the program started beside the stand-in AOL client, and the AOL operations of the idle engine
-// replaced by fakes that note each call in one trace together with how many log entries and
-// room lines existed at that moment, so a test sees the order across all three.
+// the program started beside the stand-in AOL client, and the review window of the away
+// recorder replaced by a fake that notes its showing in a trace together with how many log
+// entries and room lines existed at that moment, so a test sees the order across all three.
 #pragma once
 
 #include <string>
@@ -23,15 +23,6 @@ class IdleTest : public ProgramTest {
     StartProgram();
     ForgetRoomLines();
     ForgetLog();
-    IdleAolOperations& aol = Idle().Context().aol;
-    for (auto [operation, name] : {std::pair{&aol.GhostOn, "GhostOn"},
-                                   {&aol.GhostOff, "GhostOff"},
-                                   {&aol.ImsOff, "ImsOff"},
-                                   {&aol.ImsOn, "ImsOn"},
-                                   {&aol.UpchatOn, "UpchatOn"},
-                                   {&aol.UpchatOff, "UpchatOff"}}) {
-      *operation = [this, name = std::string(name)] { Note(name); };
-    }
     Idle().Context().review.ShowRecordedMessages = [this] {
       program->frmMain.Hide();
       Note("ShowRecordedMessages");

@@ -24,6 +24,7 @@ TEST_F(IdleTest, CommandsStoreTheirAnswersAndLogThem) {
   const Case cases[] = {
       {"cmdRegReason", {"At Lunch"}, {"settings/regrea=At Lunch"}, {"regular reason set to - At Lunch"}},
       {"cmdAfkReason", {"brb", "5 messages"}, {"settings/afkrea=brb", "settings/afkmax=5"}, {"afk reason set to - brb", "afk max msgs set to - 5"}},
+      {"cmdAfkReason", {"brb", "2.5"}, {"settings/afkmax=2.5"}, {"afk reason set to - brb", "afk max msgs set to - 2.5"}},
       {"cmdAfkReason", {"", "lots"}, {"settings/afkrea=", "settings/afkmax=0"}, {"afk reason set to - ", "afk max msgs set to - 0"}},
       {"cmdLinkerReason", {"http://x.example/", "My Site"}, {"settings/linkerrea=http://x.example/", "settings/linkermsg=My Site"}, {"linker reason set to - http://x.example/"}},
       {"cmdMultipleReasons", {}, {"custom settings/multiple reasons=False"}, {"multiple reasons [off]"}},
@@ -35,7 +36,8 @@ TEST_F(IdleTest, CommandsStoreTheirAnswersAndLogThem) {
       {"cmdLinker", {}, {"custom settings/idletype=linker"}, {}},
       {"cmdTwoMin", {}, {"custom settings/interval=120"}, {"interval set to 2 minutes"}},
       {"mnuCustom", {"90"}, {"custom settings/interval=90"}, {"interval set to 90 seconds"}},
-      {"mnuCustom", {"abc"}, {"custom settings/interval=90"}, {}},
+      {"mnuCustom", {"1e3"}, {"custom settings/interval=1e3"}, {"interval set to 1e3 seconds"}},
+      {"mnuCustom", {"abc"}, {"custom settings/interval=1e3"}, {}},
   };
   // clang-format on
   for (const Case& c : cases) {
@@ -50,8 +52,8 @@ TEST_F(IdleTest, CommandsStoreTheirAnswersAndLogThem) {
     }
     EXPECT_THAT(NewLog(), ElementsAreArray(c.log));
   }
-  EXPECT_EQ(program->drelmglobals.IdleInterval, 90);
-  EXPECT_EQ(Item("mnuCustom").caption, "custom -[90]-");
+  EXPECT_EQ(program->drelmglobals.IdleInterval, 1000) << "the interval the log and menu show";
+  EXPECT_EQ(Item("mnuCustom").caption, "custom -[1e3]-");
   for (auto item : {"cmdOneMin", "cmdTwoMin", "cmdThreeMin", "cmdRegularIdle", "cmdAFKBot"}) {
     EXPECT_FALSE(Item(item).checked) << item;
   }

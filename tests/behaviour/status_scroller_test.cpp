@@ -3,7 +3,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "aol/client_windows.h"
 #include "idle_fixture.h"
+#include "standin/transfers.h"
 
 namespace drelm::testing {
 namespace {
@@ -162,25 +164,22 @@ TEST_F(ScrollerTest, MultipleReasonsAreDrawnExpandedLowerCasedAndNeverEmpty) {
 
 TEST_F(ScrollerTest, AutoUpchatOnceBetweenTheEndsOffAtThemAndNoTickNestedInItsWait) {
   Check("cmdEnableAutoUpchat", true);
-  const Hwnd modal = sim.windows.CreateWindow("_AOL_Modal", "Upload");
-  std::string percent;
-  IdleAolOperations& aol = Idle().Context().aol;
-  aol.FindTransferModalQuiet = [&] { return modal; };
-  aol.ReadUlPercentModalDash = [&] { return percent; };
-  aol.UpchatOn = [&] {
-    Note("UpchatOn");
-    sim.windows.ShowWindow(modal, SW_MINIMIZE);
-  };
-  const std::vector<std::string> offThrice = {"UpchatOff log=0 room=0", "UpchatOff log=1 room=0",
-                                              "UpchatOff log=2 room=0"};
-  for (const char* p : {"45", "99", "-"}) {
+  aol->StartUpload("song.mp3");
+  const Hwnd upload = aol->Client().TransferWindows().UploadWindow();
+  // Another modal window of the client above the upload is none of upchat's business.
+  const Hwnd above = sim.windows.CreateWindow("_AOL_Modal", "Run Automatic AOL Now", 0, {},
+                                              sim.windows.WindowProcessId(upload));
+  for (const char* p : {"45", "99", "x"}) {
     SCOPED_TRACE(p);
     const bool on = std::string_view(p) == "45";
-    percent = p;
-    sim.windows.ShowWindow(modal, SW_RESTORE);
+    sim.windows.SetText(upload, "File Transfer - " + std::string(p) + "%");
+    sim.windows.ShowWindow(upload, on ? SW_RESTORE : SW_MINIMIZE);
     Start();
     RunTicks(3);
-    EXPECT_EQ(trace, on ? std::vector<std::string>{"UpchatOn log=0 room=0"} : offThrice);
+    EXPECT_EQ(sim.windows.ShowState(upload), on ? SW_SHOWMINIMIZED : SW_SHOWNORMAL);
+    EXPECT_TRUE(sim.windows.IsWindowVisible(upload));
+    EXPECT_TRUE(sim.windows.IsWindowVisible(above) &&
+                sim.windows.ShowState(above) == SW_SHOWNORMAL);
     EXPECT_EQ(NewLog(), on ? std::vector<std::string>{"auto upchat"}
                            : std::vector<std::string>(3, "auto unupchat"));
     EXPECT_EQ(Said(), on ? std::vector<std::string>{"drelm idle - auto upchat"}
@@ -189,45 +188,56 @@ TEST_F(ScrollerTest, AutoUpchatOnceBetweenTheEndsOffAtThemAndNoTickNestedInItsWa
   }
   // Upchat's wait runs long and the user restarts idling meanwhile: the restarted timer's tick
   // falls due inside the tick still waiting and must be skipped.
-  percent = "50";
-  aol.UpchatOn = [&] {
+  sim.windows.SetText(upload, "File Transfer - 50%");
+  sim.windows.ShowWindow(upload, SW_RESTORE);
+  bool restarted = false;
+  sim.windows.SetBeforeMessage([&](Hwnd window, std::uint32_t) {
+    if (restarted || !inTick || window != upload) return;
+    restarted = true;
     Main().Label3.caption = "stop";
     Main().Label3_Click();
     Main().Label3_Click();
     sim.loop.RunFor(3000);
-  };
+  });
   Start();
   RunTicks(3);
+  sim.windows.SetBeforeMessage({});
+  EXPECT_TRUE(restarted);
   EXPECT_EQ(nested, 0);
   EXPECT_TRUE(Main().Timer1.Enabled());
 }
 
 TEST_F(ScrollerTest, DisconnectWatchRestartsAolAfterFiveTicksWithoutAName) {
   Check("cmdDcpAolOpts", true);
-  std::string name, path = "C:\\aol\\aol.exe";
-  std::vector<int> restarts;
-  IdleAolOperations& aol = Idle().Context().aol;
-  aol.CurrentScreenName = [&] { return name; };
-  aol.ProcessPathOfWindow = [&](Hwnd) { return path; };
-  aol.RestoreAol = [&](int useSetPassword) { restarts.push_back(useSetPassword); };
+  Store("settings", "last aol path", "");
+  const Hwnd welcome = FindWelcomeWindow(sim.windows);
+  const std::string signedOn = sim.windows.Text(welcome);
+  const auto name = [&](bool seen) { sim.windows.SetText(welcome, seen ? signedOn : "Goodbye"); };
   Start();
-  RunTicks(4);
-  name = "Bob";
   RunTicks(1);
-  name.clear();
-  RunTicks(9);
-  EXPECT_THAT(restarts, ElementsAre(0)) << "a name seen starts the count again";
-  Check("cmdSetPW", true);
-  RunTicks(1);
-  EXPECT_THAT(restarts, ElementsAre(0, 1));
-  EXPECT_EQ(Stored("settings", "last aol path"), "C:\\aol\\aol.exe");
-  name = "Bob";
-  for (const auto& [oss, newPath] : {std::pair{"false", ""}, {"true", "D:\\other.exe"}}) {
+  EXPECT_EQ(Stored("settings", "last aol path"), aol->ExePath());
+  for (const auto& [oss, kept] : {std::pair{"true", "D:\\other.exe"}, {"false", ""}}) {
     Store("settings", "oss", oss);
-    path = newPath;
+    Store("settings", "last aol path", kept);
     RunTicks(1);
-    EXPECT_EQ(Stored("settings", "last aol path"), "C:\\aol\\aol.exe") << oss;
+    EXPECT_EQ(Stored("settings", "last aol path"), *kept ? kept : aol->ExePath()) << oss;
   }
+  name(false);
+  RunTicks(4);
+  name(true);
+  RunTicks(1);
+  name(false);
+  // Upchat waits for a signed-on tick: the client may be gone, or just started again.
+  Check("cmdEnableAutoUpchat", true);
+  const Hwnd upload = sim.windows.CreateWindow("_AOL_Modal", "File Transfer - 45%");
+  RunTicks(4);
+  EXPECT_EQ(aol->Seen().exits, 0) << "a name seen starts the count again";
+  RunTicks(1);
+  EXPECT_EQ(aol->Seen().exits, 1);
+  EXPECT_EQ(aol->Seen().signOns.size(), 2u);
+  EXPECT_EQ(sim.windows.ShowState(upload), SW_SHOWNORMAL);
+  RunTicks(1);
+  EXPECT_EQ(sim.windows.ShowState(upload), SW_SHOWMINIMIZED);
 }
 
 }  // namespace

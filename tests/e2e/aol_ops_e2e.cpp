@@ -46,8 +46,8 @@ int AolOpsScenario(const E2eSetup& setup, int aolVersion) {
 
   checks.Check(after("cmdIMSoff", [&] { return StandInStateIs(aol, "ims-on", "0"); }) &&
                    after("cmdIMSon", [&] { return StandInStateIs(aol, "ims-on", "1"); }) &&
-                   StandInRows(aol, "im-switches") == "$IM_OFF|$IM_ON",
-               "im's off and on go out as IMs to \"$IM_OFF\" and \"$IM_ON\"");
+                   StandInRows(aol, "im-switches") == "$IM_OFF\tdrelm idle|$IM_ON\tdrelm idle",
+               "im's off and on go out as IMs of \"drelm idle\" to \"$IM_OFF\" and \"$IM_ON\"");
   checks.Check(after("cmdGhostOn",
                      [&] {
                        return StandInStateIs(aol, "privacy", "invisible") &&

@@ -223,8 +223,8 @@ int AwayScenario(const E2eSetup& setup) {
   checks.Check(WaitFor([&] { return stopLines() == expected; }, kAwayActionDeadlineMs),
                "the room sees \"is back\", the count of two and \"is back\" again");
   const std::string file = ReadWholeFile(messagesFile).value_or("");
-  checks.Check(file == ListItem(list, 0) + "\r\n" + ListItem(list, 1) + "\r\n",
-               "drelm-afk-messages.txt holds both entries as listed");
+  checks.Check(file == ListItem(list, 0) + "\r\n" + ListItem(list, 1) + "you there?\r\n",
+               "drelm-afk-messages.txt holds both entries as listed, the IM with its text");
   checks.Detail("file: " + Visible(file));
 
   // Closing the list brings the main window back; then the exit.

@@ -52,7 +52,8 @@ TEST_F(InstantMessageTest, ImOffKeepsIncomingImsAwayUntilImOnOrTheNextSignOn) {
   EXPECT_TRUE(aol.ImsOn());
   aol.ReceiveIm("Ann", "you there?");
   EXPECT_NE(MdiChild("Instant Message From: Ann"), 0u);
-  EXPECT_EQ(aol.Seen().imSwitches, (std::vector<std::string>{"$IM_OFF", "$IM_ON"}));
+  EXPECT_EQ(aol.Seen().imSwitches,
+            (std::vector<InstantMessage>{{"$IM_OFF", "drelm idle"}, {"$IM_ON", "drelm idle"}}));
   EXPECT_TRUE(aol.Seen().imsSent.empty()) << "the reserved names are no IMs";
 
   // A new sign-on has IMs on again.

@@ -24,6 +24,10 @@ TEST(LeadingNumber, ReadsTheLeadingNumberLikeStoredCounters) {
   EXPECT_EQ(LeadingNumber("99999999999999999999999"), INT64_MAX) << "must saturate, not wrap";
   EXPECT_DOUBLE_EQ(LeadingDecimal("12.5 mb"), 12.5);
   EXPECT_DOUBLE_EQ(LeadingDecimal("mb"), 0.0);
+  // A number the numeric test accepts reads as all of it, exponent included.
+  EXPECT_DOUBLE_EQ(LeadingDecimal("-2e3"), -2000.0);
+  EXPECT_DOUBLE_EQ(LeadingDecimal("1.5E-1 x"), 0.15);
+  EXPECT_DOUBLE_EQ(LeadingDecimal("3e"), 3.0);
 }
 
 TEST(IsNumeric, AcceptsWholeNumbersOnlyWhenTheWholeTextIsANumber) {

@@ -12,6 +12,12 @@ namespace drelm {
 namespace {
 
 const ReasonTagValues kValues{"3:04:05 PM", "12/6/2026", "7", "2", "1", "aa"};
+constexpr const char* kTimeValue = "3:04:05 PM<font color=#\"aa\">";
+
+// A tag, with text after it, in a reason whose expansion comes to length.
+std::string ReasonExpandingTo(std::size_t length) {
+  return "[time]" + std::string(length - std::string(kTimeValue).size() - 1, 'x') + "y";
+}
 
 TEST(ExpandReasonTest, TagsAnyCaseAndValuesThatHoldTags) {
   constexpr const char* c = "<font color=#\"aa\">";
@@ -32,6 +38,12 @@ TEST(ExpandReasonTest, TagsAnyCaseAndValuesThatHoldTags) {
       {"", ""},
   };
   for (const Case& t : cases) EXPECT_EQ(ExpandReason(t.reason, kValues), t.expanded) << t.reason;
+  // The expansion may reach its cap, all text after the tag counted, but not pass it.
+  for (const std::size_t length : {kMaxExpandedReason, kMaxExpandedReason + 1}) {
+    const std::string reason = ReasonExpandingTo(length);
+    const bool fits = length <= kMaxExpandedReason;
+    EXPECT_EQ(ExpandReason(reason, kValues).size(), fits ? length : reason.size()) << length;
+  }
 
   ReasonTagValues looping = kValues;
   looping.asciiColor = "[time][drelm]";
@@ -58,6 +70,15 @@ TEST(ReasonDrawTest, IndexRoundsHalvesToEvenAndCanPassTheLastEntry) {
                         {0.999, 0, 0}}) {
     EXPECT_EQ(ReasonDrawer::IndexFor(c.unit, c.count), c.index) << c.unit << " of " << c.count;
   }
+}
+
+TEST(ReasonDrawTest, DrawsThatAllMissAReasonPostTheFirstReasonWithTextInsteadOfNone) {
+  sim::VirtualClock clock;
+  std::vector<std::string> reasons(100000);
+  reasons[70000] = "first";
+  reasons[90000] = "second";
+  ReasonDrawer drawer;
+  EXPECT_EQ(drawer.Draw(reasons, clock, [](const std::string& entry) { return entry; }), "first");
 }
 
 TEST(IdleClockTest, LabelsAndTotalsRollOver) {

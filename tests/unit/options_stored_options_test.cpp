@@ -39,6 +39,9 @@ TEST_F(StoredOptionsTest, FixedIntervalsCheckTheirItemOthersShowTheValueWithoutB
       {"90.5", 90, "", "custom -[90.5]-"},
       {"91.5", 92, "", "custom -[91.5]-"},
       {"060", 60, "", "custom -[060]-"},
+      {"1e3", 1000, "", "custom -[1e3]-"},
+      {"1.5E+1", 15, "", "custom -[1.5E+1]-"},
+      {"1e999", 2147483647, "", "custom -[1e999]-"},
       {"99999999999999999999999", 2147483647, "", "custom -[99999999999999999999999]-"},
   };
   for (const auto& c : kCases) {

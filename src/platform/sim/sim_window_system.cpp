@@ -289,6 +289,7 @@ LResult SimWindowSystem::DefaultHandling(Hwnd window, const SimMessage& m) {
 }
 
 bool SimWindowSystem::ShowWindow(Hwnd window, int showCmd) {
+  shows_.emplace_back(window, showCmd);
   Window* w = Find(window);
   if (!w) return false;
   const bool wasVisible = w->visible;
@@ -409,8 +410,11 @@ Hwnd SimWindowSystem::CreateWindow(const std::string& className, const std::stri
     if (!p) throw std::logic_error("CreateWindow under a window that does not exist");
   }
   auto w = std::make_unique<Window>();
-  w->handle = nextHandle_;
-  nextHandle_ += 4;
+  const Hwnd reuse = std::exchange(reuseNext_, 0);
+  const bool reused = reuse >= kFirstHandle && (reuse - kFirstHandle) % kHandleStep == 0 &&
+                      reuse < nextHandle_ && Find(reuse) == nullptr;
+  w->handle = reused ? reuse : nextHandle_;
+  if (!reused) nextHandle_ += kHandleStep;
   w->className = className;
   w->text = text;
   w->parent = parent;
@@ -418,7 +422,11 @@ Hwnd SimWindowSystem::CreateWindow(const std::string& className, const std::stri
   if (handler) w->handler = std::make_shared<const SimHandler>(std::move(handler));
   w->control = control.value_or(ControlForClass(className));
   const Hwnd handle = w->handle;
-  windows_.push_back(std::move(w));
+  if (reused) {
+    windows_[(handle - kFirstHandle) / kHandleStep] = std::move(w);
+  } else {
+    windows_.push_back(std::move(w));
+  }
   if (parent == 0) {
     topLevel_.insert(topLevel_.begin(), handle);
   } else {

@@ -11,6 +11,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/window_system.h"
@@ -82,6 +83,9 @@ class SimWindowSystem : public WindowSystem {
                     SimHandler handler = {}, ProcessId pid = 0,
                     std::optional<SimControl> control = std::nullopt);
   void DestroyWindow(Hwnd window);
+  // The next window created takes this handle if its window is gone, as Windows may hand a freed
+  // handle out again; otherwise the next window gets a new handle as usual.
+  void ReuseHandleNext(Hwnd destroyed) { reuseNext_ = destroyed; }
   void SetHandler(Hwnd window, SimHandler handler);
   void BringToTop(Hwnd window);  // an activated MDI child, a newly focused top-level window
   void SetText(Hwnd window, const std::string& text);
@@ -126,6 +130,10 @@ class SimWindowSystem : public WindowSystem {
   std::vector<MessageRecord> LogSince(std::size_t mark) const;
   void ClearLog() { log_.clear(); }
   int CaptureReleases() const { return captureReleases_; }
+  // Every ShowWindow call made through WindowSystem, in order: the window and the command. Showing
+  // and hiding are no messages here, so a test of their order reads this.
+  using ShowCall = std::pair<Hwnd, int>;
+  const std::vector<ShowCall>& ShowCalls() const { return shows_; }
   // Called after every window is destroyed (the stand-in watches its own windows this way).
   void SetDestroyObserver(std::function<void(Hwnd)> observer) { onDestroy_ = std::move(observer); }
 
@@ -150,9 +158,9 @@ class SimWindowSystem : public WindowSystem {
   bool Arrives(Hwnd window, const SimMessage& message, bool posted);
   bool Hung(const Window* w) const;
 
-  // Handles are handed out in steps of kHandleStep from kFirstHandle and never reused, so a
-  // window's slot is its handle's index; the lookup every message and every walk makes is then
-  // one step, however many windows are open. A destroyed window leaves an empty slot.
+  // Handles are handed out in steps of kHandleStep from kFirstHandle and not reused unless a test
+  // asks, so a window's slot is its handle's index; the lookup every message and every walk makes
+  // is then one step, however many windows are open. A destroyed window leaves an empty slot.
   static constexpr Hwnd kFirstHandle = 0x10010;
   static constexpr Hwnd kHandleStep = 4;
   std::vector<std::unique_ptr<Window>> windows_;
@@ -161,8 +169,10 @@ class SimWindowSystem : public WindowSystem {
   std::deque<std::pair<Hwnd, SimMessage>> posted_;
   std::vector<MessageRecord> log_;
   Hwnd nextHandle_ = kFirstHandle;
+  Hwnd reuseNext_ = 0;
   MenuHandle nextMenu_ = 0x20010;
   int captureReleases_ = 0;
+  std::vector<ShowCall> shows_;
   bool menusUnreadable_ = false;
   std::function<std::string(ProcessId)> fileVersionOf_;
   std::function<void(Hwnd)> onDestroy_;
