@@ -61,7 +61,7 @@ TEST_F(ProgramTest, TheWindowsTwoThousandAnswerIsAskedOnceAndPicksTheSendingPath
 
   // The next start does not ask again (an unexpected prompt would fail the test).
   sim::Simulator& s = sim;
-  Program second(Platform{s.windows, s.loop, s.clock, s.registry, s.user, s.shell, folder.path()});
+  Program second(s.MakePlatform(folder.path()));
   second.Start();
   EXPECT_EQ(second.drelmglobals.Win2kMode, "two");
 }

@@ -1,10 +1,12 @@
 // One simulated desktop: window system, virtual clock and event loop, in-memory registry,
-// scripted user and recorded shell, handed to the program as a Platform.
+// scripted user and recorded shell, and the host's real files in a folder the caller names,
+// handed to the program as a Platform.
 #pragma once
 
-#include <filesystem>
+#include <string>
 
 #include "platform/platform.h"
+#include "platform/posix/posix_files.h"
 #include "platform/sim/memory_registry.h"
 #include "platform/sim/scripted_user.h"
 #include "platform/sim/sim_event_loop.h"
@@ -24,8 +26,8 @@ class Simulator {
   Simulator(const Simulator&) = delete;
   Simulator& operator=(const Simulator&) = delete;
 
-  Platform MakePlatform(const std::filesystem::path& programFolder) {
-    return Platform{windows, loop, clock, registry, user, shell, programFolder};
+  Platform MakePlatform(const std::string& programFolder) {
+    return Platform{windows, loop, clock, registry, user, shell, files, programFolder};
   }
 
   VirtualClock clock;
@@ -34,6 +36,7 @@ class Simulator {
   MemoryRegistry registry;
   ScriptedUser user;
   SimShell shell;
+  posix::PosixFiles files;
 };
 
 }  // namespace drelm::sim
