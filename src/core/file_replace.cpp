@@ -19,6 +19,13 @@ std::string TempFileFor(Files& files, const std::string& file) {
   return file + "." + std::to_string(files.ProcessId()) + ".new";
 }
 
+// New contents that are complete on the disk and wait to take the file's place. The rename that
+// gives them this name is what marks them complete: a rename within a folder is one step even
+// on FAT, so a file of this name is never torn.
+std::string CompleteFileFor(const std::string& file) {
+  return file + ".complete";
+}
+
 bool IsTempFileOf(std::string_view candidate, const std::string& fileName) {
   const std::string prefix = fileName + ".";
   constexpr std::string_view kSuffix = ".new";
@@ -52,10 +59,34 @@ bool WriteAll(OpenFile& out, std::string_view bytes) {
   return true;
 }
 
+// Without a one-step replace the old file has to go before the new one can take its name. The
+// new contents are marked complete first, so from then on whoever touches the file next puts
+// them in its place, and until then the old file stands.
+bool ReplaceInSteps(Files& files, const std::string& temp, const std::string& file) {
+  const std::string complete = CompleteFileFor(file);
+  // Another writer's complete contents go in first, or ours could not take their name.
+  if (!FinishInterruptedReplace(files, file)) {
+    files.Remove(temp);
+    return false;
+  }
+  WriteStep("mark complete");
+  if (!files.Rename(temp, complete)) {
+    files.Remove(temp);
+    return false;
+  }
+  WriteStep("flush folder");
+  files.FlushFolder(FolderOf(file));
+  if (FinishInterruptedReplace(files, file)) return true;
+  // An old file that would not go (open in another program, read-only) stays the file, so ours
+  // are taken back; once it is gone, ours wait for the next read.
+  if (files.IsFile(file)) files.Remove(complete);
+  return false;
+}
+
 }  // namespace
 
-// The order is what makes it whole: the new contents are on the disk before the rename makes them
-// the file, and the rename is on the disk before we report success. A kill or a power
+// The order is what makes it whole: the new contents are on the disk before anything makes them
+// the file, and the file's new name is on the disk before we report success. A kill or a power
 // cut at any point leaves the old file or the new one.
 bool ReplaceFileContents(Files& files, const std::string& file, std::string_view content) {
   const std::string temp = TempFileFor(files, file);
@@ -79,15 +110,26 @@ bool ReplaceFileContents(Files& files, const std::string& file, std::string_view
     case ReplaceResult::kReplaced:
       break;
     case ReplaceResult::kFailed:
-    case ReplaceResult::kUnavailable:
       files.Remove(temp);
       return false;
+    case ReplaceResult::kUnavailable:
+      if (!ReplaceInSteps(files, temp, file)) return false;
+      break;
   }
   WriteStep("flush folder");
   files.FlushFolder(FolderOf(file));
   WriteStep("remove stale temps");
   RemoveStaleTempFiles(files, file);
   return true;
+}
+
+bool FinishInterruptedReplace(Files& files, const std::string& file) {
+  const std::string complete = CompleteFileFor(file);
+  if (!files.IsFile(complete)) return true;
+  WriteStep("remove old file");
+  if (!files.Remove(file)) return false;
+  WriteStep("rename complete file");
+  return files.Rename(complete, file);
 }
 
 }  // namespace drelm

@@ -1,5 +1,7 @@
 // Replacing a whole file so that a reader sees the old contents or the new ones, never a mix,
-// whatever stops the writer: a kill, a power cut, a full disk.
+// whatever stops the writer: a kill, a power cut, a full disk. Where the system cannot replace
+// a file in one step (Windows 98 and ME), the new contents are first kept complete under a
+// name of their own, and whoever next reads or writes the file finishes the replace.
 #pragma once
 
 #include <string>
@@ -14,5 +16,10 @@ namespace drelm {
 // whole, and success means the new contents survive either. False when the file was not
 // replaced.
 bool ReplaceFileContents(Files& files, const std::string& file, std::string_view content);
+
+// Puts the complete new contents that a writer stopped mid-replace left behind in the file's
+// place. False when there were some and they could not be put there (the file is then as it
+// was); true when there were none.
+bool FinishInterruptedReplace(Files& files, const std::string& file);
 
 }  // namespace drelm

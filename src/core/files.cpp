@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "core/file_paths.h"
+#include "core/file_replace.h"
 #include "platform/winuser_constants.h"
 #include "platform/write_steps.h"
 
@@ -25,6 +26,7 @@ std::string ClickSoundPath(std::string_view programFolder) {
 
 bool FileExists(Files& files, const std::string& path) {
   if (path.empty()) return false;
+  FinishInterruptedReplace(files, path);
   // A folder is not a file: nothing that asks here could read or play one.
   return files.IsFile(path);
 }
@@ -34,6 +36,7 @@ void PlaySoundFile(Shell& shell, Files& files, const std::string& path) {
 }
 
 std::optional<std::string> ReadFileContents(Files& files, const std::string& file) {
+  FinishInterruptedReplace(files, file);
   return files.ReadAll(file);
 }
 
@@ -44,6 +47,7 @@ std::optional<std::string> ReadFileContents(Files& files, const std::string& fil
 // grows all session long, and the file is never cleared. A last line without its end, typed by
 // hand or torn by a power cut, stays a line of its own instead of being glued to the entry.
 bool AppendLineDurably(Files& files, const std::string& file, std::string_view line) {
+  FinishInterruptedReplace(files, file);
   WriteStep("open for append");
   const std::unique_ptr<OpenFile> out = files.OpenForAppend(file);
   if (!out) return false;

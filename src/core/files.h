@@ -1,5 +1,7 @@
 // The files that sit beside the program, and the operations on them that many commands share.
-// Paths are ANSI byte strings; a missing file is never an error.
+// Paths are ANSI byte strings; a missing file is never an error. A replace of a file that was
+// cut short on a system without a one-step replace is finished by the next operation on it
+// here, so every read sees the old contents or the new ones.
 #pragma once
 
 #include <optional>

@@ -1,7 +1,8 @@
 // The files that keep the user's data, each written by a child process that is stopped dead
 // (_exit, no unwinding, unflushed buffers lost) at every step of the write in turn, as a kill
-// would stop the program. Afterwards the next read must see the old contents or the new ones, and
-// the next run must write on as if nothing had happened.
+// would stop the program, once on a system that replaces a file in one step and once on one that
+// cannot (Windows 98 and ME). Afterwards the next read must see the old contents or the new ones,
+// and the next run must write on as if nothing had happened.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -59,6 +60,12 @@ fs::path SettingsFile(const fs::path& folder) {
 
 const std::vector<KeptFile> kKeptFiles = {
     {"reasons file", [](const fs::path& folder) { return folder / kReasonsFileName; }, SaveReasons},
+    // Killed before its contents were complete, a first write leaves no file, not a torn one.
+    {"reasons file written for the first time",
+     [](const fs::path& folder) { return folder / kReasonsFileName; },
+     [](Files& files, const fs::path& folder, int run) {
+       return run == 0 || SaveReasons(files, folder, run);
+     }},
     {"away messages file", [](const fs::path& folder) { return folder / kAwayMessagesFileName; },
      [](Files& files, const fs::path& folder, int run) {
        return AppendLineDurably(files, folder / kAwayMessagesFileName,
@@ -116,19 +123,19 @@ bool Before(const std::vector<std::string>& steps, const std::string& first,
 }
 
 TEST(KilledMidWrite, EveryKeptFileHoldsTheOldOrTheNewContentsAndTheNextRunCarriesOn) {
-  {
-    posix::PosixFiles files;
+  for (const bool oneStepReplace : {true, false}) {
+    posix::PosixFiles files(oneStepReplace);
     for (const KeptFile& file : kKeptFiles) {
-      SCOPED_TRACE(file.name);
+      SCOPED_TRACE(std::string(file.name) + (oneStepReplace ? "" : ", no one-step replace"));
       const std::string before = ContentsAfter(files, file, {0});
       const std::string after = ContentsAfter(files, file, {0, 1});
       const std::string nextAfterOld = ContentsAfter(files, file, {0, 2});
       const std::string nextAfterNew = ContentsAfter(files, file, {0, 1, 2});
       ASSERT_NE(before, after);
 
-      // A whole write, watched: a replaced file's contents reach the disk before the rename makes
-      // them the file, and the rename (or the appended line) reaches the disk before the write
-      // reports success.
+      // A whole write, watched: a replaced file's contents reach the disk before anything makes
+      // them the file, the old file goes only once they are complete, and the new name (or the
+      // appended line) reaches the disk before the write reports success.
       stepsSeen.clear();
       stepsTaken = 0;
       {
@@ -144,6 +151,10 @@ TEST(KilledMidWrite, EveryKeptFileHoldsTheOldOrTheNewContentsAndTheNextRunCarrie
         EXPECT_TRUE(Before(stepsSeen, "rename", "flush folder"));
       } else {
         EXPECT_TRUE(Before(stepsSeen, "append line", "flush line"));
+      }
+      if (std::count(stepsSeen.begin(), stepsSeen.end(), "mark complete") != 0) {
+        EXPECT_TRUE(Before(stepsSeen, "mark complete", "remove old file"));
+        EXPECT_TRUE(Before(stepsSeen, "rename complete file", "flush folder"));
       }
 
       for (std::size_t step = 0; step <= stepsSeen.size(); ++step) {
