@@ -186,8 +186,8 @@ int Run(const Options& options) {
     fileRegistry = std::make_unique<posix::FileRegistry>(options.settingsFolder);
     registry = fileRegistry.get();
   }
-  const Platform platform{sim.windows, sim.loop,  sim.clock,      *registry,
-                          sim.user,    sim.shell, sim.protection, folder.path()};
+  const Platform platform{sim.windows, sim.loop,       sim.clock, *registry,    sim.user,
+                          sim.shell,   sim.protection, sim.files, folder.path()};
 
   std::unique_ptr<standin::SimStandIn> aol;
   if (options.aol) {

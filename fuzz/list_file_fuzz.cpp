@@ -6,6 +6,7 @@
 #include "core/list_box_files.h"
 #include "fuzz_input.h"
 #include "null_event_loop.h"
+#include "platform/posix/posix_files.h"
 #include "scratch_folder.h"
 #include "text/lines.h"
 
@@ -19,16 +20,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(out.good());
   }
   fuzz::NullEventLoop loop;
+  posix::PosixFiles files;
   ListBox list;
-  LoadListFromFile(loop, file, list);
+  LoadListFromFile(loop, files, file, list);
   FUZZ_CHECK(list.items == SplitLines(content));
   for (const std::string& item : list.items) {
     FUZZ_CHECK(item.find_first_of("\r\n") == std::string::npos);
   }
 
-  FUZZ_CHECK(SaveListToFile(file, list));
+  FUZZ_CHECK(SaveListToFile(files, file, list));
   ListBox again;
-  LoadListFromFile(loop, file, again);
+  LoadListFromFile(loop, files, file, again);
   FUZZ_CHECK(again.items == list.items);
   return 0;
 }

@@ -1,6 +1,5 @@
 #include "core/about_windows.h"
 
-#include "core/files.h"
 #include "platform/winuser_constants.h"
 
 namespace drelm {
@@ -18,7 +17,7 @@ std::string PadTo(std::string text, std::size_t width) {
 }
 
 void Click(const AboutContext& context) {
-  PlaySoundFile(context.shell, ClickSoundPath(context.programFolder));
+  if (context.click) context.click();
 }
 
 }  // namespace

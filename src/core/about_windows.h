@@ -3,13 +3,12 @@
 // window back. Each window is loaded at its first use and shown without blocking the program.
 #pragma once
 
-#include <filesystem>
+#include <functional>
 #include <string>
 
 #include "core/form_model.h"
 #include "core/status_log.h"
 #include "core/wiring.h"
-#include "platform/shell.h"
 #include "platform/user.h"
 
 namespace drelm {
@@ -17,10 +16,10 @@ namespace drelm {
 // What the two windows and their menu commands reach.
 struct AboutContext {
   Form& mainForm;
-  Shell& shell;
   User& user;
   StatusLog& log;
-  std::filesystem::path programFolder;
+  // Plays the click sound.
+  std::function<void()> click;
 };
 
 inline constexpr const char* kEditSkinsTitle = "drelm idle -by- quoSt n' vrin";

@@ -2,17 +2,18 @@
 // line, the way the reasons list is kept between runs. A missing file adds nothing.
 #pragma once
 
-#include <filesystem>
+#include <string>
 
 #include "core/form_model.h"
 #include "platform/event_loop.h"
+#include "platform/files.h"
 
 namespace drelm {
 
 // Appends each line (CR, LF or CRLF ended) as one item, pumping events between lines.
-void LoadListFromFile(EventLoop& loop, const std::filesystem::path& file, ListBox& list);
+void LoadListFromFile(EventLoop& loop, Files& files, const std::string& file, ListBox& list);
 
 // One item a line, CRLF-ended, replacing the file atomically. False when it was not written.
-bool SaveListToFile(const std::filesystem::path& file, const ListBox& list);
+bool SaveListToFile(Files& files, const std::string& file, const ListBox& list);
 
 }  // namespace drelm

@@ -1,9 +1,7 @@
 #include "core/status_log.h"
 
 #include <cstdio>
-#include <fstream>
-#include <system_error>
-#include <utility>
+#include <memory>
 
 #include "core/files.h"
 
@@ -32,8 +30,8 @@ std::string FormatLogEntry(const LocalDateTime& at, std::string_view amDesignato
   return entry;
 }
 
-StatusLog::StatusLog(Clock& clock, std::filesystem::path programFolder)
-    : clock_(clock), path_(std::move(programFolder) / kLogFileName) {}
+StatusLog::StatusLog(Clock& clock, Files& files, const std::string& programFolder)
+    : clock_(clock), files_(files), path_(PathInFolder(programFolder, kLogFileName)) {}
 
 void StatusLog::WriteLog(std::string_view message) {
   // A new or empty file gets exactly what an append gives: the leading empty line of the file
@@ -41,22 +39,14 @@ void StatusLog::WriteLog(std::string_view message) {
   const std::string record =
       "\r\n" + FormatLogEntry(clock_.Now(), clock_.AmDesignator(), clock_.PmDesignator(), message) +
       "\r\n";
-  try {
-    std::ofstream file;
-    // Unbuffered, so the whole entry goes out in one write and two running copies cannot
-    // split each other's entries.
-    file.rdbuf()->pubsetbuf(nullptr, 0);
-    file.open(path_, std::ios::binary | std::ios::app);
-    if (!file) return;
-    file.write(record.data(), static_cast<std::streamsize>(record.size()));
-  } catch (const std::exception&) {
-    // Logging never stops a command.
-  }
+  // The whole entry goes out in one write, so two running copies cannot split each other's
+  // entries. A log that cannot be written drops the entry: logging never stops a command.
+  const std::unique_ptr<OpenFile> file = files_.OpenForAppend(path_);
+  if (file) file->Write(record);
 }
 
 void StatusLog::ResetLog() {
-  std::error_code error;
-  std::filesystem::remove(path_, error);
+  files_.Remove(path_);
 }
 
 }  // namespace drelm

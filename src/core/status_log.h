@@ -3,11 +3,11 @@
 // that fails is dropped; the command that logged goes on.
 #pragma once
 
-#include <filesystem>
 #include <string>
 #include <string_view>
 
 #include "platform/clock.h"
+#include "platform/files.h"
 
 namespace drelm {
 
@@ -17,18 +17,19 @@ std::string FormatLogEntry(const LocalDateTime& at, std::string_view amDesignato
 
 class StatusLog {
  public:
-  StatusLog(Clock& clock, std::filesystem::path programFolder);
+  StatusLog(Clock& clock, Files& files, const std::string& programFolder);
 
   // Adds one entry: a line end, the entry, a line end. The message is kept as given.
   void WriteLog(std::string_view message);
   // Deletes the log file, if there is one; the next entry starts a new file.
   void ResetLog();
 
-  const std::filesystem::path& Path() const { return path_; }
+  const std::string& Path() const { return path_; }
 
  private:
   Clock& clock_;
-  std::filesystem::path path_;
+  Files& files_;
+  std::string path_;
 };
 
 }  // namespace drelm

@@ -44,7 +44,8 @@ std::string SenderCountKey(std::string_view screenName) {
 }
 
 AwayRecorder::AwayRecorder(AwayRecorderContext context, Wiring& wiring)
-    : context_(std::move(context)), file_(context_.programFolder / kAwayMessagesFileName) {
+    : context_(std::move(context)),
+      file_(PathInFolder(context_.programFolder, kAwayMessagesFileName)) {
   context_.Chat1.ChatLine = [this](const std::string& screenName, const std::string& text) {
     Chat1_ChatLine(screenName, text);
   };
@@ -55,7 +56,7 @@ AwayRecorder::AwayRecorder(AwayRecorderContext context, Wiring& wiring)
 
 void AwayRecorder::Record(std::string entry, std::string_view onDiskOnly) {
   // On disk first: the list lives only as long as the program.
-  AppendLineDurably(file_, entry + std::string(onDiskOnly));
+  AppendLineDurably(context_.files, file_, entry + std::string(onDiskOnly));
   context_.frmAFKMessages.lstMsgs.items.push_back(std::move(entry));
 }
 

@@ -7,7 +7,6 @@
 // itself to the main window's chat scanner and Timer3 and owns the two review windows.
 #pragma once
 
-#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -20,6 +19,7 @@
 #include "idle/chat_scanner.h"
 #include "idle/frm_afk_messages.h"
 #include "idle/frm_msg.h"
+#include "platform/files.h"
 
 namespace drelm {
 
@@ -32,7 +32,8 @@ struct AwayRecorderContext {
   Timer& Timer3;
   FrmAFKMessages& frmAFKMessages;
   FrmMsg& frmMsg;
-  std::filesystem::path programFolder;
+  Files& files;
+  std::string programFolder;
 };
 
 // The settings key of one sender's count of recorded lines: "afk" + the screen name, except for
@@ -54,7 +55,7 @@ class AwayRecorder {
   void Record(std::string entry, std::string_view onDiskOnly = {});
 
   AwayRecorderContext context_;
-  std::filesystem::path file_;
+  std::string file_;
   Hwnd answeredIm_ = 0;  // the IM window last answered, until another one is
 };
 

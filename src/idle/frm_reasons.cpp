@@ -57,7 +57,8 @@ void FrmReasons::lstRe_DblClick() {
 }
 
 bool FrmReasons::SaveReasons() {
-  return SaveListToFile(context_.programFolder / kReasonsFileName, lstRe);
+  return SaveListToFile(context_.files, PathInFolder(context_.programFolder, kReasonsFileName),
+                        lstRe);
 }
 
 }  // namespace drelm

@@ -4,17 +4,19 @@
 // next addition saves it.
 #pragma once
 
-#include <filesystem>
 #include <functional>
+#include <string>
 
 #include "core/form_model.h"
 #include "idle/review_windows_context.h"
+#include "platform/files.h"
 
 namespace drelm {
 
 struct ReasonsContext {
   ReviewWindowsContext review;
-  std::filesystem::path programFolder;
+  Files& files;
+  std::string programFolder;
   // Pops up the options window's "addons" menu (the reasons' tags) at the mouse.
   std::function<void()> popupAddons;
 };

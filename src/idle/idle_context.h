@@ -6,7 +6,6 @@
 #pragma once
 
 #include <cstddef>
-#include <filesystem>
 #include <functional>
 #include <string>
 #include <string_view>

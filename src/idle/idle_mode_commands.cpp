@@ -191,7 +191,8 @@ void IdleEngine::cmdHyperLink_Click() {
   ListBox& reasons = context_.frmReasons.lstRe;
   reasons.items.push_back("< a href=" + std::string(1, kQuote) + address + std::string(1, kQuote) +
                           ">" + message + "</a>");
-  SaveListToFile(context_.platform.programFolder / kReasonsFileName, reasons);
+  SaveListToFile(context_.platform.files,
+                 PathInFolder(context_.platform.programFolder, kReasonsFileName), reasons);
 }
 
 void IdleEngine::cmdReason_Click() {

@@ -5,7 +5,6 @@
 
 #include "aol/chat_markup.h"
 #include "aol/window_lookup.h"
-#include "core/files.h"
 #include "core/pause.h"
 #include "core/product_site.h"
 #include "core/settings_catalogue.h"
@@ -70,7 +69,7 @@ void StatsCommands::cmdClearStats_Click() {
 }
 
 void StatsCommands::cmdAdvertise_Click() {
-  PlaySoundFile(context_.shell, ClickSoundPath(context_.programFolder));
+  if (context_.click) context_.click();
   context_.chat.SendAdvertLine();
   Pause(1);
   // The leading "</a>" closes any link a line before left open.

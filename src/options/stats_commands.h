@@ -5,7 +5,6 @@
 // reasons window's "[total]" item adds a line naming the handle to its list.
 #pragma once
 
-#include <filesystem>
 #include <functional>
 #include <string_view>
 
@@ -18,7 +17,6 @@
 #include "core/wiring.h"
 #include "platform/clock.h"
 #include "platform/event_loop.h"
-#include "platform/shell.h"
 #include "platform/user.h"
 #include "platform/window_system.h"
 
@@ -33,8 +31,8 @@ struct StatsContext {
   Clock& clock;
   EventLoop& loop;
   User& user;
-  Shell& shell;
-  std::filesystem::path programFolder;
+  // Plays the click sound.
+  std::function<void()> click;
   SettingsStore& settings;
   StatusLog& log;
   ChatSender& chat;

@@ -4,7 +4,6 @@
 #include <utility>
 
 #include "aol/chat_markup.h"
-#include "core/files.h"
 #include "options/not_available.h"
 #include "options/reserved_handles.h"
 #include "text/ansi.h"
@@ -32,7 +31,7 @@ StyleCommands::StyleCommands(StyleContext context, Wiring& wiring) : context_(st
 
 std::string StyleCommands::Ask(std::string_view prompt, const std::string& proposed,
                                bool clickSound) {
-  if (clickSound) PlaySoundFile(context_.shell, ClickSoundPath(context_.programFolder));
+  if (clickSound && context_.click) context_.click();
   return context_.user.InputBox(std::string(prompt), std::string(kNoticeTitle), proposed);
 }
 

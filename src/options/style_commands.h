@@ -5,7 +5,6 @@
 // authors' password; a wrong one changes nothing and teases the signed-on member in the room.
 #pragma once
 
-#include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
@@ -18,7 +17,6 @@
 #include "core/settings_store.h"
 #include "core/status_log.h"
 #include "core/wiring.h"
-#include "platform/shell.h"
 #include "platform/user.h"
 
 namespace drelm {
@@ -30,8 +28,8 @@ inline constexpr std::string_view kReservedHandleTaunt = " - nice try, that hand
 
 struct StyleContext {
   User& user;
-  Shell& shell;
-  std::filesystem::path programFolder;
+  // Plays the click sound.
+  std::function<void()> click;
   SettingsStore& settings;
   StatusLog& log;
   ChatSender& chat;

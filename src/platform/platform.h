@@ -1,12 +1,13 @@
 // Everything the program reaches outside itself, handed to it as one bundle of references.
-// Files (log, reasons list, sounds) are plain files in programFolder.
+// Files (log, reasons list, sounds) are plain files in programFolder, an ANSI path.
 #pragma once
 
-#include <filesystem>
+#include <string>
 
 #include "platform/clock.h"
 #include "platform/data_protection.h"
 #include "platform/event_loop.h"
+#include "platform/files.h"
 #include "platform/registry.h"
 #include "platform/shell.h"
 #include "platform/user.h"
@@ -22,7 +23,8 @@ struct Platform {
   User& user;
   Shell& shell;
   DataProtection& protection;
-  std::filesystem::path programFolder;
+  Files& files;
+  std::string programFolder;
 };
 
 }  // namespace drelm

@@ -44,7 +44,7 @@ FrmMain::FrmMain(FrmMainContext context, Wiring& wiring)
 }
 
 void FrmMain::Click() {
-  PlaySoundFile(c_.platform.shell, ClickSoundPath(c_.platform.programFolder));
+  PlaySoundFile(c_.platform.shell, c_.platform.files, ClickSoundPath(c_.platform.programFolder));
 }
 
 void FrmMain::PauseSeconds(int seconds) {

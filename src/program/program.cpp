@@ -9,7 +9,7 @@ namespace drelm {
 Program::Program(Platform platformIn)
     : platform(std::move(platformIn)),
       store(platform.registry),
-      log(platform.clock, platform.programFolder),
+      log(platform.clock, platform.files, platform.programFolder),
       chat(platform.windows, platform.loop, platform.clock, store, drelmglobals.Win2kMode, log),
       frmOptions(OptionsContext{platform, store, log, [this] { frmMain.lblExit_Click(); }}) {
   // The features built before the wiring existed register here; new features wire themselves
@@ -61,7 +61,7 @@ void Program::Start() {
 }
 
 void Program::PlayClick() {
-  PlaySoundFile(platform.shell, ClickSoundPath(platform.programFolder));
+  PlaySoundFile(platform.shell, platform.files, ClickSoundPath(platform.programFolder));
 }
 
 void Program::End(int exitCode) {

@@ -78,8 +78,8 @@ class Program {
   AolContext aolContext{platform.windows, platform.loop, platform.clock, log};
 
   // The features, one member each.
-  FrmReasons frmReasons{
-      {ReviewContext(), platform.programFolder, [this] { frmOptions.PopupMenu(kAddonsMenu); }}};
+  FrmReasons frmReasons{{ReviewContext(), platform.files, platform.programFolder,
+                         [this] { frmOptions.PopupMenu(kAddonsMenu); }}};
   FrmMain frmMain{
       {platform, entry, store, log, drelmglobals, chat, frmOptions, frmReasons, tray, appTitle,
        [this](int exitCode) { End(exitCode); }, [this] { idle.Label3_Click(); }},
@@ -88,13 +88,13 @@ class Program {
   FrmAbout frmAbout{AboutWindows()};
   FrmGreetz frmGreetz{AboutWindows(), frmAbout};
   AboutCommands about{AboutWindows(), frmAbout, frmGreetz, wiring};
-  StyleCommands style{{platform.user, platform.shell, platform.programFolder, store, log, chat,
-                       drelmglobals, frmOptions, [this] { return ScreenName(); }},
+  StyleCommands style{{platform.user, [this] { PlayClick(); }, store, log, chat, drelmglobals,
+                       frmOptions, [this] { return ScreenName(); }},
                       wiring};
-  StatsCommands stats{{platform.windows, platform.clock, platform.loop, platform.user,
-                       platform.shell, platform.programFolder, store, log, chat, drelmglobals,
-                       frmOptions, frmReasons.lstRe, [this] { frmMain.Show(); }},
-                      wiring};
+  StatsCommands stats{
+      {platform.windows, platform.clock, platform.loop, platform.user, [this] { PlayClick(); },
+       store, log, chat, drelmglobals, frmOptions, frmReasons.lstRe, [this] { frmMain.Show(); }},
+      wiring};
   AolPassword aolPassword{platform.registry, platform.protection};
   DisconnectProtection dcp{
       {aolContext, platform.shell, store, aolPassword, chat,
@@ -125,14 +125,14 @@ class Program {
   FrmMsg frmMsg{ReviewContext(), frmAFKMessages};
   FrmAFKMessages frmAFKMessages{ReviewContext(), frmMsg};
   AwayRecorder recorder{{aolContext, store, drelmglobals, chat, frmMain.Chat1, frmMain.Timer3,
-                         frmAFKMessages, frmMsg, platform.programFolder},
+                         frmAFKMessages, frmMsg, platform.files, platform.programFolder},
                         wiring};
   FrmBuster frmBuster{RoomTools(), wiring};
   FrmRunner frmRunner{RoomTools(), wiring};
 
  private:
   AboutContext AboutWindows() {
-    return {frmMain, platform.shell, platform.user, log, platform.programFolder};
+    return {frmMain, platform.user, log, [this] { PlayClick(); }};
   }
   ReviewWindowsContext ReviewContext();
   RoomToolsContext RoomTools();

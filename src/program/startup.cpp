@@ -109,8 +109,10 @@ void FrmMain::RunStartUp() {
   step("the reasons list", [&] {
     // Filling the reasons list is the reasons window's first use, which loads it.
     p.reasons.Form_Load();
-    const auto reasons = p.platform.programFolder / kReasonsFileName;
-    if (FileExists(reasons)) LoadListFromFile(p.platform.loop, reasons, p.reasons.lstRe);
+    Files& files = p.platform.files;
+    const std::string reasons = PathInFolder(p.platform.programFolder, kReasonsFileName);
+    if (FileExists(files, reasons))
+      LoadListFromFile(p.platform.loop, files, reasons, p.reasons.lstRe);
   });
 
   bool aolRuns = false;

@@ -60,7 +60,7 @@ class AolOps {
   sim::Simulator sim;
   standin::SimStandIn aol;
   TempFolder folder;
-  StatusLog log{sim.clock, folder.path()};
+  StatusLog log{sim.clock, sim.files, folder.path()};
   AolContext context{sim.windows, sim.loop, sim.clock, log};
   std::uint64_t started = sim.clock.MonotonicMs();
   Hwnd mdi = 0, toolbar = 0, keywordBox = 0;

@@ -30,7 +30,7 @@ class RecordingRegistry : public Registry {
   bool SetValue(const std::string& section, const std::string& name,
                 const RegistryValue& value) override {
     writes.push_back(section + "/" + name);
-    logExisted.push_back(FileExists(logFile_));
+    logExisted.push_back(std::filesystem::exists(logFile_));
     return inner_.SetValue(section, name, value);
   }
   std::optional<RegistryValue> QueryValue(const std::string& section,
@@ -61,9 +61,9 @@ class ProgramTest : public ::testing::Test {
   }
 
   Program& MakeProgram() {
-    program =
-        std::make_unique<Program>(Platform{sim.windows, sim.loop, sim.clock, registry, sim.user,
-                                           sim.shell, sim.protection, folder.path()});
+    program = std::make_unique<Program>(Platform{sim.windows, sim.loop, sim.clock, registry,
+                                                 sim.user, sim.shell, sim.protection, sim.files,
+                                                 folder.path()});
     return *program;
   }
 

@@ -40,7 +40,7 @@ class TransferTest : public ::testing::Test {
   sim::Simulator sim;
   TempFolder folder;
   SettingsStore store{sim.registry};
-  StatusLog log{sim.clock, folder.path()};
+  StatusLog log{sim.clock, sim.files, folder.path()};
   DrelmGlobals values;
   bool shortenChecked = false;
   TransferReader reader{TransferReaderContext{sim.windows, sim.loop, store, values,

@@ -54,7 +54,7 @@ class ChatSenderTest : public ::testing::Test {
   sim::SimWindowSystem& ws = sim.windows;
   testing::TempFolder folder;
   SettingsStore store{sim.registry};
-  StatusLog log{sim.clock, folder.path()};
+  StatusLog log{sim.clock, sim.files, folder.path()};
   std::string win2kMode = "one";
   ChatSender sender{ws, sim.loop, sim.clock, store, win2kMode, log};
   testing::ChatRoomWindows chat;

@@ -79,7 +79,7 @@ TEST_F(FeatureWiringTest, TicksRunInWiringOrderAndTheEndStopsEverythingRegistere
 TEST(StartUpStep, AFailingStepIsLoggedWithWhatWasGivenUpAndTheEndStillStopsAll) {
   testing::TempFolder folder;
   sim::Simulator sim;
-  StatusLog log(sim.clock, folder.path());
+  StatusLog log(sim.clock, sim.files, folder.path());
   StartUpStep(log, "the reasons list", [] { throw std::runtime_error("unreadable"); });
   StartUpStep(log, "the title", [] {});
   const std::string text = testing::FileText(log.Path());

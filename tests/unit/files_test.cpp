@@ -8,37 +8,41 @@
 #include <iterator>
 #include <set>
 
+#include "core/file_replace.h"
+#include "platform/posix/posix_files.h"
 #include "platform/sim/sim_shell.h"
 #include "support/temp_folder.h"
 
 namespace drelm {
 namespace {
 
+posix::PosixFiles files;
+
 TEST(FileExists, TrueOnlyForAnExistingFile) {
   testing::TempFolder folder;
   const auto file = folder.path() / "drelm-reasons.tmp";
-  EXPECT_FALSE(FileExists(""));
-  EXPECT_FALSE(FileExists(file));
-  EXPECT_FALSE(FileExists(folder.path())) << "a folder is not a file";
+  EXPECT_FALSE(FileExists(files, ""));
+  EXPECT_FALSE(FileExists(files, file));
+  EXPECT_FALSE(FileExists(files, folder.path())) << "a folder is not a file";
   std::ofstream(file) << "brb\r\n";
-  EXPECT_TRUE(FileExists(file));
+  EXPECT_TRUE(FileExists(files, file));
   std::ofstream(folder.path() / "empty").close();
-  EXPECT_TRUE(FileExists(folder.path() / "empty"));
+  EXPECT_TRUE(FileExists(files, folder.path() / "empty"));
 }
 
 TEST(PlaySoundFile, PlaysAnExistingFileAsyncWithoutDefaultAndSkipsAMissingOne) {
   testing::TempFolder folder;
   sim::SimShell shell;
-  const auto click = ClickSoundPath(folder.path());
+  const std::string click = ClickSoundPath(folder.path().string());
   EXPECT_EQ(click, folder.path() / "add1.wav");
 
-  PlaySoundFile(shell, click);
+  PlaySoundFile(shell, files, click);
   EXPECT_TRUE(shell.Sounds().empty());
 
   std::ofstream(click) << "RIFF";
-  PlaySoundFile(shell, click);
+  PlaySoundFile(shell, files, click);
   ASSERT_EQ(shell.Sounds().size(), 1u);
-  EXPECT_EQ(shell.Sounds()[0].path, click.string());
+  EXPECT_EQ(shell.Sounds()[0].path, click);
   EXPECT_EQ(shell.Sounds()[0].flags, 3u);
 }
 
@@ -51,12 +55,12 @@ TEST(AppendLineDurably,
      AddsCrLfLinesKeepsAHandTypedLastLineApartAndNeverOverwritesWhatItCannotRead) {
   testing::TempFolder folder;
   const auto file = folder.path() / kAwayMessagesFileName;
-  ASSERT_TRUE(AppendLineDurably(file, "|[im]|-[1:00:00 PM]- Tommy K: "));
+  ASSERT_TRUE(AppendLineDurably(files, file, "|[im]|-[1:00:00 PM]- Tommy K: "));
   EXPECT_EQ(ReadBytes(file), "|[im]|-[1:00:00 PM]- Tommy K: \r\n");
 
   std::ofstream(file, std::ios::binary | std::ios::app) << "note typed by hand";
   ::chmod(file.c_str(), 0600);
-  ASSERT_TRUE(AppendLineDurably(file, "|[chat]|-[1:01:00 PM]- Sue: hi"));
+  ASSERT_TRUE(AppendLineDurably(files, file, "|[chat]|-[1:01:00 PM]- Sue: hi"));
   EXPECT_EQ(
       ReadBytes(file),
       "|[im]|-[1:00:00 PM]- Tommy K: \r\nnote typed by hand\r\n|[chat]|-[1:01:00 PM]- Sue: hi\r\n");
@@ -66,11 +70,11 @@ TEST(AppendLineDurably,
 
   if (::geteuid() != 0) {  // the superuser reads every file
     ::chmod(file.c_str(), 0200);
-    EXPECT_FALSE(AppendLineDurably(file, "lost"));
+    EXPECT_FALSE(AppendLineDurably(files, file, "lost"));
     ::chmod(file.c_str(), 0600);
     EXPECT_EQ(ReadBytes(file).find("lost"), std::string::npos);
   }
-  EXPECT_FALSE(AppendLineDurably(folder.path(), "x")) << "a folder is not a file";
+  EXPECT_FALSE(AppendLineDurably(files, folder.path(), "x")) << "a folder is not a file";
 }
 
 TEST(ReplaceFileContents, SweepsOnlyItsOwnFilesTemporariesOnceTheyAreOld) {
@@ -86,7 +90,7 @@ TEST(ReplaceFileContents, SweepsOnlyItsOwnFilesTemporariesOnceTheyAreOld) {
       std::filesystem::last_write_time(folder.path() / name, hourAgo);
     }
   }
-  ASSERT_TRUE(ReplaceFileContents(file, "brb\r\n"));
+  ASSERT_TRUE(ReplaceFileContents(files, file, "brb\r\n"));
   EXPECT_EQ(ReadBytes(file), "brb\r\n");
   std::set<std::string> left;
   for (const auto& entry : std::filesystem::directory_iterator(folder.path())) {

@@ -20,7 +20,7 @@ namespace fs = std::filesystem;
 const std::map<std::string, std::set<std::string>> kMayInclude = {
     {"text", {}},
     {"platform", {"text"}},
-    {"platform/sim", {"platform", "text"}},
+    {"platform/sim", {"platform", "platform/posix", "text"}},
     {"platform/posix", {"platform", "text"}},
     {"platform/win32", {"platform", "text"}},
     {"core", {"platform", "text"}},

@@ -27,13 +27,13 @@ class ListBoxFiles : public ::testing::Test {
 TEST_F(ListBoxFiles, LoadTakesWholeLinesWhateverTheLineEnds) {
   const auto file = folder.path() / "reasons.txt";
   WriteAll(file, "line one, two\nunix\rold mac\r\nlast without end");
-  LoadListFromFile(sim.loop, file, list);
+  LoadListFromFile(sim.loop, sim.files, file, list);
   EXPECT_EQ(list.items,
             (std::vector<std::string>{"line one, two", "unix", "old mac", "last without end"}));
 }
 
 TEST_F(ListBoxFiles, LoadOfAMissingFileAddsNothing) {
-  LoadListFromFile(sim.loop, folder.path() / "missing.tmp", list);
+  LoadListFromFile(sim.loop, sim.files, folder.path() / "missing.tmp", list);
   EXPECT_TRUE(list.items.empty());
 }
 
@@ -44,7 +44,7 @@ TEST_F(ListBoxFiles, FailedSaveKeepsThePreviousFile) {
   // A folder, not empty, where this process's temporary file would go makes the write fail.
   const auto temp = folder.path() / ("reasons.tmp." + std::to_string(::getpid()) + ".new");
   std::filesystem::create_directories(temp / "taken");
-  EXPECT_FALSE(SaveListToFile(file, list));
+  EXPECT_FALSE(SaveListToFile(sim.files, file, list));
   EXPECT_EQ(testing::FileText(file), "old\r\n");
 }
 

@@ -30,7 +30,7 @@ class OptionsTest : public ::testing::Test {
   sim::Simulator sim;
   Platform platform = sim.MakePlatform(folder.path());
   SettingsStore settings{sim.registry};
-  StatusLog log{sim.clock, folder.path()};
+  StatusLog log{sim.clock, sim.files, folder.path()};
   int exits = 0;
   FrmOptions options{OptionsContext{platform, settings, log, [this] { ++exits; }}};
 };

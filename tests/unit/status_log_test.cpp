@@ -4,6 +4,7 @@
 
 #include <fstream>
 
+#include "platform/posix/posix_files.h"
 #include "platform/sim/virtual_clock.h"
 #include "support/file_text.h"
 #include "support/temp_folder.h"
@@ -15,7 +16,8 @@ class StatusLogTest : public ::testing::Test {
  protected:
   testing::TempFolder folder;
   sim::VirtualClock clock;
-  StatusLog log{clock, folder.path()};
+  posix::PosixFiles files;
+  StatusLog log{clock, files, folder.path()};
 
   void At(int year, int month, int day, int hour, int minute) {
     clock.SetNow(LocalDateTime{year, month, day, hour, minute, 0, 0});
@@ -60,10 +62,10 @@ TEST_F(StatusLogTest, ResetDeletesTheFileAndTheNextEntryStartsItAgain) {
 TEST_F(StatusLogTest, AFolderThatCannotTakeTheLogDropsTheEntry) {
   const std::filesystem::path notAFolder = folder.path() / "plain file";
   std::ofstream(notAFolder) << "x";
-  StatusLog lost(clock, notAFolder);
+  StatusLog lost(clock, files, notAFolder);
   EXPECT_NO_THROW(lost.WriteLog("dropped"));
   EXPECT_NO_THROW(lost.ResetLog());
-  StatusLog missing(clock, folder.path() / "no such folder");
+  StatusLog missing(clock, files, folder.path() / "no such folder");
   EXPECT_NO_THROW(missing.WriteLog("dropped"));
   EXPECT_FALSE(std::filesystem::exists(folder.path() / "no such folder"));
 }

@@ -46,7 +46,8 @@ class ProgramWindows : public ::testing::Test {
     SettingsStore store(registry);
     store.Write(setting::kOss, "false");
     store.Write(setting::kHandle, "tester");
-    host = std::make_unique<ProgramHost>(folder.path(), HostReplacements{&registry, &user});
+    host =
+        std::make_unique<ProgramHost>(folder.path().string(), HostReplacements{&registry, &user});
   }
 
   void TearDown() override {

@@ -1,11 +1,13 @@
 // One simulated desktop: window system, virtual clock and event loop, in-memory registry,
-// scripted user, recorded shell and a data protection that is off unless a test switches it on,
+// scripted user, recorded shell, a data protection that is off unless a test switches it on,
+// and the host's real files in a folder the caller names,
 // handed to the program as a Platform.
 #pragma once
 
-#include <filesystem>
+#include <string>
 
 #include "platform/platform.h"
+#include "platform/posix/posix_files.h"
 #include "platform/sim/memory_registry.h"
 #include "platform/sim/scripted_user.h"
 #include "platform/sim/sim_data_protection.h"
@@ -26,8 +28,8 @@ class Simulator {
   Simulator(const Simulator&) = delete;
   Simulator& operator=(const Simulator&) = delete;
 
-  Platform MakePlatform(const std::filesystem::path& programFolder) {
-    return Platform{windows, loop, clock, registry, user, shell, protection, programFolder};
+  Platform MakePlatform(const std::string& programFolder) {
+    return Platform{windows, loop, clock, registry, user, shell, protection, files, programFolder};
   }
 
   VirtualClock clock;
@@ -37,6 +39,7 @@ class Simulator {
   ScriptedUser user;
   SimShell shell;
   SimDataProtection protection;
+  posix::PosixFiles files;
 };
 
 }  // namespace drelm::sim

@@ -2,12 +2,13 @@
 // built once per process and handed to the program as a Platform.
 #pragma once
 
-#include <filesystem>
+#include <string>
 
 #include "platform/platform.h"
 #include "platform/win32/win32_clock.h"
 #include "platform/win32/win32_data_protection.h"
 #include "platform/win32/win32_event_loop.h"
+#include "platform/win32/win32_files.h"
 #include "platform/win32/win32_registry.h"
 #include "platform/win32/win32_shell.h"
 #include "platform/win32/win32_user.h"
@@ -21,12 +22,12 @@ class Win32Platform {
   Win32Platform(const Win32Platform&) = delete;
   Win32Platform& operator=(const Win32Platform&) = delete;
 
-  Platform MakePlatform(const std::filesystem::path& programFolder) {
-    return Platform{windows, loop, clock, registry, user, shell, protection, programFolder};
+  Platform MakePlatform(const std::string& programFolder) {
+    return Platform{windows, loop, clock, registry, user, shell, protection, files, programFolder};
   }
 
-  // The folder of the running executable.
-  static std::filesystem::path ProgramFolder();
+  // The folder of the running executable, empty when Windows does not tell.
+  static std::string ProgramFolder();
 
   Win32WindowSystem windows;
   Win32EventLoop loop;
@@ -35,6 +36,7 @@ class Win32Platform {
   Win32User user;
   Win32Shell shell;
   Win32DataProtection protection;
+  Win32Files files;
 };
 
 }  // namespace drelm::win32

@@ -18,14 +18,15 @@ void ReportFault(const char* what) {
 
 }  // namespace
 
-ProgramHost::ProgramHost(const std::filesystem::path& programFolder, HostReplacements replacements)
+ProgramHost::ProgramHost(const std::string& programFolder, HostReplacements replacements)
     : loop_(platform_.loop, [this] { RefreshViews(); }),
       user_(replacements.user ? *replacements.user : static_cast<User&>(platform_.user),
             [this] { RefreshViews(); }),
       program_(Platform{platform_.windows, loop_, platform_.clock,
                         replacements.registry ? *replacements.registry
                                               : static_cast<Registry&>(platform_.registry),
-                        user_, platform_.shell, platform_.protection, programFolder}),
+                        user_, platform_.shell, platform_.protection, platform_.files,
+                        programFolder}),
       events_(program_.entry, platform_.loop, [this] { RefreshViews(); }) {
   options_ = std::make_unique<OptionsWindowView>(program_.frmOptions, events_);
   main_ = std::make_unique<MainWindowView>(program_.frmMain, events_, [this] { program_.End(0); });

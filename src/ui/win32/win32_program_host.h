@@ -4,8 +4,8 @@
 // queue until the program ends; it returns the process's exit code.
 #pragma once
 
-#include <filesystem>
 #include <memory>
+#include <string>
 
 #include "platform/win32/win32_platform.h"
 #include "program/program.h"
@@ -29,8 +29,7 @@ struct HostReplacements {
 class ProgramHost {
  public:
   // programFolder holds log.txt, drelm-reasons.tmp and add1.wav: the executable's folder.
-  explicit ProgramHost(const std::filesystem::path& programFolder,
-                       HostReplacements replacements = {});
+  explicit ProgramHost(const std::string& programFolder, HostReplacements replacements = {});
   ~ProgramHost();
   ProgramHost(const ProgramHost&) = delete;
   ProgramHost& operator=(const ProgramHost&) = delete;
