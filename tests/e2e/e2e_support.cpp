@@ -57,7 +57,7 @@ std::filesystem::path FsPath(const std::string& path) {
 }  // namespace
 
 bool Checks::Check(bool ok, const std::string& what) {
-  const double seconds = static_cast<double>(GetTickCount64() - startedAtMs_) / 1000.0;
+  const double seconds = static_cast<double>(drelm::win32::TickCount64() - startedAtMs_) / 1000.0;
   std::printf("%s [%5.1f s] %s\n", ok ? "PASS" : "FAIL", seconds, what.c_str());
   std::fflush(stdout);
   lastFailed_ = !ok;
@@ -82,9 +82,9 @@ int Checks::Finish() {
 }
 
 bool WaitFor(const std::function<bool()>& condition, DWORD deadlineMs) {
-  const ULONGLONG end = GetTickCount64() + deadlineMs;
+  const ULONGLONG end = drelm::win32::TickCount64() + deadlineMs;
   while (!condition()) {
-    if (GetTickCount64() >= end) return false;
+    if (drelm::win32::TickCount64() >= end) return false;
     // The driver owns no windows; this only keeps it from spinning.
     MsgWaitForMultipleObjects(0, nullptr, FALSE, kPollMs, QS_ALLINPUT);
   }
@@ -117,7 +117,7 @@ bool ChildProcess::Start(const std::string& exe, const std::string& arguments,
   }
   std::string commandLine = "\"" + exe + "\"";
   if (!arguments.empty()) commandLine += " " + arguments;
-  startedAtMs_ = GetTickCount64();
+  startedAtMs_ = drelm::win32::TickCount64();
   const BOOL started =
       CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr, scripted ? TRUE : FALSE, 0,
                      nullptr, folder.empty() ? nullptr : folder.c_str(), &startup, &process_);
@@ -139,7 +139,7 @@ std::vector<std::string> ChildProcess::Command(const std::string& line) {
 }
 
 std::string ChildProcess::ReadLine() {
-  const ULONGLONG end = GetTickCount64() + kScriptReplyMs;
+  const ULONGLONG end = drelm::win32::TickCount64() + kScriptReplyMs;
   while (true) {
     const std::size_t newline = buffered_.find('\n');
     if (newline != std::string::npos) {
@@ -156,7 +156,7 @@ std::string ChildProcess::ReadLine() {
       if (ReadFile(fromChild_, chunk, sizeof chunk, &got, nullptr)) buffered_.append(chunk, got);
       continue;
     }
-    if (GetTickCount64() >= end) return "(no reply)";
+    if (drelm::win32::TickCount64() >= end) return "(no reply)";
     Sleep(10);
   }
 }

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/win32/win32_api.h"
+#include "platform/win32/win32_tick.h"
 
 namespace drelm::e2e {
 
@@ -39,7 +40,7 @@ class Checks {
   int Finish();
 
  private:
-  ULONGLONG startedAtMs_ = GetTickCount64();
+  ULONGLONG startedAtMs_ = drelm::win32::TickCount64();
   int passed_ = 0;
   int failures_ = 0;
   bool lastFailed_ = false;
@@ -68,7 +69,7 @@ class ChildProcess {
   bool WaitForExit(DWORD ms) const;
   std::optional<DWORD> ExitCode() const;
   DWORD Id() const { return process_.dwProcessId; }
-  // GetTickCount64 just before CreateProcess.
+  // The 64-bit tick just before CreateProcess.
   ULONGLONG StartedAtMs() const { return startedAtMs_; }
   // User plus kernel time so far, in milliseconds.
   double CpuMs() const;

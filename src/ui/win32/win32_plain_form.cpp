@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "platform/win32/win32_optional_functions.h"
+
 namespace drelm::win32::view {
 
 namespace {
@@ -28,8 +30,7 @@ std::vector<std::string> IntendedLines(const std::string& caption) {
 void FrameFor(SIZE client, UINT dpi, int* width, int* height) {
   RECT rect{0, 0, Scale(client.cx, dpi), Scale(client.cy, dpi)};
   using AdjustForDpiFn = BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT);
-  static const auto adjustForDpi = reinterpret_cast<AdjustForDpiFn>(reinterpret_cast<void*>(
-      GetProcAddress(GetModuleHandleA("user32.dll"), "AdjustWindowRectExForDpi")));
+  static const auto adjustForDpi = FindOptionalAs<AdjustForDpiFn>(kAdjustWindowRectExForDpi);
   if (adjustForDpi) {
     adjustForDpi(&rect, kFrameStyle, FALSE, 0, dpi);
   } else {
