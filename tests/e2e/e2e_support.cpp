@@ -1,5 +1,7 @@
 #include "e2e_support.h"
 
+#include <shlwapi.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -331,7 +333,8 @@ std::vector<std::string> StoredNames(const std::string& section) {
 }
 
 bool ClearStoredSettings() {
-  const LSTATUS status = RegDeleteTreeA(HKEY_CURRENT_USER, kSettingsRoot);
+  // With the subkeys: RegDeleteTreeA is newer than the headers the build compiles with.
+  const LSTATUS status = SHDeleteKeyA(HKEY_CURRENT_USER, kSettingsRoot);
   if (status != ERROR_SUCCESS && status != ERROR_FILE_NOT_FOUND) return false;
   OpenKey gone(kSettingsRoot);
   return gone.get() == nullptr;
