@@ -4,11 +4,12 @@
 //   drelm_e2e.exe SCENARIO [--program=PATH] [--program-i686=PATH] [--click-sound=PATH]
 //                 [--standin=PATH] [--work=FOLDER] [--screenshot-script=UNIX PATH]
 //                 [--screenshots=UNIX FOLDER] [--figures=UNIX PATH]
-//                 [--setup=PATH] [--setup-i686=PATH] [--version=X.Y.Z]
+//                 [--setup=PATH] [--setup-i686=PATH] [--version=X.Y.Z] [--floor]
 //   SCENARIO: first-start | client | client-aol4 | tray | style-stats | aol-ops | aol-ops-aol4 |
 //             room-buster | dcp | killers | away | figures | installer
 // installer changes the user's Start menu and uninstall entries: run it only in a prefix of its
-// own (installer_e2e.sh makes one).
+// own (installer_e2e.sh makes one). --floor says the program is the floor build, whose lookups
+// answer as Windows 98 would.
 // The programs default to the ones beside this driver; the work folder to one beside it.
 #include <cstdio>
 #include <string>
@@ -50,6 +51,10 @@ int main(int argc, char** argv) {
         TakeOption(argument, "setup", setup.setupExe) ||
         TakeOption(argument, "setup-i686", setup.setupExeI686) ||
         TakeOption(argument, "version", setup.version)) {
+      continue;
+    }
+    if (argument == "--floor") {
+      setup.floor = true;
       continue;
     }
     if (scenario.empty() && argument.substr(0, 2) != "--") {
