@@ -340,6 +340,29 @@ bool ClearStoredSettings() {
   return gone.get() == nullptr;
 }
 
+namespace {
+
+constexpr const char* kWineProgramDefaults = "Software\\Wine\\AppDefaults\\drelm-idle.exe";
+
+}  // namespace
+
+WineVersionForProgram::WineVersionForProgram(const std::string& version) {
+  SHDeleteKeyA(HKEY_CURRENT_USER, kWineProgramDefaults);
+  if (version.empty()) return;
+  HKEY key = nullptr;
+  if (RegCreateKeyExA(HKEY_CURRENT_USER, kWineProgramDefaults, 0, nullptr, 0, KEY_SET_VALUE,
+                      nullptr, &key, nullptr) != ERROR_SUCCESS) {
+    return;
+  }
+  RegSetValueExA(key, "Version", 0, REG_SZ, reinterpret_cast<const BYTE*>(version.c_str()),
+                 static_cast<DWORD>(version.size() + 1));
+  RegCloseKey(key);
+}
+
+WineVersionForProgram::~WineVersionForProgram() {
+  SHDeleteKeyA(HKEY_CURRENT_USER, kWineProgramDefaults);
+}
+
 std::string StoredText(const std::string& section, const std::string& key) {
   const std::optional<StoredValue> value = ReadStored(section, key);
   if (!value || value->type != REG_SZ) return {};

@@ -116,6 +116,17 @@ bool ClearStoredSettings();
 // A REG_SZ as the program reads it: the text before the first NUL, empty for other types.
 std::string StoredText(const std::string& section, const std::string& key);
 
+// The Windows version Wine reports to programs named drelm-idle.exe ("win98", "win2k",
+// "winxp"...: HKCU\Software\Wine\AppDefaults\drelm-idle.exe, value Version) while this lives;
+// empty for Wine's own choice, which also clears what an earlier run may have left.
+class WineVersionForProgram {
+ public:
+  explicit WineVersionForProgram(const std::string& version);
+  ~WineVersionForProgram();
+  WineVersionForProgram(const WineVersionForProgram&) = delete;
+  WineVersionForProgram& operator=(const WineVersionForProgram&) = delete;
+};
+
 // A screenshot of the area of the X display, written as PNG by the script (a Unix program run
 // through Wine). Waits for the file; true when it came.
 struct ScreenArea {

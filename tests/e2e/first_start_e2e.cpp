@@ -95,6 +95,12 @@ int FirstStartScenario(const E2eSetup& setup) {
   checks.Check(setup.floor ? shownAfter == 0xFFFFFFFFu : shownAfter > 0 && shownAfter < 0xFFFFFFFFu,
                setup.floor ? "the time to the first window is reported unknown"
                            : "the time to the first window is reported");
+  // 98 and ME have no message-only windows: there the event loop's window is a hidden top-level.
+  const bool nineX = setup.floor || setup.windowsVersion == "win98";
+  const HWND sink = FindProgramWindow(id, "drelm idle event sink", "");
+  checks.Check((sink && GetAncestor(sink, GA_PARENT) == GetDesktopWindow()) == nineX,
+               nineX ? "the event loop's window is a hidden top-level window, as on 98"
+                     : "the event loop's window is message-only");
   const std::string texts = InputBoxTexts(box);
   checks.Check(WithoutLineFeeds(texts).find(kQuestion) != std::string::npos,
                "the box asks the question word for word");
