@@ -1,14 +1,13 @@
 #include "core/date_time_text.h"
 
-#include <cstdio>
+#include "text/ansi.h"
 
 namespace drelm {
 
 std::string LongTimeText(const LocalDateTime& at, const std::string& am, const std::string& pm) {
   const int hour12 = at.hour % 12 == 0 ? 12 : at.hour % 12;
-  char text[32];
-  std::snprintf(text, sizeof text, "%d:%02d:%02d", hour12, at.minute, at.second);
-  std::string result = text;
+  std::string result =
+      std::to_string(hour12) + ":" + ZeroPadded(at.minute, 2) + ":" + ZeroPadded(at.second, 2);
   const std::string& designator = at.hour < 12 ? am : pm;
   if (!designator.empty()) result += " " + designator;
   return result;
