@@ -7,7 +7,7 @@
 //                 [--setup=PATH] [--setup-i686=PATH] [--version=X.Y.Z] [--floor]
 //                 [--windows-version=win98|win2k|winxp|...]
 //   SCENARIO: first-start | client | client-aol4 | tray | style-stats | aol-ops | aol-ops-aol4 |
-//             room-buster | dcp | killers | away | figures | installer
+//             room-buster | dcp | killers | away | kill-save (floor build) | figures | installer
 // installer changes the user's Start menu and uninstall entries: run it only in a prefix of its
 // own (installer_e2e.sh makes one). --floor says the program is the floor build, whose lookups
 // answer as Windows 98 would; --windows-version has Wine report that Windows to the program.
@@ -81,12 +81,13 @@ int main(int argc, char** argv) {
   if (scenario == "dcp") return DcpScenario(setup);
   if (scenario == "killers") return KillersScenario(setup);
   if (scenario == "away") return AwayScenario(setup);
+  if (scenario == "kill-save") return KillSaveScenario(setup);
   if (scenario == "figures") return FiguresRun(setup);
   if (scenario == "installer") return InstallerScenario(setup);
   std::fprintf(stderr,
                "usage: drelm_e2e "
                "first-start|client|client-aol4|tray|style-stats|aol-ops|aol-ops-aol4|room-buster|"
-               "dcp|killers|away|figures|installer "
+               "dcp|killers|away|kill-save|figures|installer "
                "[--option=value...]\n");
   return 2;
 }
