@@ -23,10 +23,8 @@
 #include <cstring>
 #include <deque>
 #include <memory>
-#include <mutex>
 #include <optional>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "standin/script_protocol.h"
@@ -112,21 +110,30 @@ std::string ExePath() {
   return path;
 }
 
-// The script channel: a thread reads stdin and hands whole lines to the window thread.
+// The script channel: a thread reads stdin and hands whole lines to the window thread. Plain
+// Win32 threads: the program links no threads library.
 class ScriptChannel {
  public:
-  explicit ScriptChannel(DWORD threadId) : threadId_(threadId) {}
+  explicit ScriptChannel(DWORD threadId) : threadId_(threadId) {
+    InitializeCriticalSection(&lock_);
+  }
+  ScriptChannel(const ScriptChannel&) = delete;
+  ScriptChannel& operator=(const ScriptChannel&) = delete;
+  // The reader is never joined: the process ends while it may still wait in ReadFile.
 
   void Start() {
-    reader_ = std::thread([this] { Read(); });
-    reader_.detach();
+    HANDLE reader = CreateThread(nullptr, 0, ReadThread, this, 0, nullptr);
+    if (reader) CloseHandle(reader);
   }
   bool Next(std::string& line) {
-    std::lock_guard<std::mutex> lock(mutex_);
-    if (lines_.empty()) return false;
-    line = std::move(lines_.front());
-    lines_.pop_front();
-    return true;
+    EnterCriticalSection(&lock_);
+    const bool any = !lines_.empty();
+    if (any) {
+      line = std::move(lines_.front());
+      lines_.pop_front();
+    }
+    LeaveCriticalSection(&lock_);
+    return any;
   }
   static void Write(const std::vector<std::string>& reply) {
     std::string out;
@@ -138,6 +145,10 @@ class ScriptChannel {
   }
 
  private:
+  static DWORD WINAPI ReadThread(void* channel) {
+    static_cast<ScriptChannel*>(channel)->Read();
+    return 0;
+  }
   void Read() {
     HANDLE in = GetStdHandle(STD_INPUT_HANDLE);
     std::string pending;
@@ -147,10 +158,9 @@ class ScriptChannel {
       pending.append(buffer, got);
       std::size_t end;
       while ((end = pending.find('\n')) != std::string::npos) {
-        {
-          std::lock_guard<std::mutex> lock(mutex_);
-          lines_.push_back(pending.substr(0, end));
-        }
+        EnterCriticalSection(&lock_);
+        lines_.push_back(pending.substr(0, end));
+        LeaveCriticalSection(&lock_);
         pending.erase(0, end + 1);
         PostThreadMessageA(threadId_, kScriptLine, 0, 0);
       }
@@ -159,8 +169,7 @@ class ScriptChannel {
   }
 
   DWORD threadId_;
-  std::thread reader_;
-  std::mutex mutex_;
+  CRITICAL_SECTION lock_;
   std::deque<std::string> lines_;
 };
 

@@ -1,10 +1,11 @@
-# Cross-compiling for Windows (i686) with Debian's MinGW-w64 (POSIX threads variant).
+# Cross-compiling for Windows (i686) with Debian's MinGW-w64, its win32 threads variant: the
+# programs link no threads library (winpthread), whose imports the oldest supported Windows lack.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR i686)
 set(_triple i686-w64-mingw32)
-# The POSIX-threads variant gives std::thread and friends; fall back to the default one.
-find_program(DRELM_MINGW_CXX NAMES ${_triple}-g++-posix ${_triple}-g++ REQUIRED)
-find_program(DRELM_MINGW_CC NAMES ${_triple}-gcc-posix ${_triple}-gcc REQUIRED)
+# GCC 12's win32 threads variant has no std::thread: threads are CreateThread's.
+find_program(DRELM_MINGW_CXX NAMES ${_triple}-g++-win32 REQUIRED)
+find_program(DRELM_MINGW_CC NAMES ${_triple}-gcc-win32 REQUIRED)
 set(CMAKE_C_COMPILER ${DRELM_MINGW_CC})
 set(CMAKE_CXX_COMPILER ${DRELM_MINGW_CXX})
 set(CMAKE_RC_COMPILER ${_triple}-windres)

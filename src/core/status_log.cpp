@@ -1,19 +1,15 @@
 #include "core/status_log.h"
 
-#include <cstdio>
 #include <memory>
 
 #include "core/files.h"
+#include "text/ansi.h"
 
 namespace drelm {
 
 namespace {
 
-std::string TwoDigits(int value) {
-  char text[16];
-  std::snprintf(text, sizeof text, "%02d", value);
-  return text;
-}
+std::string TwoDigits(int value) { return ZeroPadded(value, 2); }
 
 }  // namespace
 

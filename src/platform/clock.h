@@ -25,7 +25,9 @@ class Clock {
   virtual ~Clock() = default;
   virtual std::uint64_t MonotonicMs() = 0;
   virtual double SecondsSinceMidnight() = 0;
-  // Milliseconds since Windows started (GetTickCount64), never wrapping.
+  // Milliseconds since Windows started, never wrapping: GetTickCount64, or where that is missing
+  // (before Vista) GetTickCount with its wraps counted from the program's start, so a Windows up
+  // for more than 49.7 days when the program started reads a multiple of 49.7 days short.
   virtual std::uint64_t UptimeMs() = 0;
   virtual LocalDateTime Now() = 0;
   virtual std::string AmDesignator() = 0;

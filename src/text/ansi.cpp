@@ -152,6 +152,20 @@ std::string NumberText(double value) {
   return text;
 }
 
+std::string ZeroPadded(std::int64_t value, std::size_t width) {
+  const bool negative = value < 0;
+  // Unsigned, so the most negative number has a magnitude too.
+  std::uint64_t magnitude =
+      negative ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
+  std::string digits;
+  do {
+    digits.insert(digits.begin(), static_cast<char>('0' + magnitude % 10));
+    magnitude /= 10;
+  } while (magnitude != 0);
+  if (digits.size() < width) digits.insert(0, width - digits.size(), '0');
+  return negative ? "-" + digits : digits;
+}
+
 std::int64_t RoundHalfEven(double value) {
   // Outside the 64-bit range the conversion would be undefined; such values saturate.
   constexpr double kLimit = 9.2233720368547748e18;  // 2^63

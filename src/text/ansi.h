@@ -29,6 +29,10 @@ std::string NumberText(double value);
 // optional fraction and exponent. The prompts use this to accept an answer.
 bool IsNumeric(std::string_view text);
 
+// Decimal text of a number whose digits are zero-padded to at least width, the minus sign in
+// front of them (7 -> "07", -7 -> "-07"): minutes and seconds without formatted printing.
+std::string ZeroPadded(std::int64_t value, std::size_t width);
+
 // Rounds to the nearest whole number, halves to the even neighbour (2.5 -> 2, 3.5 -> 4).
 std::int64_t RoundHalfEven(double value);
 

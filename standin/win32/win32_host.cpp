@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/win32/win32_tick.h"
 #include "text/ansi.h"
 
 namespace drelm::standin {
@@ -503,7 +504,7 @@ void Win32Host::After(std::uint32_t delayMs, std::function<void()> action) {
 }
 
 std::uint64_t Win32Host::NowMs() {
-  return GetTickCount64();
+  return drelm::win32::TickCount64();
 }
 
 ProcessId Win32Host::BeginProcess(const std::string&) {

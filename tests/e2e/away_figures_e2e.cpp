@@ -66,10 +66,10 @@ struct Answers {
 // "auto idle" switched by its menu command, until its stored value shows the change.
 std::uint64_t CommandAnswerMs(HWND options) {
   const std::string before = StoredText("custom settings", "auto idle");
-  const ULONGLONG asked = GetTickCount64();
+  const ULONGLONG asked = drelm::win32::TickCount64();
   RunCommand(options, "cmdAutoIdle");
   WaitFor([&] { return StoredText("custom settings", "auto idle") != before; }, kProbeBoundMs);
-  return GetTickCount64() - asked;
+  return drelm::win32::TickCount64() - asked;
 }
 
 // Asks main with WM_NULL every kProbeEveryMs and switches "auto idle" every kCommandEveryMs,
@@ -78,9 +78,9 @@ Answers AskUntil(DWORD processId, ULONGLONG end) {
   Answers answers;
   const HWND main = FindMainWindow(processId);
   const HWND options = FindOptionsWindow(processId);
-  ULONGLONG nextCommand = GetTickCount64() + kCommandEveryMs;
-  while (GetTickCount64() < end) {
-    const ULONGLONG asked = GetTickCount64();
+  ULONGLONG nextCommand = drelm::win32::TickCount64() + kCommandEveryMs;
+  while (drelm::win32::TickCount64() < end) {
+    const ULONGLONG asked = drelm::win32::TickCount64();
     std::uint64_t ms = 0;
     if (asked >= nextCommand) {
       nextCommand = asked + kCommandEveryMs;
@@ -95,7 +95,7 @@ Answers AskUntil(DWORD processId, ULONGLONG end) {
       if (ms > kAnswerTargetMs) ++answers.lateProbes;
     }
     const ULONGLONG next = std::min<ULONGLONG>(asked + kProbeEveryMs, end);
-    const ULONGLONG now = GetTickCount64();
+    const ULONGLONG now = drelm::win32::TickCount64();
     if (next > now) {
       MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(next - now), QS_ALLINPUT);
     }
@@ -171,7 +171,7 @@ void MeasureAwaySession(ChildProcess& program, ChildProcess& aol, Checks& checks
 
   // The stand-in answers again once it wakes; then the session must go on posting.
   const std::size_t postedAtWake = TimeLines(aol);
-  const ULONGLONG woke = GetTickCount64();
+  const ULONGLONG woke = drelm::win32::TickCount64();
   const bool again = WaitFor([&] { return TimeLines(aol) > postedAtWake; }, kRecoveryMs);
   const std::vector<std::string> lines = LinesFromUser(aol);
   const bool whole = std::all_of(lines.begin(), lines.end(), [](const std::string& line) {
@@ -182,7 +182,7 @@ void MeasureAwaySession(ChildProcess& program, ChildProcess& aol, Checks& checks
                "posted is whole, and no line from before the hang is recorded a second time");
   if (again) {
     report.push_back(Format("status line again %.1f s after the client woke (interval 20 s)",
-                            static_cast<double>(GetTickCount64() - woke) / 1000.0));
+                            static_cast<double>(drelm::win32::TickCount64() - woke) / 1000.0));
   }
 }
 

@@ -135,12 +135,12 @@ int ClientScenario(const E2eSetup& setup, int aolVersion, const std::string& oss
 
   // The exit, by the "x" label.
   const std::int64_t uptimeAtClick = UptimeSecondsNow();
-  const ULONGLONG clickedAt = GetTickCount64();
+  const ULONGLONG clickedAt = drelm::win32::TickCount64();
   const HWND exitLabel = FindLabel(main, "x");
   checks.Check(exitLabel != nullptr, "the main window has its \"x\" label");
   Click(exitLabel);
   checks.Check(program.WaitForExit(kExitDeadlineMs), "the program ends within a few seconds");
-  const ULONGLONG endedAt = GetTickCount64();
+  const ULONGLONG endedAt = drelm::win32::TickCount64();
   std::printf("     the exit took %.1f s\n", static_cast<double>(endedAt - clickedAt) / 1000.0);
   checks.Check(program.ExitCode() == std::optional<DWORD>(0), "with exit code 0");
   const std::int64_t uptimeAtEnd = UptimeSecondsNow();

@@ -56,7 +56,7 @@ int DcpScenario(const E2eSetup& setup) {
                "idling with protection on records the client's full program path");
   checks.Detail("recorded: " + StoredText("settings", "last aol path") + " started: " + standIn);
 
-  const ULONGLONG dropped = GetTickCount64();
+  const ULONGLONG dropped = drelm::win32::TickCount64();
   aol.Command("disconnect");
   checks.Check(aol.WaitForExit(kRestoreDeadlineMs), "the program closes the dropped client");
 
@@ -68,7 +68,7 @@ int DcpScenario(const E2eSetup& setup) {
         return roomText.find("auto dcp restored aol") != std::string::npos;
       },
       kRestoreDeadlineMs);
-  const ULONGLONG restoredAfter = GetTickCount64() - dropped;
+  const ULONGLONG restoredAfter = drelm::win32::TickCount64() - dropped;
   checks.Check(restored,
                "a new client is started by that path, signed on, and the restored line is posted");
   checks.Detail("room text: " + Visible(roomText));

@@ -4,11 +4,13 @@
 //   drelm_e2e.exe SCENARIO [--program=PATH] [--program-i686=PATH] [--click-sound=PATH]
 //                 [--standin=PATH] [--work=FOLDER] [--screenshot-script=UNIX PATH]
 //                 [--screenshots=UNIX FOLDER] [--figures=UNIX PATH]
-//                 [--setup=PATH] [--setup-i686=PATH] [--version=X.Y.Z]
+//                 [--setup=PATH] [--setup-i686=PATH] [--version=X.Y.Z] [--floor]
+//                 [--windows-version=win98|win2k|winxp|...]
 //   SCENARIO: first-start | client | client-aol4 | tray | style-stats | aol-ops | aol-ops-aol4 |
-//             room-buster | dcp | killers | away | figures | installer
+//             room-buster | dcp | killers | away | kill-save (floor build) | figures | installer
 // installer changes the user's Start menu and uninstall entries: run it only in a prefix of its
-// own (installer_e2e.sh makes one).
+// own (installer_e2e.sh makes one). --floor says the program is the floor build, whose lookups
+// answer as Windows 98 would; --windows-version has Wine report that Windows to the program.
 // The programs default to the ones beside this driver; the work folder to one beside it.
 #include <cstdio>
 #include <string>
@@ -49,7 +51,12 @@ int main(int argc, char** argv) {
         TakeOption(argument, "figures", setup.figuresFile) ||
         TakeOption(argument, "setup", setup.setupExe) ||
         TakeOption(argument, "setup-i686", setup.setupExeI686) ||
-        TakeOption(argument, "version", setup.version)) {
+        TakeOption(argument, "version", setup.version) ||
+        TakeOption(argument, "windows-version", setup.windowsVersion)) {
+      continue;
+    }
+    if (argument == "--floor") {
+      setup.floor = true;
       continue;
     }
     if (scenario.empty() && argument.substr(0, 2) != "--") {
@@ -60,6 +67,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   if (setup.screenshotScript.empty()) setup.screenshotFolder.clear();
+  const WineVersionForProgram reported(setup.windowsVersion);
   if (scenario == "first-start") return FirstStartScenario(setup);
   // AOL 6 with the Windows 2000 answer sends the quick way; AOL 4 without it the careful way.
   if (scenario == "client") return ClientScenario(setup, 6, "true", true);
@@ -73,12 +81,13 @@ int main(int argc, char** argv) {
   if (scenario == "dcp") return DcpScenario(setup);
   if (scenario == "killers") return KillersScenario(setup);
   if (scenario == "away") return AwayScenario(setup);
+  if (scenario == "kill-save") return KillSaveScenario(setup);
   if (scenario == "figures") return FiguresRun(setup);
   if (scenario == "installer") return InstallerScenario(setup);
   std::fprintf(stderr,
                "usage: drelm_e2e "
                "first-start|client|client-aol4|tray|style-stats|aol-ops|aol-ops-aol4|room-buster|"
-               "dcp|killers|away|figures|installer "
+               "dcp|killers|away|kill-save|figures|installer "
                "[--option=value...]\n");
   return 2;
 }

@@ -36,6 +36,9 @@ int KillersScenario(const E2eSetup& setup);
 // An away session: the away bot beside the stand-in AOL client records a chat line and an IM and
 // stops with both shown.
 int AwayScenario(const E2eSetup& setup);
+// The floor build stopped dead at each step of a reasons list save; the next start finds the old
+// list or the new one, whole.
+int KillSaveScenario(const E2eSetup& setup);
 // Measurements for the report: idle CPU time, start-to-window time, executable sizes.
 int FiguresRun(const E2eSetup& setup);
 

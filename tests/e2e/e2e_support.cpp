@@ -1,5 +1,7 @@
 #include "e2e_support.h"
 
+#include <shlwapi.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -57,7 +59,7 @@ std::filesystem::path FsPath(const std::string& path) {
 }  // namespace
 
 bool Checks::Check(bool ok, const std::string& what) {
-  const double seconds = static_cast<double>(GetTickCount64() - startedAtMs_) / 1000.0;
+  const double seconds = static_cast<double>(drelm::win32::TickCount64() - startedAtMs_) / 1000.0;
   std::printf("%s [%5.1f s] %s\n", ok ? "PASS" : "FAIL", seconds, what.c_str());
   std::fflush(stdout);
   lastFailed_ = !ok;
@@ -82,9 +84,9 @@ int Checks::Finish() {
 }
 
 bool WaitFor(const std::function<bool()>& condition, DWORD deadlineMs) {
-  const ULONGLONG end = GetTickCount64() + deadlineMs;
+  const ULONGLONG end = drelm::win32::TickCount64() + deadlineMs;
   while (!condition()) {
-    if (GetTickCount64() >= end) return false;
+    if (drelm::win32::TickCount64() >= end) return false;
     // The driver owns no windows; this only keeps it from spinning.
     MsgWaitForMultipleObjects(0, nullptr, FALSE, kPollMs, QS_ALLINPUT);
   }
@@ -117,7 +119,7 @@ bool ChildProcess::Start(const std::string& exe, const std::string& arguments,
   }
   std::string commandLine = "\"" + exe + "\"";
   if (!arguments.empty()) commandLine += " " + arguments;
-  startedAtMs_ = GetTickCount64();
+  startedAtMs_ = drelm::win32::TickCount64();
   const BOOL started =
       CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr, scripted ? TRUE : FALSE, 0,
                      nullptr, folder.empty() ? nullptr : folder.c_str(), &startup, &process_);
@@ -139,7 +141,7 @@ std::vector<std::string> ChildProcess::Command(const std::string& line) {
 }
 
 std::string ChildProcess::ReadLine() {
-  const ULONGLONG end = GetTickCount64() + kScriptReplyMs;
+  const ULONGLONG end = drelm::win32::TickCount64() + kScriptReplyMs;
   while (true) {
     const std::size_t newline = buffered_.find('\n');
     if (newline != std::string::npos) {
@@ -156,7 +158,7 @@ std::string ChildProcess::ReadLine() {
       if (ReadFile(fromChild_, chunk, sizeof chunk, &got, nullptr)) buffered_.append(chunk, got);
       continue;
     }
-    if (GetTickCount64() >= end) return "(no reply)";
+    if (drelm::win32::TickCount64() >= end) return "(no reply)";
     Sleep(10);
   }
 }
@@ -331,10 +333,34 @@ std::vector<std::string> StoredNames(const std::string& section) {
 }
 
 bool ClearStoredSettings() {
-  const LSTATUS status = RegDeleteTreeA(HKEY_CURRENT_USER, kSettingsRoot);
+  // With the subkeys: RegDeleteTreeA is newer than the headers the build compiles with.
+  const LSTATUS status = SHDeleteKeyA(HKEY_CURRENT_USER, kSettingsRoot);
   if (status != ERROR_SUCCESS && status != ERROR_FILE_NOT_FOUND) return false;
   OpenKey gone(kSettingsRoot);
   return gone.get() == nullptr;
+}
+
+namespace {
+
+constexpr const char* kWineProgramDefaults = "Software\\Wine\\AppDefaults\\drelm-idle.exe";
+
+}  // namespace
+
+WineVersionForProgram::WineVersionForProgram(const std::string& version) {
+  SHDeleteKeyA(HKEY_CURRENT_USER, kWineProgramDefaults);
+  if (version.empty()) return;
+  HKEY key = nullptr;
+  if (RegCreateKeyExA(HKEY_CURRENT_USER, kWineProgramDefaults, 0, nullptr, 0, KEY_SET_VALUE,
+                      nullptr, &key, nullptr) != ERROR_SUCCESS) {
+    return;
+  }
+  RegSetValueExA(key, "Version", 0, REG_SZ, reinterpret_cast<const BYTE*>(version.c_str()),
+                 static_cast<DWORD>(version.size() + 1));
+  RegCloseKey(key);
+}
+
+WineVersionForProgram::~WineVersionForProgram() {
+  SHDeleteKeyA(HKEY_CURRENT_USER, kWineProgramDefaults);
 }
 
 std::string StoredText(const std::string& section, const std::string& key) {

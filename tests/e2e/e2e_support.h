@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/win32/win32_api.h"
+#include "platform/win32/win32_tick.h"
 
 namespace drelm::e2e {
 
@@ -39,7 +40,7 @@ class Checks {
   int Finish();
 
  private:
-  ULONGLONG startedAtMs_ = GetTickCount64();
+  ULONGLONG startedAtMs_ = drelm::win32::TickCount64();
   int passed_ = 0;
   int failures_ = 0;
   bool lastFailed_ = false;
@@ -68,7 +69,7 @@ class ChildProcess {
   bool WaitForExit(DWORD ms) const;
   std::optional<DWORD> ExitCode() const;
   DWORD Id() const { return process_.dwProcessId; }
-  // GetTickCount64 just before CreateProcess.
+  // The 64-bit tick just before CreateProcess.
   ULONGLONG StartedAtMs() const { return startedAtMs_; }
   // User plus kernel time so far, in milliseconds.
   double CpuMs() const;
@@ -114,6 +115,17 @@ std::vector<std::string> StoredNames(const std::string& section);
 bool ClearStoredSettings();
 // A REG_SZ as the program reads it: the text before the first NUL, empty for other types.
 std::string StoredText(const std::string& section, const std::string& key);
+
+// The Windows version Wine reports to programs named drelm-idle.exe ("win98", "win2k",
+// "winxp"...: HKCU\Software\Wine\AppDefaults\drelm-idle.exe, value Version) while this lives;
+// empty for Wine's own choice, which also clears what an earlier run may have left.
+class WineVersionForProgram {
+ public:
+  explicit WineVersionForProgram(const std::string& version);
+  ~WineVersionForProgram();
+  WineVersionForProgram(const WineVersionForProgram&) = delete;
+  WineVersionForProgram& operator=(const WineVersionForProgram&) = delete;
+};
 
 // A screenshot of the area of the X display, written as PNG by the script (a Unix program run
 // through Wine). Waits for the file; true when it came.

@@ -54,10 +54,10 @@ StartToWindow MeasureStartToWindow(const std::string& exe, const std::string& fo
   if (!program.Start(exe, {}, folder, false)) return measured;
   const ULONGLONG deadline = program.StartedAtMs() + kWindowDeadlineMs;
   HWND main = nullptr;
-  while (GetTickCount64() < deadline) {
+  while (drelm::win32::TickCount64() < deadline) {
     main = FindMainWindow(program.Id());
     if (main && IsWindowVisible(main)) {
-      measured.seenMs = static_cast<double>(GetTickCount64() - program.StartedAtMs());
+      measured.seenMs = static_cast<double>(drelm::win32::TickCount64() - program.StartedAtMs());
       break;
     }
     Sleep(kWindowPollMs);

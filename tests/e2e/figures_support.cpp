@@ -7,7 +7,7 @@ namespace drelm::e2e {
 CpuSpent MeasureCpu(const ChildProcess& program, DWORD windowMs,
                     const std::function<void(ULONGLONG end)>& during) {
   const double cpuBefore = program.CpuMs();
-  const ULONGLONG from = GetTickCount64();
+  const ULONGLONG from = drelm::win32::TickCount64();
   if (during) {
     during(from + windowMs);
   } else {
@@ -16,7 +16,7 @@ CpuSpent MeasureCpu(const ChildProcess& program, DWORD windowMs,
   CpuSpent spent;
   const double cpuAfter = program.CpuMs();
   if (cpuBefore >= 0 && cpuAfter >= 0) spent.cpuMs = cpuAfter - cpuBefore;
-  spent.wallMs = static_cast<double>(GetTickCount64() - from);
+  spent.wallMs = static_cast<double>(drelm::win32::TickCount64() - from);
   return spent;
 }
 

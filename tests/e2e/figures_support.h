@@ -16,7 +16,7 @@ struct CpuSpent {
 };
 
 // The program's CPU over windowMs of wall time, while during runs; during gets the window's end
-// (GetTickCount64) and must return by then. Without during the driver just waits, ending the
+// (the 64-bit tick) and must return by then. Without during the driver just waits, ending the
 // window early only when the program ends.
 CpuSpent MeasureCpu(const ChildProcess& program, DWORD windowMs,
                     const std::function<void(ULONGLONG end)>& during = {});

@@ -2,6 +2,7 @@
 // question, the answer and every first-start default land in the registry byte for byte, the
 // start is counted, and the log holds the first-start entry alone. Then the "x" label ends it.
 #include <algorithm>
+#include <cstdint>
 #include <set>
 
 #include "core/files.h"
@@ -89,6 +90,17 @@ int FirstStartScenario(const E2eSetup& setup) {
                "the Windows 2000 question comes up in an input box titled \"drelm idle\"");
   const HWND main = FindMainWindow(id);
   checks.Check(main && IsWindowVisible(main), "the main window shows before the question");
+  // 98 and ME keep no process creation time: the floor build must say so, not make one up.
+  const auto shownAfter = reinterpret_cast<std::uintptr_t>(GetPropA(main, "DrelmIdleShownAfterMs"));
+  checks.Check(setup.floor ? shownAfter == 0xFFFFFFFFu : shownAfter > 0 && shownAfter < 0xFFFFFFFFu,
+               setup.floor ? "the time to the first window is reported unknown"
+                           : "the time to the first window is reported");
+  // 98 and ME have no message-only windows: there the event loop's window is a hidden top-level.
+  const bool nineX = setup.floor || setup.windowsVersion == "win98";
+  const HWND sink = FindProgramWindow(id, "drelm idle event sink", "");
+  checks.Check((sink && GetAncestor(sink, GA_PARENT) == GetDesktopWindow()) == nineX,
+               nineX ? "the event loop's window is a hidden top-level window, as on 98"
+                     : "the event loop's window is message-only");
   const std::string texts = InputBoxTexts(box);
   checks.Check(WithoutLineFeeds(texts).find(kQuestion) != std::string::npos,
                "the box asks the question word for word");

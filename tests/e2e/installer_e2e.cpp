@@ -84,7 +84,8 @@ std::optional<DWORD> RunToEnd(const std::string& exe, const std::string& argumen
   if (!process.Start(exe, arguments, {}, false) || !process.WaitForExit(kSetupDeadlineMs)) {
     return std::nullopt;
   }
-  if (seconds) *seconds = static_cast<double>(GetTickCount64() - process.StartedAtMs()) / 1000;
+  if (seconds)
+    *seconds = static_cast<double>(drelm::win32::TickCount64() - process.StartedAtMs()) / 1000;
   return process.ExitCode();
 }
 

@@ -42,7 +42,7 @@ int KillersScenario(const E2eSetup& setup) {
   // The notice exists once the stand-in has answered.
   checks.Check(aol.Command("file-not-found") == std::vector<std::string>{"ok"},
                "the client shows its \"File not found.\" notice");
-  const ULONGLONG shown = GetTickCount64();
+  const ULONGLONG shown = drelm::win32::TickCount64();
   const bool closed = WaitFor(
       [&] {
         return FindWindowA("_AOL_Modal", "File Transfer") == nullptr &&
@@ -50,7 +50,7 @@ int KillersScenario(const E2eSetup& setup) {
       },
       2 * kTimer2Ms + kTickMarginMs);
   checks.Check(closed, "the second timer presses the notice's OK within two ticks");
-  checks.Detail("closed after " + std::to_string(GetTickCount64() - shown) +
+  checks.Detail("closed after " + std::to_string(drelm::win32::TickCount64() - shown) +
                 " ms; presses: " + StandInRows(aol, "presses"));
   checks.Check(WaitFor([&] { return LogMentions(logPath, "killed file not found"); }, kPollMs * 4),
                "log.txt gets \"killed file not found\"");
@@ -65,11 +65,11 @@ int KillersScenario(const E2eSetup& setup) {
           FindWindowA("#32770", "America Online") != nullptr,
       "with the message-box kill off the box stays for three ticks");
   RunCommand(FindOptionsWindow(program.Id()), "cmdMessageTLTC");
-  const ULONGLONG switched = GetTickCount64();
+  const ULONGLONG switched = drelm::win32::TickCount64();
   checks.Check(WaitFor([&] { return StandInStateIs(aol, "boxes-dismissed", "1"); },
                        2 * kTimer2Ms + kTickMarginMs),
                "switched on, the second timer presses the box's OK within two ticks");
-  checks.Detail("pressed after " + std::to_string(GetTickCount64() - switched) + " ms");
+  checks.Detail("pressed after " + std::to_string(drelm::win32::TickCount64() - switched) + " ms");
   checks.Check(StoredText("settings", "killtltc") == "on" &&
                    LogMentions(logPath, "kill message to long to complex"),
                "the switch is stored and logged");

@@ -43,7 +43,7 @@ LocalDateTime LocalNow() {
 }
 
 std::int64_t UptimeSecondsNow() {
-  return static_cast<std::int64_t>(GetTickCount64() / 1000);
+  return static_cast<std::int64_t>(drelm::win32::TickCount64() / 1000);
 }
 
 bool LogHolds(const std::string& log, const std::vector<std::string>& messages,

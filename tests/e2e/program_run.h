@@ -25,6 +25,8 @@ struct E2eSetup {
   std::string setupExe;          // the setup program, x86_64
   std::string setupExeI686;      // the i686 one, for its size only
   std::string version;           // the version the setup programs install
+  bool floor = false;            // the program is the floor build (answers as Windows 98)
+  std::string windowsVersion;    // what Wine reports to the program ("win98"...), empty: its own
 };
 
 inline constexpr const char* kScreenName = "Bob Smith";

@@ -49,6 +49,21 @@ TEST(RoundHalfEven, RoundsHalvesToTheEvenNeighbour) {
   EXPECT_EQ(RoundHalfEven(-1e30), INT64_MIN);
 }
 
+TEST(ZeroPadded, PadsTheDigitsToTheWidthAndKeepsLongerNumbersAndTheSign) {
+  const struct {
+    std::int64_t value;
+    std::size_t width;
+    const char* text;
+  } kCases[] = {{7, 2, "07"},
+                {0, 2, "00"},
+                {59, 2, "59"},
+                {123, 2, "123"},
+                {-7, 2, "-07"},
+                {5, 0, "5"},
+                {INT64_MIN, 2, "-9223372036854775808"}};
+  for (const auto& c : kCases) EXPECT_EQ(ZeroPadded(c.value, c.width), c.text) << c.value;
+}
+
 TEST(ReplaceAll, ReplacesEveryOccurrenceButRefusesOneThatWouldNeverEnd) {
   EXPECT_EQ(ReplaceAll("abc", "x", "y"), "abc");
   EXPECT_EQ(ReplaceAll("a-b-c", "-", "+"), "a+b+c");

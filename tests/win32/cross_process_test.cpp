@@ -10,6 +10,9 @@
 #include "aol/window_lookup.h"
 #include "mirrored_desktop.h"
 #include "platform/win32/win32_api.h"
+#include "platform/win32/win32_process_image.h"
+#include "platform/win32/win32_tick.h"
+#include "text/ansi.h"
 
 namespace drelm::contract {
 namespace {
@@ -56,8 +59,8 @@ TEST(CrossProcessHost, ServesAnAolTreeWhenStartedAsHost) {
   // Last, because the driving side takes the probe as the sign that the host is ready.
   desktop.Add(kProbeClass, ProbeCaption(caption));
 
-  const std::uint64_t end = GetTickCount64() + kHostLifeMs;
-  while (IsWindow(win32::ToHwnd(desktop.Real(frame))) && GetTickCount64() < end) {
+  const std::uint64_t end = drelm::win32::TickCount64() + kHostLifeMs;
+  while (IsWindow(win32::ToHwnd(desktop.Real(frame))) && drelm::win32::TickCount64() < end) {
     MsgWaitForMultipleObjectsEx(0, nullptr, 100, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
     MSG msg{};
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
@@ -88,9 +91,9 @@ class HostProcess {
     SetEnvironmentVariableA(kHostVariable, nullptr);
     if (!started) return;
     // The probe is the host's last window: once it is there, the whole tree is.
-    const std::uint64_t deadline = GetTickCount64() + kHostStartMs;
+    const std::uint64_t deadline = drelm::win32::TickCount64() + kHostStartMs;
     while (!(probe_ = FindWindowA(kProbeClass, ProbeCaption(caption_).c_str())) &&
-           GetTickCount64() < deadline) {
+           drelm::win32::TickCount64() < deadline) {
       Sleep(20);
     }
     frame_ = FindWindowA("AOL Frame25", caption_.c_str());
@@ -120,15 +123,15 @@ class HostProcess {
 };
 
 bool WaitFor(const std::function<bool()>& condition, std::uint64_t timeoutMs) {
-  const std::uint64_t deadline = GetTickCount64() + timeoutMs;
+  const std::uint64_t deadline = drelm::win32::TickCount64() + timeoutMs;
   while (!condition()) {
-    if (GetTickCount64() >= deadline) return false;
+    if (drelm::win32::TickCount64() >= deadline) return false;
     Sleep(20);
   }
   return true;
 }
 
-TEST(CrossProcess, LookupsTextsAndListItemsReachTheOtherProcess) {
+TEST(CrossProcess, LookupsTextsListItemsAndTheProgramFileReachTheOtherProcess) {
   HostProcess host;
   ASSERT_TRUE(host.Ready());
   win32::Win32WindowSystem windows;
@@ -149,10 +152,29 @@ TEST(CrossProcess, LookupsTextsAndListItemsReachTheOtherProcess) {
 
   const Hwnd list = windows.FindWindowEx(room, 0, std::string("_aol_listbox"), std::nullopt);
   ASSERT_EQ(windows.SendMessage(list, LB_GETCOUNT, 0, 0), static_cast<LResult>(kItems.size()));
+  // Asked for in ANSI too, as on 98 and ME: Wine answers that in UTF-16 across processes.
+  win32::Win32WindowSystem ansi(win32::ItemTextWay::kAnsi);
   for (std::size_t i = 0; i < kItems.size(); ++i) {
     const LResult length = windows.SendMessage(list, LB_GETTEXTLEN, i, 0);
-    EXPECT_EQ(windows.SendBufferMessage(list, LB_GETTEXT, i, static_cast<std::size_t>(length) + 1),
-              kItems[i]);
+    const std::size_t chars = static_cast<std::size_t>(length) + 1;
+    EXPECT_EQ(windows.SendBufferMessage(list, LB_GETTEXT, i, chars), kItems[i]);
+    EXPECT_EQ(ansi.SendBufferMessage(list, LB_GETTEXT, i, chars), kItems[i]) << "asked in ANSI";
+  }
+
+  // Every way some Windows has of naming the other process's program file; the process entry
+  // holds only the file name on the NT line.
+  char exe[MAX_PATH] = {};
+  GetModuleFileNameA(nullptr, exe, MAX_PATH);
+  const std::string path = exe;
+  const std::string name = path.substr(path.find_last_of('\\') + 1);
+  using Way = ImagePathWay;
+  const std::pair<Way, std::string> kWays[] = {{Way::kImageNameQuery, path},
+                                               {Way::kModuleFileNameEx, path},
+                                               {Way::kFirstModule, path},
+                                               {Way::kProcessEntry, name}};
+  for (const auto& [way, expected] : kWays) {
+    const std::string read = win32::ReadImagePath(way, host.Pid());
+    EXPECT_TRUE(EqualsIgnoreCase(read, expected)) << static_cast<int>(way) << ": " << read;
   }
 }
 
@@ -182,20 +204,21 @@ TEST(CrossProcess, HungClientCostsAtMostTheSendTimeout) {
   PostMessageA(host.Probe(), kHangMessage, kHangMs, 0);
   Sleep(200);  // the host is now asleep inside its loop
 
-  std::uint64_t start = GetTickCount64();
+  std::uint64_t start = drelm::win32::TickCount64();
   EXPECT_EQ(GetControlText(windows, view), "");
-  const std::uint64_t sendMs = GetTickCount64() - start;
+  const std::uint64_t sendMs = drelm::win32::TickCount64() - start;
   std::printf("send to a hung window returned after %llu ms\n",
               static_cast<unsigned long long>(sendMs));
   EXPECT_LE(sendMs, win32::kCrossProcessSendMs + 1000u);
-  start = GetTickCount64();
+  start = drelm::win32::TickCount64();
   EXPECT_EQ(GetControlText(windows, view), "");
-  EXPECT_LE(GetTickCount64() - start, 200u)
+  EXPECT_LE(drelm::win32::TickCount64() - start, 200u)
       << "a client that still owes the last send its answer is not waited for again";
 
-  start = GetTickCount64();
+  start = drelm::win32::TickCount64();
   windows.ShowWindow(FindAolStatusWindow(windows), SW_HIDE);
-  EXPECT_LE(GetTickCount64() - start, 1000u) << "showing a hung client's window must not block";
+  EXPECT_LE(drelm::win32::TickCount64() - start, 1000u)
+      << "showing a hung client's window must not block";
 
   EXPECT_TRUE(WaitFor([&] { return GetControlText(windows, view) == kViewText; }, 10000))
       << "the client answers again once it wakes";

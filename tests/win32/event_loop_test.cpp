@@ -10,6 +10,7 @@
 #include "platform/win32/win32_api.h"
 #include "platform/win32/win32_clock.h"
 #include "platform/win32/win32_event_loop.h"
+#include "platform/win32/win32_tick.h"
 
 namespace drelm::contract {
 namespace {
@@ -29,9 +30,9 @@ TEST(Win32EventLoop, PauseOfTwoSecondsLastsAboutTwoAndBurnsNoCpu) {
   int ticks = 0;
   loop.AddTimer(100, [&] { ++ticks; });
   const std::uint64_t cpuBefore = ProcessCpuMs();
-  const std::uint64_t start = GetTickCount64();
+  const std::uint64_t start = drelm::win32::TickCount64();
   Pause(clock, loop, 2);
-  const std::uint64_t elapsed = GetTickCount64() - start;
+  const std::uint64_t elapsed = drelm::win32::TickCount64() - start;
   const std::uint64_t cpu = ProcessCpuMs() - cpuBefore;
   std::printf("Pause(2): %llu ms wall, %llu ms CPU, %d timer ticks\n",
               static_cast<unsigned long long>(elapsed), static_cast<unsigned long long>(cpu),
@@ -47,13 +48,13 @@ TEST(Win32EventLoop, PauseOfTwoSecondsLastsAboutTwoAndBurnsNoCpu) {
 TEST(Win32EventLoop, WaitWithNothingToDoBlocksUntilTheDeadline) {
   win32::Win32EventLoop loop;
   loop.PumpPending();
-  const std::uint64_t deadline = GetTickCount64() + 300;
+  const std::uint64_t deadline = drelm::win32::TickCount64() + 300;
   int wakeUps = 0;
-  while (GetTickCount64() < deadline && wakeUps < 1000) {
+  while (drelm::win32::TickCount64() < deadline && wakeUps < 1000) {
     loop.WaitForEvents(deadline);
     ++wakeUps;
   }
-  EXPECT_GE(GetTickCount64(), deadline);
+  EXPECT_GE(drelm::win32::TickCount64(), deadline);
   EXPECT_LE(wakeUps, 5) << "a wait without events must not return over and over";
 }
 
@@ -69,14 +70,14 @@ TEST(Win32EventLoop, TimerIsNotReenteredWhileItsHandlerWaitsButOthersRun) {
     ++depth;
     ++slowRuns;
     const int fastBefore = fastTicks;
-    const std::uint64_t until = GetTickCount64() + 300;
-    while (GetTickCount64() < until) loop.WaitForEvents(until);
+    const std::uint64_t until = drelm::win32::TickCount64() + 300;
+    while (drelm::win32::TickCount64() < until) loop.WaitForEvents(until);
     fastTicksDuringSlow += fastTicks - fastBefore;
     --depth;
   });
   loop.AddTimer(20, [&] { ++fastTicks; });
-  const std::uint64_t deadline = GetTickCount64() + 3000;
-  while (slowRuns < 3 && GetTickCount64() < deadline) loop.WaitForEvents(deadline);
+  const std::uint64_t deadline = drelm::win32::TickCount64() + 3000;
+  while (slowRuns < 3 && drelm::win32::TickCount64() < deadline) loop.WaitForEvents(deadline);
   EXPECT_GE(slowRuns, 3);
   EXPECT_EQ(reentries, 0);
   EXPECT_GT(loop.SkippedTicks(), 0u) << "ticks of the busy timer should have been dropped";
@@ -88,9 +89,9 @@ TEST(Win32EventLoop, QuitRequestedByATimerOrPostedEndsAPauseEarlyWithItsCode) {
     win32::Win32Clock clock;
     win32::Win32EventLoop loop;
     loop.AddTimer(200, [&] { loop.RequestQuit(3); });
-    const std::uint64_t start = GetTickCount64();
+    const std::uint64_t start = drelm::win32::TickCount64();
     Pause(clock, loop, 5);
-    EXPECT_LT(GetTickCount64() - start, 1500u);
+    EXPECT_LT(drelm::win32::TickCount64() - start, 1500u);
     EXPECT_TRUE(loop.QuitRequested());
     EXPECT_EQ(loop.ExitCode(), 3);
   }
@@ -107,9 +108,9 @@ TEST(Win32EventLoop, HandlerExceptionLeavesThePumpAndTheTimerTicksAgain) {
   loop.AddTimer(20, [&] {
     if (++runs == 1) throw std::runtime_error("handler failed");
   });
-  const std::uint64_t deadline = GetTickCount64() + 2000;
+  const std::uint64_t deadline = drelm::win32::TickCount64() + 2000;
   bool thrown = false;
-  while (!thrown && GetTickCount64() < deadline) {
+  while (!thrown && drelm::win32::TickCount64() < deadline) {
     try {
       loop.WaitForEvents(deadline);
     } catch (const std::runtime_error& error) {
@@ -117,7 +118,7 @@ TEST(Win32EventLoop, HandlerExceptionLeavesThePumpAndTheTimerTicksAgain) {
     }
   }
   EXPECT_TRUE(thrown);
-  while (runs < 2 && GetTickCount64() < deadline) loop.WaitForEvents(deadline);
+  while (runs < 2 && drelm::win32::TickCount64() < deadline) loop.WaitForEvents(deadline);
   EXPECT_GE(runs, 2) << "the timer must not stay marked as running after a throw";
 }
 
@@ -129,8 +130,8 @@ TEST(Win32EventLoop, TimerRemovedByItsOwnHandlerNeverTicksAgain) {
     ++runs;
     loop.RemoveTimer(id);
   });
-  const std::uint64_t deadline = GetTickCount64() + 300;
-  while (GetTickCount64() < deadline) loop.WaitForEvents(deadline);
+  const std::uint64_t deadline = drelm::win32::TickCount64() + 300;
+  while (drelm::win32::TickCount64() < deadline) loop.WaitForEvents(deadline);
   EXPECT_EQ(runs, 1);
 }
 

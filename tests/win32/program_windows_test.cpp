@@ -14,6 +14,7 @@
 #include "platform/sim/memory_registry.h"
 #include "platform/sim/scripted_user.h"
 #include "platform/win32/win32_api.h"
+#include "platform/win32/win32_tick.h"
 #include "support/file_text.h"
 #include "support/temp_folder.h"
 #include "ui/win32/win32_program_host.h"
@@ -69,9 +70,9 @@ class ProgramWindows : public ::testing::Test {
 
   // Lets the program run until the condition holds, at most ms.
   bool RunUntil(const std::function<bool()>& condition, std::uint64_t ms) {
-    const std::uint64_t deadline = GetTickCount64() + ms;
+    const std::uint64_t deadline = drelm::win32::TickCount64() + ms;
     while (!condition()) {
-      const std::uint64_t now = GetTickCount64();
+      const std::uint64_t now = drelm::win32::TickCount64();
       if (now >= deadline) return false;
       host->loop().WaitForEvents(std::min(deadline, now + 50));
     }

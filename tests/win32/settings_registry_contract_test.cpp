@@ -34,7 +34,8 @@ std::string UpperAscii(std::string text) {
 class SettingsRegistryContract : public ::testing::Test {
  protected:
   void TearDown() override {
-    RegDeleteTreeA(HKEY_CURRENT_USER, win32::Win32Registry::SectionPath(section_).c_str());
+    // A section holds values only, no subkeys.
+    RegDeleteKeyA(HKEY_CURRENT_USER, win32::Win32Registry::SectionPath(section_).c_str());
   }
 
   // A value another program put there, on both sides, past the store's rules.

@@ -3,17 +3,21 @@
 #include <algorithm>
 #include <map>
 
+#include "platform/win32/win32_tick.h"
+
 namespace drelm::win32 {
 
 namespace {
 
-// Probes not answered yet, by token: the window and the thread they went to.
+// Probes not answered yet, by token: the window and the thread they went to. Only the
+// user-interface thread probes, so plain statics will do (thread-local ones would link the
+// threads support that the oldest Windows lack).
 struct Unanswered {
   HWND window = nullptr;
   DWORD thread = 0;
 };
-thread_local std::map<ULONG_PTR, Unanswered> unanswered;
-thread_local ULONG_PTR issuedProbe = 0;
+std::map<ULONG_PTR, Unanswered> unanswered;
+ULONG_PTR issuedProbe = 0;
 // The completion arrives as a sent-message wake-up; should a system deliver it without one,
 // the wait still looks again this often.
 constexpr DWORD kProbeRecheckMs = 100;
@@ -47,7 +51,7 @@ std::optional<std::uint64_t> AnswerTimeMs(HWND window, std::uint32_t timeoutMs) 
   TakeSentMessages();
   const DWORD thread = GetWindowThreadProcessId(window, nullptr);
   if (thread == 0 || StillOwesAnAnswer(thread)) return std::nullopt;
-  const ULONGLONG sent = GetTickCount64();
+  const ULONGLONG sent = TickCount64();
   const ULONG_PTR token = ++issuedProbe;
   // Noted first: a window of this thread answers inside the call.
   unanswered[token] = {window, thread};
@@ -58,7 +62,7 @@ std::optional<std::uint64_t> AnswerTimeMs(HWND window, std::uint32_t timeoutMs) 
   const ULONGLONG deadline = sent + timeoutMs;
   for (;;) {
     TakeSentMessages();
-    const ULONGLONG now = GetTickCount64();
+    const ULONGLONG now = TickCount64();
     if (!unanswered.contains(token)) return now - sent;
     if (now >= deadline) return std::nullopt;
     MsgWaitForMultipleObjectsEx(

@@ -1,6 +1,7 @@
 // Whether a window of another thread answers at all, and how fast: a WM_NULL sent with a
 // completion callback, waited for with a bound. Wine lets SendMessageTimeout wait for as long as
 // the receiver does not look at its queue, so a timed send alone cannot tell a hung receiver.
+// One thread of a process probes: the one that runs the program's window messages.
 #pragma once
 
 #include <cstdint>

@@ -1,6 +1,7 @@
 #include "platform/win32/win32_clock.h"
 
 #include "platform/win32/win32_api.h"
+#include "platform/win32/win32_tick.h"
 
 namespace drelm::win32 {
 
@@ -30,7 +31,7 @@ std::string NowFormatted(Format format, DWORD flags) {
 }  // namespace
 
 std::uint64_t Win32Clock::MonotonicMs() {
-  return GetTickCount64();
+  return TickCount64();
 }
 
 double Win32Clock::SecondsSinceMidnight() {
@@ -40,7 +41,7 @@ double Win32Clock::SecondsSinceMidnight() {
 }
 
 std::uint64_t Win32Clock::UptimeMs() {
-  return GetTickCount64();
+  return TickCount64();
 }
 
 LocalDateTime Win32Clock::Now() {

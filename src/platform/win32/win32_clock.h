@@ -1,5 +1,5 @@
-// The real clock: GetTickCount64 for monotonic time and uptime, the local time of day and date,
-// and the AM/PM designators, long time and short date formats of the user's locale.
+// The real clock: the 64-bit tick (win32_tick.h) for monotonic time and uptime, the local time of
+// day and date, and the AM/PM designators, long time and short date formats of the user's locale.
 #pragma once
 
 #include "platform/clock.h"

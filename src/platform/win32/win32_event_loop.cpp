@@ -5,6 +5,8 @@
 #include <utility>
 
 #include "platform/win32/win32_api.h"
+#include "platform/win32/win32_optional_functions.h"
+#include "platform/win32/win32_tick.h"
 
 namespace drelm::win32 {
 
@@ -47,9 +49,11 @@ void RegisterSinkClass() {
 
 }  // namespace
 
-Win32EventLoop::Win32EventLoop() {
+Win32EventLoop::Win32EventLoop() : waitFlags_(MWMO_INPUTAVAILABLE) {
   RegisterSinkClass();
-  HWND sink = CreateWindowExA(0, kSinkClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+  // 98 and ME have no message-only windows; there the sink is a top-level window never shown.
+  HWND sink = CreateWindowExA(0, kSinkClass, "", 0, 0, 0, 0, 0,
+                              HasMessageOnlyWindows() ? HWND_MESSAGE : nullptr, nullptr,
                               GetModuleHandleA(nullptr), nullptr);
   if (!sink) throw std::runtime_error("cannot create the event loop's message window");
   SetWindowLongPtrA(sink, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
@@ -70,7 +74,7 @@ void Win32EventLoop::RethrowPending() {
 int Win32EventLoop::Pump() {
   RethrowPending();
   int delivered = 0;
-  const std::uint64_t start = GetTickCount64();
+  const std::uint64_t start = TickCount64();
   MSG msg{};
   while (!quit_ && delivered < kMaxMessagesPerPump &&
          PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
@@ -82,7 +86,7 @@ int Win32EventLoop::Pump() {
     DispatchMessageA(&msg);
     ++delivered;
     RethrowPending();
-    if (GetTickCount64() - start >= kPumpSliceMs) break;
+    if (TickCount64() - start >= kPumpSliceMs) break;
   }
   return delivered;
 }
@@ -93,7 +97,7 @@ void Win32EventLoop::PumpPending() {
 
 void Win32EventLoop::WaitForEvents(std::uint64_t deadlineMs) {
   if (quit_ || Pump() > 0 || quit_) return;
-  const std::uint64_t now = GetTickCount64();
+  const std::uint64_t now = TickCount64();
   if (deadlineMs <= now) return;
   const std::uint64_t remaining = deadlineMs - now;
   const DWORD timeout =
@@ -101,10 +105,14 @@ void Win32EventLoop::WaitForEvents(std::uint64_t deadlineMs) {
           ? (deadlineMs == std::numeric_limits<std::uint64_t>::max() ? INFINITE : INFINITE - 1)
           : static_cast<DWORD>(remaining);
   // MWMO_INPUTAVAILABLE: input that arrived before the wait and was only peeked at still wakes.
-  if (MsgWaitForMultipleObjectsEx(0, nullptr, timeout, QS_ALLINPUT, MWMO_INPUTAVAILABLE) ==
-      WAIT_OBJECT_0) {
-    Pump();
+  // A system that refuses the flag would fail every wait at once and turn the loop into a spin,
+  // so it is dropped after the first refusal.
+  DWORD woke = MsgWaitForMultipleObjectsEx(0, nullptr, timeout, QS_ALLINPUT, waitFlags_);
+  if (woke == WAIT_FAILED && waitFlags_ != 0) {
+    waitFlags_ = 0;
+    woke = MsgWaitForMultipleObjectsEx(0, nullptr, timeout, QS_ALLINPUT, waitFlags_);
   }
+  if (woke == WAIT_OBJECT_0) Pump();
 }
 
 TimerId Win32EventLoop::AddTimer(std::uint32_t intervalMs, std::function<void()> onTick) {

@@ -1,8 +1,9 @@
 // The user-interface thread's message loop. Pumping is PeekMessage/Translate/Dispatch; waiting
 // blocks in MsgWaitForMultipleObjectsEx until input arrives or the deadline passes, so an idle
-// program costs no CPU. Timers are SetTimer timers on a hidden message-only window; a tick that
-// arrives while the same timer's handler is still running (it pumps inside a nested wait) is
-// dropped. An exception thrown by a handler leaves the pump that dispatched it.
+// program costs no CPU. Timers are SetTimer timers on a hidden window (message-only where the
+// system has them); a tick that arrives while the same timer's handler is still running (it
+// pumps inside a nested wait) is dropped. An exception thrown by a handler leaves the pump that
+// dispatched it.
 #pragma once
 
 #include <exception>
@@ -51,6 +52,8 @@ class Win32EventLoop : public EventLoop {
   int exitCode_ = 0;
   std::uint64_t skippedTicks_ = 0;
   std::exception_ptr pendingError_;
+  // The wait's flags: MWMO_INPUTAVAILABLE until the system refuses it.
+  std::uint32_t waitFlags_ = 0;
 };
 
 }  // namespace drelm::win32

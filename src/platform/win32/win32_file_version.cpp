@@ -8,18 +8,6 @@
 
 namespace drelm::win32 {
 
-std::string ProcessImagePath(ProcessId pid) {
-  HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid);
-  if (!process) return {};
-  std::string path(32768, '\0');
-  DWORD size = static_cast<DWORD>(path.size());
-  const BOOL ok = QueryFullProcessImageNameA(process, 0, path.data(), &size);
-  CloseHandle(process);
-  if (!ok) return {};
-  path.resize(size);
-  return path;
-}
-
 std::string FileVersionOf(const std::string& path) {
   if (path.empty()) return {};
   DWORD ignored = 0;

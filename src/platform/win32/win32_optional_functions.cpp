@@ -27,4 +27,9 @@ bool IsWindowsNt() {
   return (GetVersion() & 0x80000000u) == 0;
 }
 
+bool HasMessageOnlyWindows() {
+  // NT 5.0 is Windows 2000; the low byte of GetVersion is the major version.
+  return IsWindowsNt() && LOBYTE(LOWORD(GetVersion())) >= 5;
+}
+
 }  // namespace drelm::win32

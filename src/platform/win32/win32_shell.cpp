@@ -7,6 +7,7 @@
 
 #include "platform/win32/win32_api.h"
 #include "platform/win32/win32_file_version.h"
+#include "platform/win32/win32_process_image.h"
 #include "text/ansi.h"
 
 #include <mmsystem.h>
@@ -155,37 +156,6 @@ bool CreateProgramProcess(const std::string& exePath, const std::string& argumen
   return true;
 }
 
-// The full path from the process's first module, for systems where the image name query fails.
-std::string FirstModulePath(ProcessId pid) {
-  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, pid);
-  if (snapshot == INVALID_HANDLE_VALUE) return {};
-  MODULEENTRY32 module{};
-  module.dwSize = sizeof module;
-  std::string path;
-  if (Module32First(snapshot, &module)) path = module.szExePath;
-  CloseHandle(snapshot);
-  return path;
-}
-
-// Only the file name: the last resort, when the process cannot be opened at all.
-std::string SnapshotExeName(ProcessId pid) {
-  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-  if (snapshot == INVALID_HANDLE_VALUE) return {};
-  PROCESSENTRY32 entry{};
-  entry.dwSize = sizeof entry;
-  std::string name;
-  int seen = 0;
-  for (BOOL more = Process32First(snapshot, &entry); more && seen < kMaxProcesses;
-       more = Process32Next(snapshot, &entry), ++seen) {
-    if (entry.th32ProcessID == pid) {
-      name = entry.szExeFile;
-      break;
-    }
-  }
-  CloseHandle(snapshot);
-  return name;
-}
-
 }  // namespace
 
 bool Win32Shell::StartExecutable(const std::string& exePath, int showCmd) {
@@ -219,11 +189,7 @@ std::vector<ProcessId> Win32Shell::ProcessIds() {
 }
 
 std::string Win32Shell::ProcessExePath(ProcessId pid) {
-  if (pid == 0) return {};
-  std::string path = ProcessImagePath(pid);
-  if (!path.empty()) return path;
-  path = FirstModulePath(pid);
-  return path.empty() ? SnapshotExeName(pid) : path;
+  return ProcessImagePath(pid);
 }
 
 std::string Win32Shell::FileVersion(const std::string& exePath) {

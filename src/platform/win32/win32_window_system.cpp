@@ -3,9 +3,12 @@
 #include <algorithm>
 #include <cwchar>
 
+#include "platform/item_text_answer.h"
 #include "platform/win32/win32_answer_probe.h"
 #include "platform/win32/win32_api.h"
 #include "platform/win32/win32_file_version.h"
+#include "platform/win32/win32_optional_functions.h"
+#include "platform/win32/win32_process_image.h"
 #include "platform/win32/win32_text.h"
 
 namespace drelm::win32 {
@@ -21,21 +24,41 @@ const char* OrNull(const std::optional<std::string>& text) {
   return text ? text->c_str() : nullptr;
 }
 
+// The wide sends, found only where they are real: on 98 and ME they are stubs that fail.
+struct WideSends {
+  using SendFn = LRESULT(WINAPI*)(HWND, UINT, WPARAM, LPARAM);
+  using SendTimeoutFn = LRESULT(WINAPI*)(HWND, UINT, WPARAM, LPARAM, UINT, UINT, PDWORD_PTR);
+  SendFn send = nullptr;
+  SendTimeoutFn sendTimeout = nullptr;
+  bool Present() const { return send != nullptr && sendTimeout != nullptr; }
+};
+
+const WideSends& Wide() {
+  static const WideSends sends = [] {
+    WideSends found;
+    if (!IsWindowsNt()) return found;
+    found.send = FindOptionalAs<WideSends::SendFn>(kSendMessageW);
+    found.sendTimeout = FindOptionalAs<WideSends::SendTimeoutFn>(kSendMessageTimeoutW);
+    return found;
+  }();
+  return sends;
+}
+
 // Sends within this thread directly; to anyone else only once it has shown that it answers,
 // and then with a bound, so a hung target costs about kCrossProcessSendMs. False when the
-// target did not answer.
+// target did not answer. wide only where the wide sends are present.
 bool Send(HWND window, UINT msg, WPARAM wParam, LPARAM lParam, bool wide, LRESULT* result) {
   *result = 0;
   if (OwnedByThisThread(window)) {
-    *result = wide ? SendMessageW(window, msg, wParam, lParam)
-                   : SendMessageA(window, msg, wParam, lParam);
+    *result =
+        wide ? Wide().send(window, msg, wParam, lParam) : SendMessageA(window, msg, wParam, lParam);
     return true;
   }
   if (!AnswerTimeMs(window, kCrossProcessSendMs)) return false;
   DWORD_PTR answer = 0;
   const UINT flags = SMTO_NORMAL | SMTO_ABORTIFHUNG;
   const LRESULT ok =
-      wide ? SendMessageTimeoutW(window, msg, wParam, lParam, flags, kCrossProcessSendMs, &answer)
+      wide ? Wide().sendTimeout(window, msg, wParam, lParam, flags, kCrossProcessSendMs, &answer)
            : SendMessageTimeoutA(window, msg, wParam, lParam, flags, kCrossProcessSendMs, &answer);
   if (ok) *result = static_cast<LRESULT>(answer);
   return ok != 0;
@@ -47,34 +70,48 @@ HWND Live(Hwnd window) {
   return ::IsWindow(handle) ? handle : nullptr;
 }
 
-// Item texts of list and combo boxes are fetched as UTF-16: sent as ANSI across processes,
-// Wine answers in UTF-16 and overflows a buffer sized for ANSI. Asking for the length first
-// keeps the buffer large enough whatever the caller guessed.
+// Item texts of list and combo boxes are fetched as UTF-16 where the wide sends are real: sent
+// as ANSI across processes, Wine answers in UTF-16 and overflows a buffer sized for ANSI. Where
+// only ANSI will do, the buffer has room for a UTF-16 answer and the answer is recognised.
+// Asking for the length first keeps the buffer large enough whatever the caller guessed.
 std::string SendItemTextMessage(HWND window, std::uint32_t msg, WParam index,
-                                std::size_t bufferChars, LResult* result) {
+                                std::size_t bufferChars, bool wide, LResult* result) {
   const UINT lengthMsg = msg == LB_GETTEXT ? LB_GETTEXTLEN : CB_GETLBTEXTLEN;
   LRESULT length = 0;
-  if (!Send(window, lengthMsg, index, 0, true, &length) || length < 0 ||
+  if (!Send(window, lengthMsg, index, 0, wide, &length) || length < 0 ||
       static_cast<std::size_t>(length) > kMaxTextChars) {
     if (result) *result = LB_ERR;
     return {};
   }
-  // Owner-drawn lists without strings hand back their item data instead: room for that too.
-  std::wstring buffer(std::max<std::size_t>(static_cast<std::size_t>(length) + 1, 8), L'\0');
+  const std::size_t bytes = ItemTextBufferBytes(static_cast<std::size_t>(length));
+  // Zero-filled, and whole UTF-16 units, so an answer in either encoding ends inside it.
+  std::wstring buffer(bytes / sizeof(wchar_t), L'\0');
   LRESULT copied = 0;
-  if (!Send(window, msg, index, reinterpret_cast<LPARAM>(buffer.data()), true, &copied) ||
+  if (!Send(window, msg, index, reinterpret_cast<LPARAM>(buffer.data()), wide, &copied) ||
       copied < 0) {
     if (result) *result = LB_ERR;
     return {};
   }
-  buffer.resize(wcsnlen(buffer.data(), buffer.size()));
-  std::string text = WideToAnsi(buffer);
+  std::string text;
+  if (wide) {
+    text = WideToAnsi(std::wstring_view(buffer.data(), wcsnlen(buffer.data(), buffer.size())));
+  } else {
+    const ItemTextAnswer answer =
+        RecogniseItemText(std::string_view(reinterpret_cast<const char*>(buffer.data()), bytes),
+                          static_cast<std::size_t>(length));
+    text = answer.utf16 ? WideToAnsi(std::wstring(answer.wide.begin(), answer.wide.end()))
+                        : answer.ansi;
+  }
   if (text.size() >= bufferChars) text.resize(bufferChars - 1);
   if (result) *result = static_cast<LResult>(text.size());
   return text;
 }
 
 }  // namespace
+
+ItemTextWay ItemTextWayOfThisWindows() {
+  return Wide().Present() ? ItemTextWay::kWide : ItemTextWay::kAnsi;
+}
 
 Hwnd Win32WindowSystem::FindWindow(const std::optional<std::string>& className,
                                    const std::optional<std::string>& caption) {
@@ -168,7 +205,8 @@ std::string Win32WindowSystem::SendBufferMessage(Hwnd window, std::uint32_t msg,
   if (!handle || bufferChars == 0) return {};
   bufferChars = std::min(bufferChars, kMaxTextChars);
   if (msg == LB_GETTEXT || msg == CB_GETLBTEXT) {
-    return SendItemTextMessage(handle, msg, wParam, bufferChars, result);
+    const bool wide = itemTexts_ == ItemTextWay::kWide && Wide().Present();
+    return SendItemTextMessage(handle, msg, wParam, bufferChars, wide, result);
   }
   std::string buffer(bufferChars, '\0');
   LRESULT answer = 0;

@@ -2,7 +2,9 @@
 // client's above all, go through SendMessageTimeout with SMTO_ABORTIFHUNG, so a hung client
 // costs kCrossProcessSendMs once, and nothing more while it stays hung; the program's own
 // windows get plain sends.
-// List box and combo box item texts travel as UTF-16 and are converted to ANSI here.
+// List box and combo box item texts travel as UTF-16 where the wide sends are real (the NT line)
+// and are converted to ANSI here; elsewhere they are asked for in ANSI, in a buffer that also
+// holds the UTF-16 answer Wine gives that request across processes.
 #pragma once
 
 #include <cstdint>
@@ -14,8 +16,17 @@ namespace drelm::win32 {
 // Cross-process SendMessageTimeout: a hung AOL client cannot hang us.
 inline constexpr std::uint32_t kCrossProcessSendMs = 5000;
 
+// How list and combo box item texts are asked for.
+enum class ItemTextWay { kWide, kAnsi };
+// Wide on the NT line, where the wide sends are real; ANSI on 98 and ME.
+ItemTextWay ItemTextWayOfThisWindows();
+
 class Win32WindowSystem : public WindowSystem {
  public:
+  // A test may take the other way than this Windows would.
+  explicit Win32WindowSystem(ItemTextWay itemTexts = ItemTextWayOfThisWindows())
+      : itemTexts_(itemTexts) {}
+
   Hwnd FindWindow(const std::optional<std::string>& className,
                   const std::optional<std::string>& caption) override;
   Hwnd FindWindowEx(Hwnd parent, Hwnd childAfter, const std::optional<std::string>& className,
@@ -51,6 +62,9 @@ class Win32WindowSystem : public WindowSystem {
 
   ProcessId WindowProcessId(Hwnd window) override;
   std::string ProgramFileVersion(Hwnd window) override;
+
+ private:
+  ItemTextWay itemTexts_;
 };
 
 }  // namespace drelm::win32

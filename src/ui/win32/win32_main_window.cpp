@@ -1,7 +1,10 @@
 #include "ui/win32/win32_main_window.h"
 
 #include <algorithm>
+#include <optional>
 #include <stdexcept>
+
+#include "platform/win32/win32_optional_functions.h"
 
 #include "program/frm_main.h"
 
@@ -39,10 +42,16 @@ std::string WindowText(HWND window) {
   return text;
 }
 
-// Milliseconds since this process was created, by the system clock both times were taken on.
-std::uint64_t MsSinceProcessStart() {
+// Milliseconds since this process was created, by the system clock both times were taken on;
+// unknown on 98 and ME, which keep no creation time.
+std::optional<std::uint64_t> MsSinceProcessStart() {
+  using GetProcessTimesFn = BOOL(WINAPI*)(HANDLE, LPFILETIME, LPFILETIME, LPFILETIME, LPFILETIME);
+  static const auto getProcessTimes = FindOptionalAs<GetProcessTimesFn>(kGetProcessTimes);
   FILETIME created{}, exited{}, kernel{}, user{};
-  if (!GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user)) return 0;
+  if (!getProcessTimes ||
+      !getProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user)) {
+    return std::nullopt;
+  }
   FILETIME now{};
   GetSystemTimeAsFileTime(&now);
   const auto ticks = [](const FILETIME& t) {
@@ -236,9 +245,11 @@ void MainWindowView::NoteFirstShown() {
   if (firstShown_ || !IsWindowVisible(window_)) return;
   firstShown_ = true;
   UpdateWindow(window_);
-  const std::uint64_t ms = std::max<std::uint64_t>(MsSinceProcessStart(), 1);
-  SetPropA(window_, kShownAfterMsProperty,
-           reinterpret_cast<HANDLE>(static_cast<std::uintptr_t>(ms)));
+  const std::optional<std::uint64_t> ms = MsSinceProcessStart();
+  const std::uintptr_t value =
+      ms ? static_cast<std::uintptr_t>(std::clamp<std::uint64_t>(*ms, 1, kShownAfterUnknown - 1))
+         : kShownAfterUnknown;
+  SetPropA(window_, kShownAfterMsProperty, reinterpret_cast<HANDLE>(value));
 }
 
 void MainWindowView::Click(LabelView& label) {

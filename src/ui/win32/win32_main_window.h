@@ -40,8 +40,10 @@ inline constexpr int kLblDaysId = 210;
 inline constexpr int kLblMenuId = 211;  // "menu"
 
 // A window property of the main window: milliseconds from the process's creation to the moment
-// the window was first shown. For measuring the start; users never see it.
+// the window was first shown, or kShownAfterUnknown where the system keeps no creation time
+// (98 and ME). For measuring the start; users never see it.
 inline constexpr const char* kShownAfterMsProperty = "DrelmIdleShownAfterMs";
+inline constexpr std::uintptr_t kShownAfterUnknown = 0xFFFFFFFFu;
 
 class MainWindowView {
  public:

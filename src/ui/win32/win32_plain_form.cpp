@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "platform/win32/win32_optional_functions.h"
+
 namespace drelm::win32::view {
 
 namespace {
@@ -28,8 +30,7 @@ std::vector<std::string> IntendedLines(const std::string& caption) {
 void FrameFor(SIZE client, UINT dpi, int* width, int* height) {
   RECT rect{0, 0, Scale(client.cx, dpi), Scale(client.cy, dpi)};
   using AdjustForDpiFn = BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT);
-  static const auto adjustForDpi = reinterpret_cast<AdjustForDpiFn>(reinterpret_cast<void*>(
-      GetProcAddress(GetModuleHandleA("user32.dll"), "AdjustWindowRectExForDpi")));
+  static const auto adjustForDpi = FindOptionalAs<AdjustForDpiFn>(kAdjustWindowRectExForDpi);
   if (adjustForDpi) {
     adjustForDpi(&rect, kFrameStyle, FALSE, 0, dpi);
   } else {
@@ -70,7 +71,8 @@ const std::string* PlainFormView::CaptionOf(const PlainControl& control) const {
 
 void PlainFormView::Create() {
   HINSTANCE instance = GetModuleHandleA(nullptr);
-  RegisterProgramWindowClass(className_, WindowProc, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
+  RegisterProgramWindowClass(className_, ViewWindowProc<PlainFormView>,
+                             reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
   window_ = CreateWindowExA(0, className_, form_.caption.c_str(), kFrameStyle, CW_USEDEFAULT,
                             CW_USEDEFAULT, 100, 100, nullptr, nullptr, instance, this);
   if (!window_) throw std::runtime_error("cannot create the window " + form_.Name());
@@ -108,7 +110,6 @@ void PlainFormView::Create() {
     shown.font = std::make_unique<Font>();
     shown_.push_back(std::move(shown));
   }
-  SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   Layout(WindowDpi(window_));
 
   // In the middle of the work area, where a window opened from a menu is expected.
@@ -171,7 +172,9 @@ void PlainFormView::Refresh() {
 }
 
 void PlainFormView::DrawWrapped(const DRAWITEMSTRUCT& item) {
-  for (std::size_t i = 0; i < controls_.size(); ++i) {
+  // Only the controls created so far: the window hears from its first one while the others are
+  // still being made.
+  for (std::size_t i = 0; i < shown_.size(); ++i) {
     if (static_cast<UINT>(controls_[i].id) != item.CtlID) continue;
     HDC dc = item.hDC;
     FillRect(dc, &item.rcItem, GetSysColorBrush(COLOR_BTNFACE));
@@ -190,12 +193,6 @@ void PlainFormView::DrawWrapped(const DRAWITEMSTRUCT& item) {
     }
     SelectObject(dc, old);
   }
-}
-
-LRESULT CALLBACK PlainFormView::WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
-  auto* self = reinterpret_cast<PlainFormView*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-  if (!self) return DefWindowProcA(window, msg, wParam, lParam);
-  return self->OnMessage(msg, wParam, lParam);
 }
 
 LRESULT PlainFormView::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {

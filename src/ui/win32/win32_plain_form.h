@@ -14,6 +14,7 @@
 #include "platform/win32/win32_api.h"
 #include "ui/win32/win32_view_events.h"
 #include "ui/win32/win32_view_style.h"
+#include "ui/win32/win32_window_proc.h"
 
 namespace drelm::win32::view {
 
@@ -49,7 +50,8 @@ class PlainFormView {
     std::string caption;
     std::unique_ptr<Font> font;
   };
-  static LRESULT CALLBACK WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
+  template <typename View>
+  friend LRESULT CALLBACK ViewWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
   LRESULT OnMessage(UINT msg, WPARAM wParam, LPARAM lParam);
   void Create();
   void Layout(UINT dpi);

@@ -2,6 +2,8 @@
 
 #include <map>
 
+#include "platform/win32/win32_optional_functions.h"
+
 namespace drelm::win32::view {
 
 namespace {
@@ -13,10 +15,9 @@ constexpr int kProgramIconId = 1;
 }  // namespace
 
 UINT WindowDpi(HWND window) {
-  // GetDpiForWindow exists from Windows 10 1607 on; older systems have one DPI for all monitors.
+  // Windows before 10 1607 have one DPI for all monitors.
   using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
-  static const auto getDpiForWindow = reinterpret_cast<GetDpiForWindowFn>(
-      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), "GetDpiForWindow")));
+  static const auto getDpiForWindow = FindOptionalAs<GetDpiForWindowFn>(kGetDpiForWindow);
   if (getDpiForWindow && window) {
     const UINT dpi = getDpiForWindow(window);
     if (dpi != 0) return dpi;
