@@ -142,13 +142,21 @@ check_exe() {  # exe, table rows
   if [ "$arch" = i686 ]; then
     # SSE and SSE2 work on xmm registers, and the few that do not (fences, prefetches,
     # non-temporal stores, the MXCSR) are named here: none of them runs on a Pentium II or K6.
-    local hits
-    hits=$("$objdump" -d --no-show-raw-insn "$exe" |
-      grep -E '%xmm|[[:space:]](ldmxcsr|stmxcsr|[slm]fence|prefetch(nta|t[012])|movnt[a-z]*|maskmovq|clflush)([[:space:]]|$)' || true)
+    # The code ends where the linker's map (beside the exe, when the build wrote one) puts the
+    # constructor list: what follows in .text is data (exception tables), and so is not looked at.
+    local hits code_end="" map="${exe%.*}.map"
+    if [ -f "$map" ] && [ ! "$map" -ot "$exe" ]; then
+      code_end=$(awk '$2 ~ /^_*CTOR_LIST__$/ && $3 == "=" { print $1; exit }' "$map")
+    fi
+    hits=$("$objdump" -d --no-show-raw-insn "$exe" | awk -v end="$code_end" '
+      function key(a) { sub(/^0x/, "", a); a = tolower(a); while (length(a) < 16) a = "0" a; return a }
+      end != "" && /^ *[0-9a-fA-F]+:/ { a = $1; sub(/:$/, "", a); if (key(a) >= key(end)) exit }
+      /%xmm|[[:space:]](ldmxcsr|stmxcsr|[slm]fence|prefetch(nta|t[012])|movnt[a-z]*|maskmovq|clflush)([[:space:]]|$)/' || true)
     if [ -n "$hits" ]; then
       fail "$(grep -c . <<<"$hits") SSE/SSE2 instructions, the first: $(head -n 1 <<<"$hits" | tr -s '\t ' ' ')"
       sse=found
     fi
+    [ -n "$code_end" ] && sse="$sse (code up to $code_end)"
   else
     sse="allowed (x86_64)"
   fi

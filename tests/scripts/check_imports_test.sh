@@ -90,6 +90,16 @@ an exe of 1 MiB fails|$i686|4.0|4.0|$limit|kernel32.dll:CloseHandle|nop|1|$limit
 an exe whose imports cannot be read fails|$i686|4.0|4.0|1000||nop|1|no imports read
 EOF
 
+# The linker's map marks where the code ends; the exception tables after it are data.
+make_exe mapped.exe "$i686" 4.0 4.0 1000 kernel32.dll:CloseHandle nop
+printf '                0x00402000                ___CTOR_LIST__ = .\n' >"$work/mapped.map"
+for code in 'nop|movaps %xmm0,(%eax)|0|SSE none' 'movaps %xmm0,(%eax)|nop|1|SSE/SSE2'; do
+  IFS='|' read -r first second rc text <<<"$code"
+  printf '  401000:\t%s\n  402000:\t%s\n' "$first" "$second" >"$work/mapped.exe.d"
+  expect "with '$second' past the map's end of code, the SSE verdict is: $text" "$rc" "$text" \
+    --table "$work/table.md" "$work/mapped.exe"
+done
+
 make_exe good.exe "$i686" 4.0 4.0 1000 kernel32.dll:CloseHandle nop
 for row in '| kernel32.dll | ReadFile | 95 | 3.1 | |' '| kernel32.dll | ReadFile | 2000 | 5.0 | a page |' \
   '| kernel32.dll | CloseHandle | 95 | 3.1 | a page |'; do
