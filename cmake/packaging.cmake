@@ -5,11 +5,15 @@
 #                                                    own folder) and README.txt, for a portable copy
 #   build/win64/drelm-idle-<version>-win64-setup.exe  the same files installed per user, with a
 #                                                    Start-menu shortcut and an uninstaller
+#                                                    (uninstall.exe, built from
+#                                                    installer/uninstall.nsi.in)
 # The setup program needs makensis (Debian's nsis); without it only the ZIP is made.
 if(NOT WIN32 OR NOT TARGET drelm-idle)
   return()
 endif()
 
+# The files of the package, by name: the uninstaller removes exactly these (and itself).
+set(_drelm_program_files drelm-idle.exe add1.wav README.txt)
 install(TARGETS drelm-idle RUNTIME DESTINATION . COMPONENT program)
 install(FILES ${PROJECT_SOURCE_DIR}/apps/resources/add1.wav DESTINATION . COMPONENT program)
 # Windows line ends, so every Notepad shows it as it was written.
@@ -52,4 +56,12 @@ set(CPACK_DRELM_ARCH ${_drelm_arch})
 set(CPACK_DRELM_VERSION_QUAD
     "${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}.${PROJECT_VERSION_PATCH}.0")
 set(CPACK_DRELM_ICON ${PROJECT_SOURCE_DIR}/apps/resources/drelm-idle.ico)
+set(CPACK_DRELM_INSTALLER_DIR ${CMAKE_CURRENT_LIST_DIR}/installer)
+# The uninstaller's script, which the setup program's script builds with makensis.
+set(DRELM_UNINSTALL_DELETES "")
+foreach(_file IN LISTS _drelm_program_files)
+  string(APPEND DRELM_UNINSTALL_DELETES "  Delete \"$INSTDIR\\${_file}\"\n")
+endforeach()
+set(CPACK_DRELM_UNINSTALL_SCRIPT ${CMAKE_BINARY_DIR}/uninstall.nsi)
+configure_file(${CPACK_DRELM_INSTALLER_DIR}/uninstall.nsi.in ${CPACK_DRELM_UNINSTALL_SCRIPT} @ONLY)
 include(CPack)

@@ -1,13 +1,16 @@
 // The setup program end to end, in a Wine prefix made for this run alone (installer_e2e.sh): a
 // silent install puts the files, the Start-menu shortcut, the uninstall entry and the Run entry
 // where a user's own programs go; the program started as the shortcut starts it writes its log
-// into its folder; a setup run while it runs changes nothing; an upgrade keeps the user's files
-// and settings; a silent uninstall removes exactly what the setup made and keeps the rest.
+// into its folder; a setup or uninstall run while it runs changes nothing and says so in its exit
+// code; an upgrade keeps the user's files and settings; a silent uninstall removes exactly what
+// the setup made and keeps the rest. Last, with Wine reporting Windows 98 to the setup program,
+// the install goes where 98 and ME have room for it.
 #include <objbase.h>
 #include <shlobj.h>
 #include <shobjidl.h>
 
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <map>
 
@@ -35,16 +38,37 @@ std::string KnownFolder(int csidl) {
   return SHGetFolderPathA(nullptr, csidl, nullptr, 0, path) == S_OK ? path : "";
 }
 
-// A REG_SZ, or a REG_DWORD as decimal text, of the current user.
-std::optional<std::string> UserValue(const char* key, const char* name) {
+// A REG_SZ, or a REG_DWORD as decimal text.
+std::optional<std::string> RegistryValue(HKEY root, const char* key, const char* name) {
   char data[1024] = {};
   DWORD size = sizeof data;
   DWORD type = 0;
-  if (RegGetValueA(HKEY_CURRENT_USER, key, name, RRF_RT_REG_SZ | RRF_RT_REG_DWORD, &type, data,
-                   &size) != ERROR_SUCCESS) {
+  if (RegGetValueA(root, key, name, RRF_RT_REG_SZ | RRF_RT_REG_DWORD, &type, data, &size) !=
+      ERROR_SUCCESS) {
     return std::nullopt;
   }
   return type == REG_DWORD ? std::to_string(*reinterpret_cast<DWORD*>(data)) : data;
+}
+
+std::optional<std::string> UserValue(const char* key, const char* name) {
+  return RegistryValue(HKEY_CURRENT_USER, key, name);
+}
+
+// Wine reports this Windows version ("win98", ...) to the program of that file name, or its own
+// again when empty.
+void ReportVersionTo(const std::string& exeName, const char* version) {
+  const std::string key = "Software\\Wine\\AppDefaults\\" + exeName;
+  if (*version == 0) {
+    RegDeleteKeyA(HKEY_CURRENT_USER, key.c_str());
+    return;
+  }
+  HKEY handle = nullptr;
+  if (RegCreateKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr,
+                      &handle, nullptr) == ERROR_SUCCESS) {
+    RegSetValueExA(handle, "Version", 0, REG_SZ, reinterpret_cast<const BYTE*>(version),
+                   static_cast<DWORD>(std::strlen(version) + 1));
+    RegCloseKey(handle);
+  }
 }
 
 // The shortcut's target and working folder, as the shell reads them when it starts it.
@@ -147,6 +171,10 @@ int InstallerScenario(const E2eSetup& setup) {
   checks.Check(refused == 2u && program.Running(),
                "a silent setup while drelm idle runs ends with exit code 2, changing nothing");
   checks.Detail("exit code " + (refused ? std::to_string(*refused) : "none"));
+  const std::optional<DWORD> refusedUninstall = RunToEnd(uninstaller, "/S");
+  checks.Check(refusedUninstall == 2u && program.Running() && FileExists(exe) && installed(),
+               "a silent uninstall while drelm idle runs ends with exit code 2, changing nothing");
+  checks.Detail("exit code " + (refusedUninstall ? std::to_string(*refusedUninstall) : "none"));
   Click(FindLabel(FindMainWindow(program.Id()), "x"));
   checks.Check(program.WaitForExit(kExitDeadlineMs), "clicking \"x\" ends the program");
   const std::string logPath = JoinPath(folder, std::string(kLogFileName));
@@ -172,7 +200,7 @@ int InstallerScenario(const E2eSetup& setup) {
   checks.Check(runEntry() == quotedExe, "without /AUTOSTART it keeps the Run entry as it was");
   userDataKept("the reinstall");
 
-  // The uninstaller hands over to a copy of itself, which removes the original.
+  // The uninstaller ends with its outcome; a copy of it removes its own file right after.
   checks.Check(
       RunToEnd(uninstaller, "/S") == 0u &&
           WaitFor([&] { return !FileExists(uninstaller) && !installed(); }, kSetupDeadlineMs),
@@ -193,6 +221,31 @@ int InstallerScenario(const E2eSetup& setup) {
       RunToEnd(uninstaller, "/S") == 0u &&
           WaitFor([&] { return !std::filesystem::exists(folder, error); }, kSetupDeadlineMs),
       "an uninstall with no user files left removes the folder");
+
+  // Reporting Windows 98 to the setup program and the uninstaller: Program Files, and the
+  // machine's list of programs.
+  const std::string setupName = setupExe.substr(setupExe.find_last_of('\\') + 1);
+  ReportVersionTo(setupName, "win98");
+  ReportVersionTo("uninstall.exe", "win98");
+  checks.Check(RunToEnd(setupExe, "/S") == 0u, "a silent install reporting Windows 98 succeeds");
+  const std::string sharedFolder =
+      RegistryValue(HKEY_LOCAL_MACHINE, kUninstallKey, "InstallLocation").value_or("");
+  checks.Check(
+      !installed() && (sharedFolder == JoinPath(KnownFolder(CSIDL_PROGRAM_FILES), "drelm idle") ||
+                       sharedFolder == JoinPath(KnownFolder(CSIDL_PROGRAM_FILESX86), "drelm idle")),
+      "on 98 it installs into Program Files and lists it among the machine's programs");
+  checks.Detail("folder: " + sharedFolder);
+  checks.Check(FileExists(JoinPath(sharedFolder, "drelm-idle.exe")) &&
+                   RunToEnd(JoinPath(sharedFolder, "uninstall.exe"), "/S") == 0u &&
+                   WaitFor(
+                       [&] {
+                         return !std::filesystem::exists(sharedFolder, error) &&
+                                !RegistryValue(HKEY_LOCAL_MACHINE, kUninstallKey, "DisplayName");
+                       },
+                       kSetupDeadlineMs),
+               "and its uninstaller removes the folder and the machine's entry");
+  ReportVersionTo(setupName, "");
+  ReportVersionTo("uninstall.exe", "");
 
   char figures[256];
   std::snprintf(figures, sizeof figures,
