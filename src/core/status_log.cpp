@@ -9,7 +9,9 @@ namespace drelm {
 
 namespace {
 
-std::string TwoDigits(int value) { return ZeroPadded(value, 2); }
+std::string TwoDigits(int value) {
+  return ZeroPadded(value, 2);
+}
 
 }  // namespace
 

@@ -61,9 +61,9 @@ class ProgramTest : public ::testing::Test {
   }
 
   Program& MakeProgram() {
-    program = std::make_unique<Program>(Platform{sim.windows, sim.loop, sim.clock, registry,
-                                                 sim.user, sim.shell, sim.protection, sim.files,
-                                                 folder.path()});
+    program =
+        std::make_unique<Program>(Platform{sim.windows, sim.loop, sim.clock, registry, sim.user,
+                                           sim.shell, sim.protection, sim.files, folder.path()});
     return *program;
   }
 
