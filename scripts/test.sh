@@ -2,7 +2,7 @@
 # Every test of the project, from a fresh Debian 12 machine: installs what is missing, checks
 # formatting, runs the native unit and behaviour tests, the same under ASan/UBSan, a few seconds
 # of each parser's fuzz target, builds both Windows executables and runs the Win32 tests under
-# Wine. Ends with one summary line.
+# Wine. Ends with one summary line: the tests passed and failed, and test lines against code lines.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -63,5 +63,5 @@ for log in "${summaries[@]}"; do
 done
 cd "$root"
 [ "$failed" -eq 0 ] || status=1
-echo "tests: $passed passed, $failed failed"
+echo "tests: $passed passed, $failed failed; $(scripts/line-counts.sh)"
 exit $status
