@@ -292,11 +292,12 @@ run_suite() {
     --output-on-failure "$@"
 }
 
-# The first test that failed, and whether it ran out of time.
-first_failure() {
+# Every test that failed, and whether one ran out of time. The whole list goes to the results:
+# it shows which tests catch each fault, so a test whose faults others catch too can go.
+failures() {
   local log=$1 failed
-  failed=$(head -n 1 "$build/Testing/Temporary/LastTestsFailed.log" 2>/dev/null)
-  failed=${failed#*:}
+  failed=$(sed 's/^[0-9]*://' "$build/Testing/Temporary/LastTestsFailed.log" 2>/dev/null |
+    paste -sd ' ')
   if grep -q -- '\*\*\*Timeout' "$log"; then
     printf 'timeout\t%s' "$failed"
   else
@@ -377,11 +378,11 @@ for i in "${chosen[@]}"; do
   elif ! build_tree "$log"; then
     result='build error'
     broken+=("$i")
-  elif run_suite "$log" --stop-on-failure; then
+  elif run_suite "$log"; then
     result='survived'
     survived+=("$i")
   else
-    IFS=$'\t' read -r how detail < <(first_failure "$log")
+    IFS=$'\t' read -r how detail < <(failures "$log")
     result=killed
     [[ $how == timeout ]] && result='killed (timeout)'
     killed+=("$i")
