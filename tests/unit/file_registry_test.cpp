@@ -7,14 +7,10 @@
 #include <fstream>
 #include <iterator>
 
-#include "core/settings_store.h"
 #include "support/temp_folder.h"
 
 namespace drelm::posix {
 namespace {
-
-// The three Windows-1252 bytes of the default decoration.
-const std::string kDecorationBytes = {'\x8B', 'd', '\x9B'};
 
 namespace fs = std::filesystem;
 
@@ -46,40 +42,32 @@ class FileRegistryTest : public ::testing::Test {
   FileRegistry registry{folder};
 };
 
-TEST_F(FileRegistryTest, ValuesRoundTripByteForByteWithTheirTypeAcrossAReopen) {
+TEST_F(FileRegistryTest, ValuesRoundTripByteForByteNamesIgnoreCaseAndAnOverwriteKeepsOneValue) {
   const RegistryValue text{kRegSz, std::string("line one\r\nline two\n\0after nul\r", 30)};
   const RegistryValue binary{kRegBinary, AllBytes()};
   const RegistryValue dword{kRegDword, std::string("\x2A\0\0\0", 4)};
-  const RegistryValue empty{kRegSz, ""};
   ASSERT_TRUE(registry.SetValue("settings", "regrea", text));
-  ASSERT_TRUE(registry.SetValue("settings", "blob", binary));
+  ASSERT_TRUE(registry.SetValue("Settings", "blob", binary));
   ASSERT_TRUE(registry.SetValue("stats", "count", dword));
-  ASSERT_TRUE(registry.SetValue("settings", "handle", empty));
+  ASSERT_TRUE(registry.SetValue("settings", "handle", {kRegSz, ""}));
+  ASSERT_TRUE(registry.SetValue("Custom Settings", "Auto Idle", {kRegSz, "True"}));
+  ASSERT_TRUE(registry.SetValue("custom settings", "AUTO IDLE", {kRegSz, "False"}));
+  ASSERT_TRUE(registry.SetValue("settings", "afk\xC9LAN", {kRegSz, "2"}));
 
   FileRegistry reopened(folder);
   EXPECT_EQ(reopened.QueryValue("settings", "regrea"), text);
-  EXPECT_EQ(reopened.QueryValue("settings", "blob"), binary);
+  EXPECT_EQ(reopened.QueryValue("settings", "BLOB"), binary);
   EXPECT_EQ(reopened.QueryValue("stats", "count"), dword);
-  EXPECT_EQ(reopened.QueryValue("settings", "handle"), empty) << "empty is not missing here";
+  EXPECT_EQ(reopened.QueryValue("settings", "handle"), (RegistryValue{kRegSz, ""}));
   EXPECT_EQ(reopened.QueryValue("settings", "count"), std::nullopt) << "sections are apart";
-  EXPECT_EQ(reopened.QueryValue("idler", "min"), std::nullopt);
-}
-
-TEST_F(FileRegistryTest, NamesCompareWithoutCaseAndAnOverwriteKeepsOneValue) {
-  ASSERT_TRUE(registry.SetValue("Custom Settings", "Auto Idle", {kRegSz, "True"}));
-  ASSERT_TRUE(registry.SetValue("custom settings", "AUTO IDLE", {kRegSz, "False"}));
-  ASSERT_TRUE(registry.SetValue("custom settings", "interval", {kRegSz, "60"}));
-  EXPECT_EQ(registry.QueryValue("CUSTOM SETTINGS", "auto idle"), (RegistryValue{kRegSz, "False"}));
-  EXPECT_EQ(registry.QueryValue("custom settings", "interval"), (RegistryValue{kRegSz, "60"}));
-  // Windows-1252 letters fold too.
-  ASSERT_TRUE(registry.SetValue("settings", "afk\xC9LAN", {kRegSz, "2"}));
-  EXPECT_EQ(registry.QueryValue("settings", "afk\xE9lan"), (RegistryValue{kRegSz, "2"}));
-
+  EXPECT_EQ(reopened.QueryValue("CUSTOM SETTINGS", "auto idle"), (RegistryValue{kRegSz, "False"}));
+  EXPECT_EQ(reopened.QueryValue("settings", "afk\xE9lan"), (RegistryValue{kRegSz, "2"}))
+      << "Windows-1252 letters fold too";
   int sectionFiles = 0;
   for (const auto& entry : fs::directory_iterator(folder)) {
-    if (entry.path().extension() == ".section") ++sectionFiles;
+    sectionFiles += entry.path().extension() == ".section" ? 1 : 0;
   }
-  EXPECT_EQ(sectionFiles, 2);
+  EXPECT_EQ(sectionFiles, 3);
 }
 
 TEST_F(FileRegistryTest, FilesArePrivateNoTemporaryFileIsLeftAndADeletedValueLeavesNoTrace) {
@@ -110,7 +98,7 @@ TEST_F(FileRegistryTest, SectionNamesCannotReachOutsideTheFolder) {
   EXPECT_EQ(registry.QueryValue("a/b", "k"), (RegistryValue{kRegSz, "w"}));
 }
 
-TEST_F(FileRegistryTest, DamagedFilesReadAsMissingWithoutCrashing) {
+TEST_F(FileRegistryTest, DamagedFilesReadAsMissingWithoutCrashingAndAWriteKeepsThemAside) {
   ASSERT_TRUE(registry.SetValue("settings", "handle", {kRegSz, "quoSt"}));
   ASSERT_TRUE(registry.SetValue("settings", "aim", {kRegSz, "drelm me"}));
   const fs::path file = registry.SectionFile("settings");
@@ -139,17 +127,11 @@ TEST_F(FileRegistryTest, DamagedFilesReadAsMissingWithoutCrashing) {
   EXPECT_EQ(registry.QueryValue("settings", "handle"), std::nullopt);
   WriteBytes(file, "not a settings file at all");
   EXPECT_EQ(registry.QueryValue("settings", "handle"), std::nullopt);
-}
 
-TEST_F(FileRegistryTest, WritingADamagedSectionKeepsTheDamagedFileAside) {
-  ASSERT_TRUE(registry.SetValue("stats", "loads", {kRegSz, "4"}));
-  const fs::path file = registry.SectionFile("stats");
-  WriteBytes(file, "garbage");
-  ASSERT_TRUE(registry.SetValue("stats", "loads", {kRegSz, "1"}));
-  EXPECT_EQ(registry.QueryValue("stats", "loads"), (RegistryValue{kRegSz, "1"}));
-  fs::path aside = file;
-  aside += ".bad";
-  EXPECT_EQ(ReadBytes(aside), "garbage");
+  // Writing keeps the damaged file aside for whoever wants to rescue it.
+  ASSERT_TRUE(registry.SetValue("settings", "handle", {kRegSz, "1"}));
+  EXPECT_EQ(registry.QueryValue("settings", "handle"), (RegistryValue{kRegSz, "1"}));
+  EXPECT_EQ(ReadBytes(fs::path(file) += ".bad"), "not a settings file at all");
 }
 
 TEST_F(FileRegistryTest, RefusedWritesReportFalseAndReadAsMissing) {
@@ -169,54 +151,20 @@ TEST_F(FileRegistryTest, RefusedWritesReportFalseAndReadAsMissing) {
   EXPECT_EQ(nowhere.QueryValue("settings", "handle"), std::nullopt);
 }
 
-TEST_F(FileRegistryTest, SettingsStoreOnFilesKeepsTheDecorationBytes) {
-  SettingsStore store(registry);
-  store.Write(setting::kLeftAscii, kDefaultDecoration);
-  FileRegistry reopened(folder);
-  EXPECT_EQ(reopened.QueryValue("settings", "left ascii"),
-            (RegistryValue{kRegSz, kDecorationBytes}));
-  EXPECT_EQ(SettingsStore(reopened).ReadSetting("SETTINGS", "Left Ascii"), kDecorationBytes);
-}
-
-class ScopedEnv {
- public:
-  ScopedEnv(const char* name, const char* value) : name_(name) {
-    if (const char* old = std::getenv(name)) old_ = old;
-    if (value) {
-      ::setenv(name, value, 1);
-    } else {
-      ::unsetenv(name);
-    }
+TEST(FileRegistryFolder, XdgConfigHomeWhenAbsoluteElseHomesDotConfig) {
+  const char* oldXdg = std::getenv("XDG_CONFIG_HOME");
+  const std::optional<std::string> savedXdg =
+      oldXdg ? std::optional<std::string>(oldXdg) : std::nullopt;
+  const std::string savedHome = std::getenv("HOME") ? std::getenv("HOME") : "";
+  ::setenv("HOME", "/home/u", 1);
+  for (const auto& [xdg, expected] : {std::pair<const char*, const char*>{"/cfg", "/cfg/drelm"},
+                                      {nullptr, "/home/u/.config/drelm"},
+                                      {"relative/path", "/home/u/.config/drelm"}}) {
+    xdg ? ::setenv("XDG_CONFIG_HOME", xdg, 1) : ::unsetenv("XDG_CONFIG_HOME");
+    EXPECT_EQ(FileRegistry::DefaultFolder(), fs::path(expected)) << (xdg ? xdg : "unset");
   }
-  ~ScopedEnv() {
-    if (old_) {
-      ::setenv(name_, old_->c_str(), 1);
-    } else {
-      ::unsetenv(name_);
-    }
-  }
-
- private:
-  const char* name_;
-  std::optional<std::string> old_;
-};
-
-TEST(FileRegistryFolder, XdgConfigHomeFirstThenHome) {
-  {
-    ScopedEnv xdg("XDG_CONFIG_HOME", "/cfg");
-    ScopedEnv home("HOME", "/home/u");
-    EXPECT_EQ(FileRegistry::DefaultFolder(), fs::path("/cfg/drelm"));
-  }
-  {
-    ScopedEnv xdg("XDG_CONFIG_HOME", nullptr);
-    ScopedEnv home("HOME", "/home/u");
-    EXPECT_EQ(FileRegistry::DefaultFolder(), fs::path("/home/u/.config/drelm"));
-  }
-  {
-    ScopedEnv xdg("XDG_CONFIG_HOME", "relative/path");
-    ScopedEnv home("HOME", "/home/u");
-    EXPECT_EQ(FileRegistry::DefaultFolder(), fs::path("/home/u/.config/drelm"));
-  }
+  savedXdg ? ::setenv("XDG_CONFIG_HOME", savedXdg->c_str(), 1) : ::unsetenv("XDG_CONFIG_HOME");
+  ::setenv("HOME", savedHome.c_str(), 1);
 }
 
 }  // namespace
