@@ -39,7 +39,7 @@ TEST(TimerTest, ATickDueWhileItsHandlerStillWaitsIsSkippedNotNested) {
   }
 }
 
-TEST(TimerTest, AHandlerEndedByTheProgramEndTicksAgainLater) {
+TEST(TimerTest, ANewIntervalReplacesTheOldAndTheProgramsEndUnwindsEveryNestedHandler) {
   sim::Simulator sim;
   EventEntry entry;
   Timer timer(sim.loop, entry, "t", 100, true);
@@ -48,7 +48,17 @@ TEST(TimerTest, AHandlerEndedByTheProgramEndTicksAgainLater) {
     if (++ticks == 1) throw ProgramEnded{};
   };
   sim.loop.RunFor(250);
-  EXPECT_EQ(ticks, 2);
+  EXPECT_EQ(ticks, 2) << "a handler ended by the program's end ticks again later";
+  timer.SetInterval(200);
+  sim.loop.RunFor(1000);
+  EXPECT_EQ(ticks, 7);
+
+  bool outerWentOn = false;
+  entry.Run([&] {
+    entry.Run([] { throw ProgramEnded{}; });
+    outerWentOn = true;
+  });
+  EXPECT_FALSE(outerWentOn);
 }
 
 }  // namespace
