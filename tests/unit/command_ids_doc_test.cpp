@@ -5,9 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <set>
 #include <string>
-#include <vector>
 
 #include "options/menu_tree.h"
 #include "support/file_text.h"
@@ -51,28 +49,6 @@ TEST(CommandIdsDoc, ScriptWritersFindEveryMenuCommandUnderItsCurrentId) {
   EXPECT_EQ(DocumentedTable(), expected)
       << "docs/windows.md is out of date; between the markers it should read:\n"
       << kBegin << expected << kEnd;
-}
-
-TEST(CommandIdsDoc, IdsAreUniqueAndInTheRangeAWmCommandCarries) {
-  // WM_COMMAND takes the id from the low word of wParam; 0 is what a dismissed pop-up returns.
-  std::vector<const MenuItem*> pending;
-  std::set<MenuCommandId> ids;
-  std::set<std::string> names;
-  std::size_t items = 0;
-  const std::vector<MenuItem> menus = BuildOptionsMenuTree();
-  for (const MenuItem& item : menus) pending.push_back(&item);
-  while (!pending.empty()) {
-    const MenuItem* item = pending.back();
-    pending.pop_back();
-    EXPECT_GT(item->commandId, 0u) << item->name;
-    EXPECT_LE(item->commandId, 0xFFFFu) << item->name;
-    ids.insert(item->commandId);
-    names.insert(item->name);
-    ++items;
-    for (const MenuItem& child : item->children) pending.push_back(&child);
-  }
-  EXPECT_EQ(ids.size(), items);
-  EXPECT_EQ(names.size(), items);
 }
 
 }  // namespace

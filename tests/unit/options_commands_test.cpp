@@ -63,7 +63,7 @@ TEST_F(CommandTest, StatusWindowHideAndShowUndoEachOtherOnlyForTheFirstTwoChildr
   options.showstatuswin_Click();
   const testing::AolTree tree = testing::MakeAolFrame(sim.windows, "&What's New In AOL 6.0");
   sim.windows.CreateWindow("AOL Child", "Welcome, Zed!", tree.mdi);
-  const Hwnd status = sim.windows.CreateWindow("AOL Child", "File Transfer Status", tree.mdi);
+  const Hwnd status = sim.windows.CreateWindow("AOL Child", "FILE TRANSFER STATUS", tree.mdi);
   options.Click(std::string_view("hidestatuswin"));
   EXPECT_FALSE(sim.windows.IsWindowVisible(status));
   options.showstatuswin_Click();

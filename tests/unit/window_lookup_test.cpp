@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "aol/process_path.h"
 #include "platform/sim/simulator.h"
 #include "support/aol_tree.h"
 
@@ -29,30 +30,21 @@ TEST_F(WindowLookup, ChatRoomSkipsAnImWindowThatComesFirstAndTheActivatedRoomWin
   EXPECT_EQ(FindChatRoom(ws), second.room);
 }
 
-struct VersionCase {
-  const char* item;
-  const char* version;
-};
-
-void PrintTo(const VersionCase& c, std::ostream* os) {
-  *os << '"' << c.item << '"';
+TEST_F(WindowLookup, AolVersionIsTheDigitAfterTheHelpMenusMarker) {
+  const std::pair<const char*, const char*> kCases[] = {
+      {"&What's New In AOL 6.0", "6"},
+      {"What's New In AOL 4.0", "4"},
+      {"WHAT'S NEW IN AOL 7.0", "7"},
+      {"Wh&at's New In AOL 5.0", ""},  // mark inside the marker
+      {"&What's New In AOL", ""},
+      {"&About America Online", ""},
+      {"", ""}};
+  for (const auto& [item, version] : kCases) {
+    const Hwnd frame = MakeAolFrame(ws, item).frame;
+    EXPECT_EQ(AolVersion(ws), version) << item;
+    ws.DestroyWindow(frame);
+  }
 }
-
-class AolVersionOfMenu : public WindowLookup, public ::testing::WithParamInterface<VersionCase> {};
-
-TEST_P(AolVersionOfMenu, ReadsTheDigitAfterTheMarker) {
-  MakeAolFrame(ws, GetParam().item);
-  EXPECT_EQ(AolVersion(ws), GetParam().version);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Items, AolVersionOfMenu,
-    ::testing::Values(VersionCase{"&What's New In AOL 6.0", "6"},
-                      VersionCase{"What's New In AOL 4.0", "4"},
-                      VersionCase{"WHAT'S NEW IN AOL 7.0", "7"},
-                      VersionCase{"Wh&at's New In AOL 5.0", ""},  // mark inside the marker
-                      VersionCase{"&What's New In AOL", ""},      // nothing after the marker
-                      VersionCase{"&About America Online", ""}, VersionCase{"", ""}));
 
 // The client's program file as the process owning the main window, with a version resource.
 Hwnd FrameOfProgram(sim::Simulator& sim, const std::string& helpItem, const std::string& version) {
@@ -96,18 +88,20 @@ TEST(MajorOfFileVersion, TakesTheLeadingNumberBeforeTheFirstDot) {
   for (const auto& [text, major] : cases) EXPECT_EQ(MajorOfFileVersion(text), major) << text;
 }
 
-TEST_F(WindowLookup, StatusWindowIsOnlyLookedForInTheFirstTwoChildren) {
-  const auto tree = MakeAolFrame(ws, "");
-  ws.CreateWindow("AOL Child", "Lobby", tree.mdi);
-  const Hwnd second = ws.CreateWindow("AOL Child", "Download Status", tree.mdi);
-  EXPECT_EQ(FindAolStatusWindow(ws), second);
-  ws.BringToTop(ws.CreateWindow("AOL Child", "Mail", tree.mdi));
-  EXPECT_EQ(FindAolStatusWindow(ws), 0u) << "the third child is not examined";
-  ws.BringToTop(second);
-  EXPECT_EQ(FindAolStatusWindow(ws), second);
-  ws.SetText(second, "STATUS");
-  ws.ShowWindow(second, 0);
-  EXPECT_EQ(FindAolStatusWindow(ws), second) << "hidden, in capitals, it is still found";
+TEST(ProcessPath, OnlyADriveOrNetworkPathToAnExeIsAProgramToStart) {
+  const struct {
+    const char* path;
+    bool full;
+  } kCases[] = {
+      {"C:\\Program Files\\America Online 6.0\\aol.exe", true},
+      {"d:/aol/AOL.EXE", true},
+      {"\\\\server\\share\\aol.exe", true},
+      {"aol.exe", false},
+      {"C:\\aol\\aol.ini", false},
+      {"", false},
+      {"..\\aol\\aol.exe", false},
+  };
+  for (const auto& c : kCases) EXPECT_EQ(IsFullProgramPath(c.path), c.full) << c.path;
 }
 
 }  // namespace
