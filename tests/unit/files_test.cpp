@@ -1,3 +1,5 @@
+// The program's own files: the click sound, the away messages appended line by line, the lists
+// loaded and saved whole, and the temporaries a killed writer leaves behind.
 #include "core/files.h"
 
 #include <gtest/gtest.h>
@@ -9,8 +11,9 @@
 #include <set>
 
 #include "core/file_replace.h"
+#include "core/list_box_files.h"
 #include "platform/posix/posix_files.h"
-#include "platform/sim/sim_shell.h"
+#include "platform/sim/simulator.h"
 #include "support/temp_folder.h"
 
 namespace drelm {
@@ -18,37 +21,24 @@ namespace {
 
 posix::PosixFiles files;
 
-TEST(FileExists, TrueOnlyForAnExistingFile) {
-  testing::TempFolder folder;
-  const auto file = folder.path() / "drelm-reasons.tmp";
-  EXPECT_FALSE(FileExists(files, ""));
-  EXPECT_FALSE(FileExists(files, file));
-  EXPECT_FALSE(FileExists(files, folder.path())) << "a folder is not a file";
-  std::ofstream(file) << "brb\r\n";
-  EXPECT_TRUE(FileExists(files, file));
-  std::ofstream(folder.path() / "empty").close();
-  EXPECT_TRUE(FileExists(files, folder.path() / "empty"));
+std::string ReadBytes(const std::filesystem::path& path) {
+  std::ifstream file(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 
-TEST(PlaySoundFile, PlaysAnExistingFileAsyncWithoutDefaultAndSkipsAMissingOne) {
+TEST(PlaySoundFile, PlaysAnExistingFileAsyncWithoutDefaultAndSkipsAMissingOneOrAFolder) {
   testing::TempFolder folder;
   sim::SimShell shell;
   const std::string click = ClickSoundPath(folder.path().string());
   EXPECT_EQ(click, folder.path() / "add1.wav");
-
   PlaySoundFile(shell, files, click);
+  PlaySoundFile(shell, files, folder.path());
   EXPECT_TRUE(shell.Sounds().empty());
-
-  std::ofstream(click) << "RIFF";
+  std::ofstream(click).close();
   PlaySoundFile(shell, files, click);
   ASSERT_EQ(shell.Sounds().size(), 1u);
   EXPECT_EQ(shell.Sounds()[0].path, click);
   EXPECT_EQ(shell.Sounds()[0].flags, 3u);
-}
-
-std::string ReadBytes(const std::filesystem::path& path) {
-  std::ifstream file(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 
 TEST(AppendLineDurably,
@@ -75,6 +65,26 @@ TEST(AppendLineDurably,
     EXPECT_EQ(ReadBytes(file).find("lost"), std::string::npos);
   }
   EXPECT_FALSE(AppendLineDurably(files, folder.path(), "x")) << "a folder is not a file";
+}
+
+TEST(ListBoxFiles, LoadTakesWholeLinesWhateverTheLineEndsAndAFailedSaveKeepsTheOldFile) {
+  sim::Simulator sim;
+  testing::TempFolder folder;
+  ListBox list;
+  LoadListFromFile(sim.loop, sim.files, folder.path() / "missing.tmp", list);
+  EXPECT_TRUE(list.items.empty());
+  const auto file = folder.path() / "reasons.tmp";
+  std::ofstream(file, std::ios::binary) << "line one, two\nunix\rold mac\r\nlast without end";
+  LoadListFromFile(sim.loop, sim.files, file, list);
+  EXPECT_EQ(list.items,
+            (std::vector<std::string>{"line one, two", "unix", "old mac", "last without end"}));
+
+  // A folder, not empty, where this process's temporary file would go makes the write fail.
+  const auto temp = folder.path() / ("reasons.tmp." + std::to_string(::getpid()) + ".new");
+  std::filesystem::create_directories(temp / "taken");
+  list.items = {"new"};
+  EXPECT_FALSE(SaveListToFile(sim.files, file, list));
+  EXPECT_EQ(ReadBytes(file), "line one, two\nunix\rold mac\r\nlast without end");
 }
 
 TEST(ReplaceFileContents, SweepsOnlyItsOwnFilesTemporariesOnceTheyAreOld) {

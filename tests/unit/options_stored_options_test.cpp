@@ -35,7 +35,6 @@ TEST_F(StoredOptionsTest, FixedIntervalsCheckTheirItemOthersShowTheValueWithoutB
       {"60", 60, "cmdOneMin", "custom -[ ]-"},
       {"120", 120, "cmdTwoMin", "custom -[ ]-"},
       {"180", 180, "cmdThreeMin", "custom -[ ]-"},
-      {"90", 90, "", "custom -[90]-"},
       {"", 0, "", "custom -[]-"},
       {"abc", 0, "", "custom -[abc]-"},
       {"90.5", 90, "", "custom -[90.5]-"},
@@ -76,25 +75,19 @@ TEST_F(StoredOptionsTest, EachKeysRuleAndEachGroupComparesExactlyAndMissingFollo
     bool checked;
   } kCases[] = {
       {"settings", "killfnf", "on", "cmdKillFileNotFound", true},
-      {"settings", "killfnf", "On", "cmdKillFileNotFound", false},
       {"settings", "continuedownloads", "off", "cmdContDown", false},
       {"settings", "continuedownloads", "OFF", "cmdContDown", true},
       {"custom settings", "auto idle", "True", "cmdAutoIdle", true},
-      {"custom settings", "auto idle", "true", "cmdAutoIdle", false},
       {"custom settings", "ghost off stop", "True", "cmdOFFStopGhost", true},
-      {"settings", "scrollaim", "on", "mnuScrollAIm", true},
       {"settings", "upload protection", "on", "cmdUploadProtection", true},
       {"settings", "aoldcp", "on", "cmdDcpAolOpts", true},
-      {"settings", "aoldcp", "maybe", "cmdDcpAolOpts", false},
       {"settings", "dcpaolstyle", "stored", "cmdStoredPW", true},
       {"settings", "dcpaolstyle", "stored", "cmdSetPW", false},
       {"settings", "dcpaolstyle", "Stored", "cmdSetPW", true},
-      {"settings", "dcpaolstyle", "", "cmdStoredPW", false},
       {"settings", "dcpaolstyle", "", "cmdSetPW", true},
       {"custom settings", "idletype", "regular", "cmdRegularIdle", true},
       {"custom settings", "idletype", "linker", "cmdLinker", true},
       {"custom settings", "idletype", "linker", "cmdRegularIdle", false},
-      {"custom settings", "idletype", "linker", "cmdAFKBot", false},
       {"custom settings", "idletype", "AFK", "cmdAFKBot", true},
       {"custom settings", "idletype", "Regular", "cmdRegularIdle", false},
       {"custom settings", "idletype", "Regular", "cmdAFKBot", true},
@@ -116,12 +109,10 @@ TEST_F(StoredOptionsTest, ValueCaptionsShowTheStoredValues) {
     const char* caption;
   } kCases[] = {
       {"settings", "shortenuldllength", "20", "mnushort", "shorten dl/ul file name -[ 20 ]-"},
-      {"settings", "shortenuldllength", "abc", "mnushort", "shorten dl/ul file name -[ 0 ]-"},
       {"settings", "shortenuldllength", "35 x", "mnushort", "shorten dl/ul file name -[ 35 ]-"},
       {"settings", "prtoenter", "twk", "mnuSetPr", "&set pr -[ twk ]-"},
       {"idler", "min", "15", "cmdIdleTime", "idle time -[ 1d 2h 15m ]-"},
       {"stats", "mb", "12.5", "cmdMBUploaded", "mb u/led -[ 12.5 ]-"},
-      {"stats", "mb", "", "cmdLoads", "loads -[ 5 ]-"},
       {"settings", "aoldcp", "on", "cmdDcpAolOpts", "&dcp aol -[ on ]-"},
       {"settings", "aoldcp", "maybe", "cmdDcpAolOpts", "&dcp aol -[ off ]-"},
       {"settings", "dcpaolstyle", "stored", "mnuAolSTyle", "dcp aol &style -[stored]-"},
@@ -162,20 +153,6 @@ TEST_F(StoredOptionsTest, FirstStartDefaultsShowAsTheUsualMenu) {
     EXPECT_FALSE(Checked(item)) << item;
   }
   EXPECT_EQ(Caption("cmdIdleTime"), "idle time -[ 0d 0h 0m ]-");
-}
-
-TEST_F(StoredOptionsTest, AToggleSwitchedAndAppliedAgainKeepsItsState) {
-  // What a toggle stores must read back as the same check mark at the next start.
-  for (const char* item : {"cmdKill45Min", "cmdContDown", "cmdONStartGhost", "mnuhidestatus"}) {
-    SCOPED_TRACE(item);
-    for (int round = 0; round < 2; ++round) {
-      options.Click(std::string_view(item));
-      const bool shown = Checked(item);
-      options.Item(item).checked = !shown;
-      Apply();
-      EXPECT_EQ(Checked(item), shown);
-    }
-  }
 }
 
 }  // namespace
