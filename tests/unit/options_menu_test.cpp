@@ -1,16 +1,19 @@
-// The options menu tree: the pop-up it hands the host, its command ids, and which items act now
-// and which wait for the features that own them.
+// The options menu tree: the pop-up it hands the host, its command ids and their list in
+// docs/windows.md (rebuilt from the tree here, printed as it should read when it is out of date),
+// and which items act now and which wait for the features that own them.
 
+#include <gtest/gtest.h>
+
+#include <filesystem>
 #include <functional>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "options/menu_tree.h"
-#include "options/not_available.h"
-#include "options/toggle_table.h"
 #include "options_test_fixture.h"
 #include "platform/winuser_constants.h"
+#include "support/file_text.h"
 
 namespace drelm {
 namespace {
@@ -69,22 +72,6 @@ TEST_F(MenuTest, ThePopupKeepsCaptionsChecksEnabledStatesNestingAndEachItemsOwnI
   EXPECT_EQ(options.ToPopupMenu(kAutoDownloadMenu).size(), 4u);
 }
 
-TEST_F(MenuTest, ThePanelsOwnItemsAreWiredAndEveryoneElsesWaitForTheirFeature) {
-  for (const MenuItem* item : AllItems(options)) {
-    SCOPED_TRACE(item->name);
-    EXPECT_EQ(options.IsWired(item->name), item->wiredBy == feature::kOptionsPanel);
-    if (item->IsSeparator() || item->IsSubmenu()) {
-      EXPECT_TRUE(item->wiredBy.empty());
-    }
-  }
-  for (const ToggleRow& row : ToggleTable()) EXPECT_TRUE(options.IsWired(row.item));
-  for (const NotAvailableRow& row : NotAvailableTable()) EXPECT_TRUE(options.IsWired(row.item));
-  EXPECT_EQ(options.Item("cmdStartIdle").wiredBy, feature::kIdleSessions);
-  EXPECT_EQ(options.Item("cmdWinSysTray").wiredBy, feature::kMainWindow);
-  EXPECT_TRUE(options.Item("cmdWinTask").wiredBy.empty());
-  EXPECT_TRUE(options.Item("cmdInsertDate").wiredBy.empty());
-}
-
 TEST_F(MenuTest, ItemsWithoutAnActionYetDoNothingVisibleWhenChosen) {
   const std::size_t registryValues = sim.registry.Values().size();
   for (const MenuItem* item : AllItems(options)) {
@@ -114,6 +101,44 @@ TEST_F(MenuTest, AWiredHandlerRunsOnClickMayRewireItselfAndUnknownItemsAreRefuse
   EXPECT_EQ(options.FindItem("cmdNoSuchItem"), nullptr);
   EXPECT_THROW(options.Item("cmdNoSuchItem"), std::out_of_range);
   EXPECT_THROW(options.Wire("cmdStartIdel", [] {}), std::out_of_range);
+}
+
+constexpr std::string_view kBegin = "<!-- command ids: begin -->\n";
+constexpr std::string_view kEnd = "<!-- command ids: end -->";
+const std::string kTopLevel = "(top level)";
+
+void AddRows(const std::vector<MenuItem>& items, const std::string& path, std::string& out) {
+  for (const MenuItem& item : items) {
+    if (!item.IsSeparator()) {
+      out += "| " + std::to_string(item.commandId) + " | " + item.name + " | `" + item.caption +
+             "` | " + path + " |\n";
+    }
+    AddRows(item.children, path == kTopLevel ? item.caption : path + " > " + item.caption, out);
+  }
+}
+
+std::string ExpectedTable() {
+  std::string table = "| id | item | caption | in menu |\n|---|---|---|---|\n";
+  AddRows(BuildOptionsMenuTree(), kTopLevel, table);
+  return table;
+}
+
+std::string DocumentedTable() {
+  // From the build's idea of the source tree: __FILE__ is relative when the compiler cache
+  // rewrites paths, and the tests run from the build folder.
+  const std::filesystem::path doc = std::filesystem::path(DRELM_SOURCE_DIR) / "docs" / "windows.md";
+  const std::string text = testing::FileText(doc);
+  const std::size_t begin = text.find(kBegin);
+  const std::size_t end = text.find(kEnd);
+  if (begin == std::string::npos || end == std::string::npos || end < begin) return {};
+  return text.substr(begin + kBegin.size(), end - begin - kBegin.size());
+}
+
+TEST(CommandIdsDoc, ScriptWritersFindEveryMenuCommandUnderItsCurrentId) {
+  const std::string expected = ExpectedTable();
+  EXPECT_EQ(DocumentedTable(), expected)
+      << "docs/windows.md is out of date; between the markers it should read:\n"
+      << kBegin << expected << kEnd;
 }
 
 }  // namespace

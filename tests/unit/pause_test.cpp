@@ -20,15 +20,6 @@ class PauseTest : public ::testing::Test {
   }
 };
 
-TEST_F(PauseTest, LastsWithinHalfASecondOfTheAskedTime) {
-  for (int ms : {0, 250, 499, 500, 501, 750, 999}) {
-    StartAt(16, 5, 10, ms);
-    const double took = Measure(2);
-    EXPECT_GE(took, 1.5) << "start fraction " << ms;
-    EXPECT_LE(took, 2.5) << "start fraction " << ms;
-  }
-}
-
 TEST_F(PauseTest, RoundsTheStartToTheNearestSecondAndCrossesMidnight) {
   const struct {
     int hour, minute, second, ms, seconds;
@@ -48,7 +39,6 @@ TEST_F(PauseTest, RoundsTheStartToTheNearestSecondAndCrossesMidnight) {
 }
 
 TEST_F(PauseTest, EndsAtOnceWhenTheProgramIsEnding) {
-  StartAt(10, 0, 0, 0);
   sim.loop.ScheduleOnce(300, [&] { sim.loop.RequestQuit(0); });
   EXPECT_DOUBLE_EQ(Measure(60), 0.3);
 }
