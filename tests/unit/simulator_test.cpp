@@ -1,7 +1,11 @@
-#include "platform/sim/sim_window_system.h"
-
+// The simulated desktop the suite runs on: windows and their messages as user32 answers them,
+// the event loop on the virtual clock, and the scripted user's prompts.
 #include <gtest/gtest.h>
 
+#include "core/pause.h"
+#include "platform/sim/scripted_user.h"
+#include "platform/sim/sim_event_loop.h"
+#include "platform/sim/sim_window_system.h"
 #include "platform/sim/simulator.h"
 #include "platform/winuser_constants.h"
 #include "support/message_checks.h"
@@ -120,6 +124,125 @@ TEST_F(SimWindows, MenusAnswerLikeUser32) {
   EXPECT_EQ(ws.GetMenuString(bar, 7, 4), "&Ab") << "by command, submenus are searched too";
   EXPECT_EQ(ws.GetMenuItemCount(0), -1);
   EXPECT_EQ(ws.GetSubMenu(bar, 5), 0u);
+}
+
+class SimLoop : public ::testing::Test {
+ protected:
+  sim::Simulator sim;
+  std::uint64_t Now() { return sim.clock.MonotonicMs(); }
+};
+
+TEST_F(SimLoop, WaitJumpsToTheNextDueTimerOrItsDeadlineAndPostedMessagesComeFirst) {
+  std::vector<std::string> order;
+  const TimerId timer = sim.loop.AddTimer(60000, [&] { order.push_back("timer"); });
+  const Hwnd w = sim.windows.CreateWindow("X", "", 0, [&](Hwnd, const sim::SimMessage&) {
+    order.push_back("posted");
+    return std::optional<LResult>(0);
+  });
+  const auto start = Now();
+  sim.loop.WaitForEvents(start + 3'600'000);
+  EXPECT_EQ(Now() - start, 60000u);
+  sim.clock.Advance(3 * 60000);  // ticks missed meanwhile collapse into one
+  sim.windows.PostMessage(w, 0x400, 0, 0);
+  sim.loop.PumpPending();
+  EXPECT_EQ(order, (std::vector<std::string>{"timer", "posted", "timer"}));
+  sim.loop.RunFor(5 * 60000);
+  EXPECT_EQ(order.size(), 8u);
+  // Without anything to wake it, a wait ends at its deadline; one that could never end throws.
+  sim.loop.RemoveTimer(timer);
+  const auto idle = Now();
+  sim.loop.WaitForEvents(idle + 250);
+  EXPECT_EQ(Now() - idle, 250u);
+  EXPECT_THROW(sim.loop.WaitForEvents(UINT64_MAX), sim::WaitWithoutEnd);
+}
+
+TEST_F(SimLoop, ATimerNeverReentersItsOwnHandlerAndMayRemoveItself) {
+  int entered = 0, depth = 0, maxDepth = 0, once = 0;
+  sim.loop.AddTimer(300, [] {});
+  sim.loop.AddTimer(1000, [&] {
+    ++entered;
+    maxDepth = std::max(maxDepth, ++depth);
+    if (entered == 1) Pause(sim.clock, sim.loop, 5);  // spans several of its own ticks
+    --depth;
+  });
+  TimerId id = 0;
+  id = sim.loop.AddTimer(100, [&] {
+    ++once;
+    sim.loop.RemoveTimer(id);
+  });
+  sim.loop.RunFor(8000);
+  EXPECT_EQ(maxDepth, 1);
+  EXPECT_GE(entered, 3);
+  EXPECT_EQ(once, 1);
+  EXPECT_EQ(sim.loop.TimerCount(), 2u);
+}
+
+TEST_F(SimLoop, RunUntilTellsWhetherTheConditionCameInTimeAndEndlessPostingIsStopped) {
+  bool ready = false;
+  sim.loop.ScheduleOnce(1500, [&] { ready = true; });
+  EXPECT_FALSE(sim.loop.RunUntil([&] { return ready; }, 1000));
+  EXPECT_TRUE(sim.loop.RunUntil([&] { return ready; }, 1000));
+  Hwnd w = 0;
+  w = sim.windows.CreateWindow("X", "", 0, [&](Hwnd, const sim::SimMessage&) {
+    sim.windows.PostMessage(w, 0x400, 0, 0);
+    return std::optional<LResult>(0);
+  });
+  sim.windows.PostMessage(w, 0x400, 0, 0);
+  EXPECT_THROW(sim.loop.PumpPending(), std::logic_error);
+}
+
+TEST(VirtualClock, DateAndTimeOfDayMoveOnAcrossMidnightAndMonthEnds) {
+  sim::VirtualClock clock;
+  clock.SetNow(LocalDateTime{2000, 2, 28, 23, 59, 59, 500});
+  clock.Advance(1000);
+  EXPECT_EQ(clock.Now(), (LocalDateTime{2000, 2, 29, 0, 0, 0, 500}));
+  EXPECT_DOUBLE_EQ(clock.SecondsSinceMidnight(), 0.5);
+  clock.SetNow(LocalDateTime{2001, 12, 31, 23, 0, 0, 0});
+  clock.Advance(3'600'000);
+  EXPECT_EQ(clock.Now(), (LocalDateTime{2002, 1, 1, 0, 0, 0, 0}));
+  clock.SetUptimeMs(5'000'000'000ULL);
+  clock.Advance(1);
+  EXPECT_EQ(clock.UptimeMs(), 5'000'000'001ULL) << "uptime is 64-bit, past GetTickCount's wrap";
+}
+
+TEST(ScriptedUser, AnswersExpectedPromptsAndPopupMenusInOrder) {
+  sim::ScriptedUser user;
+  user.ExpectInputBox("windows 2000", "yes");
+  user.ExpectMessageBox("not available", IDOK);
+  user.ExpectPopupMenu(
+      [](const std::vector<PopupMenuItem>& items) { return items.at(1).commandId; });
+  EXPECT_EQ(user.InputBox("are you on windows 2000?\r", "drelm", ""), "yes");
+  EXPECT_EQ(user.MessageBox("not available yet", "drelm", MB_OK), IDOK);
+  const std::vector<PopupMenuItem> items{{"&start idle", 10, false, true, true, {}},
+                                         {"e&xit", 11, false, true, true, {}}};
+  EXPECT_EQ(user.PopupMenu(items, {5, 6}), 11u);
+  EXPECT_EQ(user.PendingExpectations(), 0u);
+  ASSERT_EQ(user.Seen().size(), 3u);
+  EXPECT_EQ(user.Seen()[0].title, "drelm");
+  EXPECT_EQ(user.Seen().back().at, (Point{5, 6}));
+}
+
+TEST(ScriptedUser, AnUnexpectedPromptOfAnyKindOrTextFailsEvenThroughCatchAllHandlers) {
+  sim::ScriptedUser user;
+  bool swallowed = false;
+  try {
+    try {
+      user.InputBox("surprise", "drelm", "");
+    } catch (const std::exception&) {
+      swallowed = true;  // the program's own error handling must not hide a surprise
+    }
+    FAIL() << "the surprise was not thrown";
+  } catch (const sim::UnexpectedPrompt& e) {
+    EXPECT_NE(e.description.find("surprise"), std::string::npos);
+  }
+  EXPECT_FALSE(swallowed);
+  EXPECT_EQ(user.Failures().size(), 1u);
+
+  // The wrong kind of prompt, or the wrong text, is a surprise too.
+  user.ExpectInputBox("handle", "zed");
+  EXPECT_THROW(user.MessageBox("handle", "t", 0), sim::UnexpectedPrompt);
+  user.ExpectInputBox("handle", "zed");
+  EXPECT_THROW(user.InputBox("password", "t", ""), sim::UnexpectedPrompt);
 }
 
 }  // namespace
