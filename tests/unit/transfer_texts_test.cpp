@@ -14,6 +14,8 @@ struct Case {
   std::string expected;
 };
 
+// The usual readings of each version's windows are read through the stand-in client by the
+// transfer reader's tests; here are the texts it does not show.
 TEST(TransferTexts, EachReaderCutsItsTextAsTheStatusLineShowsIt) {
   const auto dlTime = [](const std::string& t) { return DownloadTimeLeftOf(t); };
   const auto dlPercent = [](const std::string& t) { return DownloadPercentOf(t); };
@@ -21,26 +23,20 @@ TEST(TransferTexts, EachReaderCutsItsTextAsTheStatusLineShowsIt) {
   const auto modalPercent = [](const std::string& t) { return ModalPercentOf(t, "n/a "); };
   const auto modalDash = [](const std::string& t) { return ModalPercentOf(t, "-"); };
   const Case cases[] = {
-      {"dl time", dlTime, "About 12 minutes remaining.", "12"},
       {"dl time", dlTime, "About 1 minute remaining.", "1"},
       {"dl time", dlTime, "Less than a minute remaining.", "0"},
       {"dl time", dlTime, "Calculating...", "0"},
-      {"dl percent", dlPercent, "File Transfer - 45%", "45"},
       {"dl percent", dlPercent, "File Transfer", "0"},
-      {"dl percent", dlPercent, "Download", "0"},
       {"dl name", DownloadFileNameOf, "AOL Is Now Downloading Song.MP3", "song.mp3"},
       {"ul7 time", ul7Time, "Less than a minute remaining.", "<b>na</b>"},
       {"ul7 time", ul7Time, "Calculating...", "calculat'ing"},
-      {"ul7 time", ul7Time, "About 5 minutes remaining.", "5"},
       {"ul7 time", ul7Time, "About 1 minute remaining.", "1"},
-      {"ul7 percent", Upload7PercentOf, "File Transfer - 37%", "37"},
       {"ul7 name", Upload7FileNameOf, "Now Uploading Pics.zip", "Pics.zip"},
       {"modal percent", modalPercent, "File Transfer - 37%", "37"},
       {"modal percent", modalPercent, "File Transfer - %", "n/a "},
       {"modal percent", modalDash, "File Transfer - x%", "-"},
       {"modal percent", modalPercent, "File Transfer", ""},
       {"modal percent", modalPercent, "Upload - 5%", "n/a "},
-      {"modal name", ModalFileNameOf, "Now Uploading Pics.zip", "Pics.zip"},
       {"modal name", ModalFileNameOf, "File not found.\r", ""},
   };
   for (const Case& c : cases) EXPECT_EQ(c.read(c.text), c.expected) << c.reader << ": " << c.text;
@@ -52,7 +48,6 @@ TEST(TransferTexts, ModalTimeLeftReadsTheMinutesOrSaysNotANumber) {
     const char* second;
     const char* expected;
   } cases[] = {
-      {"Now Uploading pics.zip", "About 5 minutes remaining.", "5"},
       {"Now Uploading pics.zip", "About 1 minute remaining.", "1"},
       {"Now Uploading pics.zip", "Less than a minute remaining.", "n/a "},
       {"Now Uploading pics.zip", "Calculating...", "n/a "},
