@@ -110,6 +110,9 @@ TEST_F(FileRegistryTest, DamagedFilesReadAsMissingWithoutCrashingAndAWriteKeepsT
   WriteBytes(file, flipped);
   EXPECT_EQ(registry.QueryValue("settings", "handle"), (RegistryValue{kRegSz, "quoSt"}));
   EXPECT_EQ(registry.QueryValue("settings", "aim"), std::nullopt);
+  // Writing keeps a damaged file aside for whoever wants to rescue it.
+  ASSERT_TRUE(registry.SetValue("settings", "min", {kRegSz, "1"}));
+  EXPECT_EQ(ReadBytes(fs::path(file) += ".bad"), flipped);
 
   // Every cut of the file reads without crashing and never invents a value.
   for (std::size_t length = 0; length < good.size(); ++length) {
@@ -127,8 +130,6 @@ TEST_F(FileRegistryTest, DamagedFilesReadAsMissingWithoutCrashingAndAWriteKeepsT
   EXPECT_EQ(registry.QueryValue("settings", "handle"), std::nullopt);
   WriteBytes(file, "not a settings file at all");
   EXPECT_EQ(registry.QueryValue("settings", "handle"), std::nullopt);
-
-  // Writing keeps the damaged file aside for whoever wants to rescue it.
   ASSERT_TRUE(registry.SetValue("settings", "handle", {kRegSz, "1"}));
   EXPECT_EQ(registry.QueryValue("settings", "handle"), (RegistryValue{kRegSz, "1"}));
   EXPECT_EQ(ReadBytes(fs::path(file) += ".bad"), "not a settings file at all");
