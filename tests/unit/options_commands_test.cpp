@@ -1,5 +1,5 @@
 // The panel's own commands: the on/off toggles (check mark, stored value and log entry
-// together), not-available notices, the web sites, the AOL status window and exit.
+// together), not-available notices, the web sites, and the AOL status window.
 
 #include <optional>
 #include <string>
@@ -67,15 +67,6 @@ TEST_F(CommandTest, StatusWindowHideAndShowUndoEachOtherOnlyForTheFirstTwoChildr
             (std::vector<std::string>{"status window hidden", "status window unhidden",
                                       "status window hidden", "status window unhidden",
                                       "status window hidden"}));
-}
-
-TEST_F(CommandTest, ExitRunsTheMainWindowsExitAndNothingElse) {
-  options.Click(options.Item("cmdExit").commandId);
-  EXPECT_EQ(exits, 1);
-  EXPECT_TRUE(LogMessages().empty());
-
-  FrmOptions unwired{OptionsContext{platform, settings, log, {}}};
-  unwired.cmdExit_Click();  // no exit sequence given: nothing happens, nothing breaks
 }
 
 struct ExpectedToggle {
