@@ -1,5 +1,5 @@
-// The program's own files: the click sound, the away messages appended line by line, the lists
-// loaded and saved whole, and the temporaries a killed writer leaves behind.
+// The program's own files: the away messages appended line by line, the lists loaded and saved
+// whole, and the temporaries a killed writer leaves behind.
 #include "core/files.h"
 
 #include <gtest/gtest.h>
@@ -24,21 +24,6 @@ posix::PosixFiles files;
 std::string ReadBytes(const std::filesystem::path& path) {
   std::ifstream file(path, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-}
-
-TEST(PlaySoundFile, PlaysAnExistingFileAsyncWithoutDefaultAndSkipsAMissingOneOrAFolder) {
-  testing::TempFolder folder;
-  sim::SimShell shell;
-  const std::string click = ClickSoundPath(folder.path().string());
-  EXPECT_EQ(click, folder.path() / "add1.wav");
-  PlaySoundFile(shell, files, click);
-  PlaySoundFile(shell, files, folder.path());
-  EXPECT_TRUE(shell.Sounds().empty());
-  std::ofstream(click).close();
-  PlaySoundFile(shell, files, click);
-  ASSERT_EQ(shell.Sounds().size(), 1u);
-  EXPECT_EQ(shell.Sounds()[0].path, click);
-  EXPECT_EQ(shell.Sounds()[0].flags, 3u);
 }
 
 TEST(AppendLineDurably,

@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdint>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -37,45 +37,30 @@ TEST(TickExtenderTest, CountsEachWrapOfTheTickSoTimeNeverGoesBack) {
 }
 
 TEST(ImagePathChoiceTest, TakesTheBestFullPathAndOffersABareNameOnlyAsTheLastResort) {
-  using Way = ImagePathWay;
+  // What each way reads, in the order they are tried: the image name query (Vista on), psapi
+  // (NT 4 on), the first module (refused for some processes), the process entry (all of them;
+  // 98 and ME give the full path there, NT only the bare name). Empty: missing there.
   const struct {
-    const char* windows;
-    std::map<Way, std::string> readings;  // a way not listed reads empty (missing there)
+    std::array<const char*, 4> readings;
     std::string expected;
     int waysAsked;
   } kCases[] = {
-      {"Vista and later",
-       {{Way::kImageNameQuery, "C:\\AOL 9.0\\aol.exe"}, {Way::kFirstModule, "C:\\x.exe"}},
-       "C:\\AOL 9.0\\aol.exe",
-       1},
-      {"XP: psapi", {{Way::kModuleFileNameEx, "C:\\AOL\\aol.exe"}}, "C:\\AOL\\aol.exe", 2},
-      {"NT, psapi refused: first module",
-       {{Way::kFirstModule, "D:/aol/aol.exe"}, {Way::kProcessEntry, "aol.exe"}},
-       "D:/aol/aol.exe",
-       3},
-      {"98 and ME: the process entry's full path",
-       {{Way::kProcessEntry, "C:\\AMERICA ONLINE 5.0\\AOL.EXE"}},
-       "C:\\AMERICA ONLINE 5.0\\AOL.EXE",
-       4},
-      {"NT, another user's process: the bare name",
-       {{Way::kProcessEntry, "aol.exe"}},
-       "aol.exe",
-       4},
-      {"a reading that is no full path is passed over",
-       {{Way::kModuleFileNameEx, "aol.exe"}, {Way::kFirstModule, "\\\\srv\\aol\\aol.exe"}},
-       "\\\\srv\\aol\\aol.exe",
-       3},
-      {"nothing known", {}, "", 4},
+      {{"C:\\AOL 9.0\\aol.exe", "", "C:\\x.exe", ""}, "C:\\AOL 9.0\\aol.exe", 1},
+      {{"", "C:\\AOL\\aol.exe", "", ""}, "C:\\AOL\\aol.exe", 2},
+      {{"", "", "D:/aol/aol.exe", "aol.exe"}, "D:/aol/aol.exe", 3},
+      {{"", "", "", "C:\\AMERICA ONLINE 5.0\\AOL.EXE"}, "C:\\AMERICA ONLINE 5.0\\AOL.EXE", 4},
+      {{"", "", "", "aol.exe"}, "aol.exe", 4},
+      {{"", "aol.exe", "\\\\srv\\aol\\aol.exe", ""}, "\\\\srv\\aol\\aol.exe", 3},
+      {{"", "", "", ""}, "", 4},
   };
   for (const auto& c : kCases) {
     int asked = 0;
-    const std::string got = ChooseImagePath([&](Way way) {
+    const std::string got = ChooseImagePath([&](ImagePathWay way) {
       ++asked;
-      const auto found = c.readings.find(way);
-      return found == c.readings.end() ? std::string() : found->second;
+      return std::string(c.readings[static_cast<std::size_t>(way)]);
     });
-    EXPECT_EQ(got, c.expected) << c.windows;
-    EXPECT_EQ(asked, c.waysAsked) << c.windows;
+    EXPECT_EQ(got, c.expected);
+    EXPECT_EQ(asked, c.waysAsked) << c.expected;
   }
 }
 
