@@ -9,10 +9,7 @@ TEST(LowerAnsi, FoldsAsciiAndWindows1252LettersOnly) {
   EXPECT_EQ(LowerAnsi("HANDLE MinZ"), "handle minz");
   EXPECT_EQ(LowerAnsi("\xC0\xC9\xDE\x8A\x8C\x8E\x9F"), "\xE0\xE9\xFE\x9A\x9C\x9E\xFF");
   // The multiplication sign and the decoration brackets have no lower-case form.
-  EXPECT_EQ(LowerAnsi("\xD7\x8B"
-                      "D\x9B"),
-            "\xD7\x8B"
-            "d\x9B");
+  EXPECT_EQ(LowerAnsi("\xD7\x8B\x44\x9B"), "\xD7\x8B\x64\x9B");
 }
 
 TEST(Numbers, ReadLikeStoredCountersSaturateAndRoundHalvesToEven) {
@@ -50,13 +47,9 @@ TEST(ReplaceAll, ReplacesEveryOccurrenceButRefusesOneThatWouldNeverEnd) {
 }
 
 TEST(Cp1252, ConvertsToUtf8AndBack) {
-  const std::string ansi =
-      "\x8B"
-      "d\x9B \xB7 \x80 \x96\x97";
+  const std::string ansi = "\x8B\x64\x9B \xB7 \x80 \x96\x97";
   const std::string utf8 = Cp1252ToUtf8(ansi);
-  EXPECT_EQ(utf8,
-            "\xE2\x80\xB9"
-            "d\xE2\x80\xBA \xC2\xB7 \xE2\x82\xAC \xE2\x80\x93\xE2\x80\x94");
+  EXPECT_EQ(utf8, "\xE2\x80\xB9\x64\xE2\x80\xBA \xC2\xB7 \xE2\x82\xAC \xE2\x80\x93\xE2\x80\x94");
   EXPECT_EQ(Utf8ToCp1252(utf8), ansi);
   EXPECT_EQ(Cp1252ToUtf8("\x81"), "\xEF\xBF\xBD");
   EXPECT_EQ(Utf8ToCp1252("\xE4\xB8\xAD"), "?");

@@ -48,10 +48,7 @@ bool SaveReasons(Files& files, const fs::path& folder, int run) {
 bool WriteSettings(Files&, const fs::path& folder, int run) {
   posix::FileRegistry registry(folder / "config");
   if (run == 0 && !registry.SetValue("settings", "handle", {kRegSz, "quoSt"})) return false;
-  return registry.SetValue("settings", "idle" + std::to_string(run),
-                           {kRegSz,
-                            "\x8B"
-                            "d\x9B"});
+  return registry.SetValue("settings", "idle" + std::to_string(run), {kRegSz, "\x8B\x64\x9B"});
 }
 
 fs::path SettingsFile(const fs::path& folder) {

@@ -35,8 +35,7 @@ TEST(SettingsCatalogue, FirstStartWritesEachDefaultOnceInItsFixedOrderWithTheLog
     if (key->firstStart) withDefault.insert({key->section, key->key});
   }
   EXPECT_EQ(withDefault.size(), FirstStartDefaults().size()) << "a default missing or twice";
-  EXPECT_EQ(setting::kLeftAscii.firstStart, std::string("\x8B"
-                                                        "d\x9B"));
+  EXPECT_EQ(setting::kLeftAscii.firstStart, std::string("\x8B\x64\x9B"));
 }
 
 TEST(SettingsCatalogue, CheckRulesTreatMissingAndOddValuesAsTheyShouldAndLookupIgnoresCase) {
