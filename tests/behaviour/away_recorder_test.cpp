@@ -168,27 +168,25 @@ TEST_F(AwayRecorderTest, Timer3AnswersEachImOnceNotesItWithItsTextOnDiskAndClose
 
 TEST_F(AwayRecorderTest, ReviewWindowsTakeTurnsWithTheMainWindow) {
   Say({{"Ann", "bob, call me"}, {"Carl", "bob, later"}});
-  FrmMain& main = program->frmMain;
   FrmAFKMessages& list = program->frmAFKMessages;
   FrmMsg& one = program->frmMsg;
-  const auto shown = [&] { return std::vector<bool>{main.visible, list.visible, one.visible}; };
-  main.Hide();
+  const auto shown = [&] {
+    return std::vector<bool>{program->frmMain.visible, list.visible, one.visible};
+  };
+  program->frmMain.Hide();
   list.Show();
-
-  list.lstMsgs.selected = 1;
-  list.lstMsgs_DblClick();
-  EXPECT_THAT(shown(), ElementsAre(false, false, true));
-  EXPECT_EQ(WithoutTime(one.txtReSizeMsg.text), "|[chat]|-[T]- Carl: , later");
-  one.Label4_Click();
-  EXPECT_EQ(one.state, WindowState::kMinimized);
-  one.Label5_Click();
-  EXPECT_THAT(shown(), ElementsAre(false, true, false));
-
-  list.lstMsgs.selected = -1;
-  list.lstMsgs_DblClick();
-  EXPECT_EQ(one.txtReSizeMsg.text, "") << "no selection shows an empty message";
-  one.Label5_Click();
-
+  for (const int selected : {1, -1}) {  // no selection shows an empty message
+    list.lstMsgs.selected = selected;
+    list.lstMsgs_DblClick();
+    EXPECT_THAT(shown(), ElementsAre(false, false, true));
+    EXPECT_EQ(WithoutTime(one.txtReSizeMsg.text),
+              selected < 0 ? "" : "|[chat]|-[T]- Carl: , later");
+    one.state = WindowState::kNormal;
+    one.Label4_Click();
+    EXPECT_EQ(one.state, WindowState::kMinimized);
+    one.Label5_Click();
+    EXPECT_THAT(shown(), ElementsAre(false, true, false));
+  }
   list.Label5_Click();
   EXPECT_THAT(shown(), ElementsAre(true, false, false));
   EXPECT_TRUE(list.lstMsgs.items.empty());
@@ -222,8 +220,7 @@ TEST_F(AwayRecorderTest, ReasonsWindowAddsSavesAndRemovesLikeTheListFile) {
   program->frmMain.Hide();
   program->frmReasons.Show();
   program->frmReasons.Label5_Click();
-  EXPECT_TRUE(program->frmMain.visible);
-  EXPECT_FALSE(program->frmReasons.visible);
+  EXPECT_TRUE(program->frmMain.visible && !program->frmReasons.visible);
 }
 
 }  // namespace

@@ -103,16 +103,6 @@ TEST_F(DialogKillersTest,
   EXPECT_EQ(LogText().find("killed file not found"), std::string::npos);
 }
 
-TEST_F(DialogKillersTest, WithoutTheClientATickOnlyResetsTheTransferTexts) {
-  values.DlPercent = "45";
-  killBox = true;
-  killers.Timer2_Timer();
-  EXPECT_EQ(values.DlPercent, "n/a");
-  EXPECT_TRUE(sim.windows.Log().empty() ||
-              std::none_of(sim.windows.Log().begin(), sim.windows.Log().end(),
-                           [](const sim::MessageRecord& r) { return r.posted; }));
-}
-
 TEST_F(DialogKillersTest, RoomWaitNormalisesTheNameAndReturnsOnceTheRoomIsThere) {
   OpenAol(6);
   aol->Client().MutableOptions().delays.roomMs = 1000;

@@ -79,80 +79,61 @@ class RoomToolsTest : public ProgramTest {
   std::vector<std::string> busterStatusSeen;
 };
 
-TEST_F(RoomToolsTest, BusterAsksUntilTheRoomLetsTheUserInAndCountsEveryAttempt) {
-  struct Case {
-    int fullFor;
-    std::vector<std::string> attempts;
-  };
-  for (const Case& c : {Case{0, {"0", "1", "0"}}, Case{3, {"0", "1", "2", "3", "4", "0"}}}) {
-    SCOPED_TRACE(c.fullFor);
-    aol->Client().Chat().FillRoom("twk", c.fullFor);
-    attemptsSeen.clear();
-    busterStatusSeen.clear();
-    const std::size_t asked = Requests().size();
-    ForgetRoomLines();
-    program->frmOptions.Click("cmdRoomBuster");
-    EXPECT_TRUE(program->frmBuster.visible);
-    EXPECT_FALSE(program->frmMain.visible);
-    Watching([&] { program->frmBuster.Label1_Click(); });
-    EXPECT_THAT(attemptsSeen, ElementsAreArray(c.attempts));
-    EXPECT_THAT(busterStatusSeen, ElementsAre("idle", "busting twk", "entered twk", "idle"));
-    EXPECT_THAT(RoomLines(), ElementsAre(kAttemptingTwk, Busted(c.attempts.end()[-2])));
-    EXPECT_EQ(Requests().size() - asked, static_cast<std::size_t>(c.fullFor + 1));
-    EXPECT_EQ(aol->Client().Chat().RoomName(), "twk");
-    EXPECT_TRUE(program->frmBuster.Label1.visible);
-    EXPECT_FALSE(program->frmBuster.Label3.visible);
-    EXPECT_TRUE(program->frmBuster.txtBuster.enabled);
-    EXPECT_EQ(aol->Seen().boxesShown.size(), static_cast<std::size_t>(aol->Seen().boxesDismissed));
-  }
-}
-
-// Every way a stop meets a bust: the busted line only when an attempt entered the room, and the
-// window back to idle each time.
-TEST_F(RoomToolsTest, BusterStopPostsTheBustedLineOnlyWhenAnAttemptEnteredTheRoom) {
+// Every way a bust ends, stopped or not, one after the other: the busted line only when an
+// attempt entered the room, each attempt counted from the first, and the window back to idle.
+TEST_F(RoomToolsTest, BusterPostsTheBustedLineOnlyWhenAnAttemptEnteredAndCountsEachBustAfresh) {
   FrmBuster& buster = program->frmBuster;
   struct Case {
-    const char* stopIn;
+    const char* stopIn;  // nullptr: no stop
     int fullFor;
     bool inAttempt;  // otherwise in the opening pause
-    std::vector<std::string> lines;
-    std::vector<std::string> statuses;
+    std::vector<std::string> lines, statuses, attempts;
     std::size_t requests;
     std::string roomAfter;
   };
   const std::vector<std::string> attempted = {kAttemptingTwk};
-  const std::vector<std::string> busted = {kAttemptingTwk, Busted("1")};
-  const std::vector<std::string> stoppedFirst = {"idle", "busting stopped", "idle"};
   const std::vector<std::string> stopped = {"idle", "busting twk", "busting stopped", "idle"};
-  const std::vector<std::string> entered = {"idle", "busting twk", "busting stopped", "entered twk",
-                                            "idle"};
-  for (const Case& c : {
-           Case{"the opening pause", 0, false, attempted, stoppedFirst, 0, "Lobby 12"},
-           Case{"an attempt the full room refused", 1000, true, attempted, stopped, 1, ""},
-           Case{"the attempt that entered", 0, true, busted, entered, 1, "twk"},
-       }) {
-    SCOPED_TRACE(c.stopIn);
+  const std::vector<std::string> entered = {"idle", "busting twk", "entered twk", "idle"};
+  // clang-format off
+  const Case cases[] = {
+      {nullptr, 0, false, {kAttemptingTwk, Busted("1")}, entered, {"0", "1", "0"}, 1, "twk"},
+      {"the opening pause", 0, false, attempted, {"idle", "busting stopped", "idle"}, {}, 0, "Lobby 12"},
+      {"an attempt the full room refused", 1000, true, attempted, stopped, {}, 1, ""},
+      {"the attempt that entered", 0, true, {kAttemptingTwk, Busted("1")},
+       {"idle", "busting twk", "busting stopped", "entered twk", "idle"}, {}, 1, "twk"},
+      {nullptr, 3, false, {kAttemptingTwk, Busted("4")}, entered, {"0", "1", "2", "3", "4", "0"}, 4, "twk"},
+  };
+  // clang-format on
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.stopIn ? c.stopIn : "no stop");
     aol->EnterRoom("Lobby 12");
     aol->Client().Chat().FillRoom("twk", c.fullFor);
     ForgetRoomLines();
     const std::size_t asked = Requests().size();
+    attemptsSeen.clear();
     busterStatusSeen.clear();
+    program->frmOptions.Click("cmdRoomBuster");
+    EXPECT_TRUE(buster.visible && !program->frmMain.visible);
     Watching([&] {
       RunStoppingWhen([&] { buster.Label1_Click(); },
                       [&] {
-                        return buster.Label3.visible &&
+                        return c.stopIn && buster.Label3.visible &&
                                buster.lblStatus.caption == (c.inAttempt ? "busting twk" : "idle");
                       },
                       [&] { buster.Label3_Click(); });
     });
     EXPECT_THAT(RoomLines(), ElementsAreArray(c.lines));
     EXPECT_THAT(busterStatusSeen, ElementsAreArray(c.statuses));
+    if (!c.attempts.empty()) {
+      EXPECT_THAT(attemptsSeen, ElementsAreArray(c.attempts));
+    }
     EXPECT_EQ(Requests().size() - asked, c.requests);
     EXPECT_EQ(aol->Client().Chat().RoomName(), c.roomAfter);
     EXPECT_EQ(buster.lblStatus.caption, "idle");
     EXPECT_EQ(buster.lblAttempts.caption, "0");
     EXPECT_TRUE(buster.Label1.visible && buster.txtBuster.enabled && !buster.Label3.visible);
     EXPECT_FALSE(buster.Busting);
+    EXPECT_EQ(aol->Seen().boxesShown.size(), static_cast<std::size_t>(aol->Seen().boxesDismissed));
   }
 }
 
@@ -181,74 +162,58 @@ TEST_F(RoomToolsTest, BusterGoesOnBehindXAndEndsAtTheBoundWithoutAClient) {
   EXPECT_EQ(buster.lblAttempts.caption, "0");
 }
 
-TEST_F(RoomToolsTest, RunnerWalksToTheFirstNumberedRoomThatAdmits) {
-  const std::string attempting =
-      DefaultStyled("drelm is attempting to run: <font color=##336699>twk<font color=##999999>");
-  struct Case {
-    int fullRooms;
-    std::vector<std::string> asked;
-  };
-  for (const Case& c :
-       {Case{0, {"twk"}}, Case{1, {"twk", "twk2"}}, Case{3, {"twk", "twk2", "twk3", "twk4"}}}) {
-    SCOPED_TRACE(c.fullRooms);
-    for (int i = 0; i < c.fullRooms; ++i) aol->Client().Chat().FillRoom(c.asked[i], 1);
-    const std::size_t asked = Requests().size();
-    ForgetRoomLines();
-    program->frmOptions.Click("cmdRoomRunner");
-    EXPECT_TRUE(program->frmRunner.visible && !program->frmMain.visible);
-    program->frmRunner.Label1_Click();
-    EXPECT_THAT(std::vector<std::string>(Requests().begin() + static_cast<std::ptrdiff_t>(asked),
-                                         Requests().end()),
-                ElementsAreArray(c.asked));
-    EXPECT_THAT(RoomLines(),
-                ElementsAre(attempting, DefaultStyled("drelm idle ran into this room")));
-    EXPECT_EQ(aol->Client().Chat().RoomName(), c.asked.back());
-    EXPECT_TRUE(program->frmRunner.txtBuster.enabled);
-    EXPECT_FALSE(program->frmRunner.Running);
-  }
-
-  program->frmRunner.Label5_Click();
-  EXPECT_TRUE(!program->frmRunner.visible && program->frmMain.visible);
-}
-
-// Every way a stop meets a run: no line the run did not reach, the text box back, and the next
-// start runs (the last case has no stop and must arrive).
-TEST_F(RoomToolsTest, RunnerStopPostsNoLineItDidNotReachAndTheNextStartRuns) {
+// Every way a run ends, stopped or not: it walks to the first numbered room that admits, posts
+// no line it did not reach, gives the text box back, and the next start runs.
+TEST_F(RoomToolsTest, RunnerWalksToTheFirstNumberedRoomThatAdmitsAndAStopPostsNoLineItDidNotReach) {
   FrmRunner& runner = program->frmRunner;
   const std::string attempting =
       DefaultStyled("drelm is attempting to run: <font color=##336699>twk<font color=##999999>");
-  const std::string arrived = DefaultStyled("drelm idle ran into this room");
+  const std::vector<std::string> arrived = {attempting,
+                                            DefaultStyled("drelm idle ran into this room")};
   std::size_t asked = 0;
   struct Case {
     const char* stopIn;
-    bool full;
+    int fullNames;  // the first names refuse once each
     std::function<bool()> when;
-    std::vector<std::string> lines;
+    std::vector<std::string> lines, asked;  // asked: the rooms asked for, when checked
   };
-  for (const Case& c : {
-           Case{
-               "the first pause", false, [&] { return runner.Running && RoomLines().empty(); }, {}},
-           Case{"the second pause",
-                false,
-                [&] { return RoomLines().size() == 1 && Requests().size() == asked; },
-                {attempting}},
-           Case{"a wait while every name is full",
-                true,
-                [&] { return Requests().size() > asked + 2; },
-                {attempting}},
-           Case{"no stop", false, [] { return false; }, {attempting, arrived}},
-       }) {
+  const auto never = [] { return false; };
+  // clang-format off
+  const Case cases[] = {
+      {"no stop", 0, never, arrived, {"twk"}},
+      {"no stop past one full room", 1, never, arrived, {"twk", "twk2"}},
+      {"no stop past three full rooms", 3, never, arrived, {"twk", "twk2", "twk3", "twk4"}},
+      {"the first pause", 0, [&] { return runner.Running && RoomLines().empty(); }, {}, {}},
+      {"the second pause", 0, [&] { return RoomLines().size() == 1 && Requests().size() == asked; },
+       {attempting}, {}},
+      {"a wait while every name is full", 199, [&] { return Requests().size() > asked + 2; },
+       {attempting}, {}},
+      {"no stop after the stops", 0, never, arrived, {}},
+  };
+  // clang-format on
+  program->frmOptions.Click("cmdRoomRunner");
+  EXPECT_TRUE(runner.visible && !program->frmMain.visible);
+  for (const Case& c : cases) {
     SCOPED_TRACE(c.stopIn);
     aol->EnterRoom("Lobby 12");
-    aol->Client().Chat().FillRoom("twk", c.full ? 1000 : 0);
-    for (int n = 2; n < 200; ++n) aol->Client().Chat().FillRoom("twk" + std::to_string(n), c.full);
+    for (int n = 1; n < 200; ++n) {
+      aol->Client().Chat().FillRoom(n == 1 ? "twk" : "twk" + std::to_string(n), n <= c.fullNames);
+    }
     ForgetRoomLines();
     asked = Requests().size();
     RunStoppingWhen([&] { runner.Label1_Click(); }, c.when, [&] { runner.Label3_Click(); });
     EXPECT_THAT(RoomLines(), ElementsAreArray(c.lines));
+    if (!c.asked.empty()) {
+      EXPECT_THAT(std::vector<std::string>(Requests().begin() + static_cast<std::ptrdiff_t>(asked),
+                                           Requests().end()),
+                  ElementsAreArray(c.asked));
+      EXPECT_EQ(aol->Client().Chat().RoomName(), c.asked.back());
+    }
     EXPECT_TRUE(runner.txtBuster.enabled);
     EXPECT_FALSE(runner.Running);
   }
+  runner.Label5_Click();
+  EXPECT_TRUE(!runner.visible && program->frmMain.visible);
 }
 
 // With no answer from AOL each wait ends at its bound as a refusal and the next name is asked

@@ -216,12 +216,6 @@ TEST_F(ScrollerTest, DisconnectWatchRestartsAolAfterFiveTicksWithoutAName) {
   Start();
   RunTicks(1);
   EXPECT_EQ(Stored("settings", "last aol path"), aol->ExePath());
-  for (const auto& [oss, kept] : {std::pair{"true", "D:\\other.exe"}, {"false", ""}}) {
-    Store("settings", "oss", oss);
-    Store("settings", "last aol path", kept);
-    RunTicks(1);
-    EXPECT_EQ(Stored("settings", "last aol path"), *kept ? kept : aol->ExePath()) << oss;
-  }
   name(false);
   RunTicks(4);
   name(true);

@@ -79,16 +79,14 @@ TEST_F(TransferTest, OtherModalWindowsOfTheClientAreNoUpload) {
 }
 
 TEST_F(TransferTest, NamesAreShortenedOnlyWhileTheItemIsChecked) {
-  OpenAol(6);
-  const std::string name = "a-name-of-exactly-forty-characters.zip";
-  ASSERT_EQ(name.size(), 38u);
-  aol->StartUpload(name + "xy");
+  OpenAol(6).StartUpload("a-name-of-exactly-forty-characters.zipxy");
   store.WriteSetting("settings", "shortenuldllength", "35");
-  reader.Refresh();
-  EXPECT_EQ(values.UlFileName, name + "xy");
-  shortenChecked = true;
-  reader.Refresh();
-  EXPECT_EQ(values.UlFileName, "\"" + name.substr(0, 35) + "...\"");
+  for (const bool checked : {false, true}) {
+    shortenChecked = checked;
+    reader.Refresh();
+    EXPECT_EQ(values.UlFileName, checked ? "\"a-name-of-exactly-forty-characters....\""
+                                         : "a-name-of-exactly-forty-characters.zipxy");
+  }
 }
 
 }  // namespace
