@@ -172,14 +172,14 @@ TEST(Ghost, EachWaitGivesUpWithItsOwnMessageAndNoStrangersBoxIsPressed) {
 }
 
 TEST(Lookups, ScreenNameIsBetweenWelcomeAndTheBang) {
-  const std::pair<const char*, const char*> cases[] = {
-      {"Welcome, Joe Blow!", "Joe Blow"}, {"Welcome, Joe", ""}, {"Welcome Joe!", ""}};
-  for (const auto& [caption, name] : cases) {
-    AolOps t;
-    t.DeafClient();
-    EXPECT_EQ(CurrentScreenName(t.sim.windows), "");
-    t.Add(t.mdi, "AOL Child", 1, caption);
+  AolOps t;
+  t.DeafClient();
+  EXPECT_EQ(CurrentScreenName(t.sim.windows), "");
+  for (const auto& [caption, name] :
+       {std::pair{"Welcome Joe!", ""}, {"Welcome, Joe", ""}, {"Welcome, Joe Blow!", "Joe Blow"}}) {
+    const Hwnd welcome = t.Add(t.mdi, "AOL Child", 1, caption);
     EXPECT_EQ(CurrentScreenName(t.sim.windows), name) << caption;
+    t.sim.windows.DestroyWindow(welcome);
   }
 }
 

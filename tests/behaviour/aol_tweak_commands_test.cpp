@@ -93,16 +93,5 @@ TEST_F(AolTweakCommandsTest, EveryCommandByItsIdActsOnTheClientAndLogsItsMessage
   }
 }
 
-TEST_F(AolTweakCommandsTest, WithoutTheClientEveryCommandStillLogsAndNoneWaits) {
-  StoreReturningUser();
-  StartProgram();
-  const std::uint64_t start = sim.clock.MonotonicMs();
-  for (const Command& command : commands) {
-    ASSERT_TRUE(Run(command.item));
-    EXPECT_EQ(LogMessages().back(), command.logged);
-  }
-  EXPECT_EQ(sim.clock.MonotonicMs(), start);
-}
-
 }  // namespace
 }  // namespace drelm::testing

@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "aol/mail_reader.h"
+#include "aol/mailbox.h"
 #include "core/timeouts.h"
 #include "program_fixture.h"
 #include "standin/mail.h"
@@ -104,11 +105,17 @@ TEST_F(AutoDownloadLaterTest, ListsWalksAndAnnouncesEachUse) {
   EXPECT_TRUE(!Window().visible && program->frmMain.visible);
 }
 
-TEST_F(AutoDownloadLaterTest, EmptyMailboxAnnouncesTheStartAlone) {
+// No walk runs for an empty mailbox, so the presser leaves the client's box alone.
+TEST_F(AutoDownloadLaterTest, EmptyMailboxAnnouncesTheStartAloneAndThePresserAnswersNothing) {
+  program->frmMain.Timer2.SetEnabled(false);  // its message-box kill would answer the box
   program->frmOptions.Click("cmdStartDL");
   EXPECT_THAT(Window().lstMails.items, IsEmpty());
   EXPECT_THAT(Unstyled(), ElementsAre("starting auto download later process"));
   EXPECT_EQ(Window().lblStatus.caption, "ready to start process");
+  aol->ShowMessageBox("Your download is complete.");
+  program->autoDownloadLater.Timer1_Timer();
+  sim.loop.RunFor(5000);
+  EXPECT_EQ(aol->Seen().boxesDismissed, 0);
 }
 
 // A client that keeps raising dialogs after the walk: the presser gives up at its bound and says
@@ -126,13 +133,30 @@ TEST_F(AutoDownloadLaterTest, PresserGivesUpOnDialogsThatKeepComing) {
   EXPECT_EQ(std::count(log.begin(), log.end(), "gave up answering aol's dialogs"), 1);
 }
 
-TEST_F(AutoDownloadLaterTest, PresserAnswersNothingWhileNoWalkRuns) {
-  program->frmMain.Timer2.SetEnabled(false);  // its message-box kill would answer the box
-  aol->ShowMessageBox("Your download is complete.");
-  program->autoDownloadLater.Timer1_Timer();
-  sim.loop.RunFor(5000);
-  EXPECT_EQ(aol->Seen().boxesDismissed, 0);
+// "start flashmail dl" opening the mailbox through the toolbar menu of each AOL version.
+class FlashMailStartTest : public ProgramTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(FlashMailStartTest, OpensTheMailboxWithTheMouseOutOfTheWayAndPutsItBack) {
+  StoreReturningUser();
+  OpenAolWithChatRoom(GetParam());
+  StartProgram();
+  const Point cursor = sim.shell.CursorPos();
+  std::vector<std::string> statuses;
+  const TimerId sampler = sim.loop.AddTimer(100, [&] {
+    const std::string& now = program->frmAutoDL.lblStatus.caption;
+    if (statuses.empty() || statuses.back() != now) statuses.push_back(now);
+  });
+  program->frmOptions.Click(std::string_view("cmdStartDL"));
+  sim.loop.RemoveTimer(sampler);
+  EXPECT_NE(FindIncomingMail(sim.windows), 0u);
+  // The stand-in's mailbox is empty: listed, it leaves nothing to walk.
+  EXPECT_THAT(statuses, ::testing::ElementsAre("opening flashmail", "adding flashmail",
+                                               "ready to start process"));
+  EXPECT_EQ((std::pair{sim.shell.CursorPos().x, sim.shell.CursorPos().y}),
+            (std::pair{cursor.x, cursor.y}));
 }
+
+INSTANTIATE_TEST_SUITE_P(Aol, FlashMailStartTest, ::testing::Values(4, 5, 6, 7));
 
 }  // namespace
 }  // namespace drelm::testing

@@ -1,17 +1,147 @@
+// The transfer reader and the dialog killers over a simulated desktop with the stand-in AOL
+// client, without a whole program (the values, the store, the log and the two check marks they
+// read are the fixture's own), then the running program's second timer doing their work.
+#include <gtest/gtest.h>
+
 #include <algorithm>
+#include <memory>
 
 #include "aol/client_windows.h"
 #include "aol/dialog_killers.h"
 #include "aol/room_wait.h"
+#include "aol/transfer_reader.h"
 #include "aol/window_lookup.h"
+#include "core/status_log.h"
 #include "core/timeouts.h"
+#include "platform/sim/simulator.h"
 #include "platform/winuser_constants.h"
+#include "program_fixture.h"
 #include "standin/chat_room.h"
+#include "standin/sim/sim_standin.h"
+#include "standin/transfers.h"
+#include "support/file_text.h"
 #include "support/message_checks.h"
-#include "transfer_fixture.h"
+#include "support/temp_folder.h"
 
 namespace drelm::testing {
 namespace {
+
+class TransferTest : public ::testing::Test {
+ protected:
+  void TearDown() override {
+    if (aol) {
+      EXPECT_TRUE(aol->UnexpectedInput().empty())
+          << ::testing::PrintToString(aol->UnexpectedInput());
+    }
+  }
+
+  standin::SimStandIn& OpenAol(int version) {
+    standin::StandInOptions options;
+    options.version = version;
+    options.delays = standin::Delays::Immediate();
+    aol = std::make_unique<standin::SimStandIn>(sim, options);
+    aol->StartSignedOn("Lobby 12");
+    return *aol;
+  }
+
+  std::string LogText() const { return FileText(log.Path()); }
+
+  sim::Simulator sim;
+  TempFolder folder;
+  SettingsStore store{sim.registry};
+  StatusLog log{sim.clock, sim.files, folder.path()};
+  DrelmGlobals values;
+  bool shortenChecked = false;
+  TransferReader reader{TransferReaderContext{sim.windows, sim.loop, store, values,
+                                              [this] { return shortenChecked; }}};
+  std::unique_ptr<standin::SimStandIn> aol;
+};
+
+struct Texts {
+  std::string dlName, dlPercent, dlTime, ulName, ulPercent, ulTime;
+  bool operator==(const Texts&) const = default;
+};
+
+void PrintTo(const Texts& t, std::ostream* os) {
+  *os << "{dl \"" << t.dlName << "\" \"" << t.dlPercent << "\" \"" << t.dlTime << "\", ul \""
+      << t.ulName << "\" \"" << t.ulPercent << "\" \"" << t.ulTime << "\"}";
+}
+
+Texts Read(const DrelmGlobals& v) {
+  return {v.DlFileName, v.DlPercent, v.DlTimeLeft, v.UlFileName, v.UlPercent, v.UlTimeLeft};
+}
+
+TEST_F(TransferTest, WithoutTheClientEveryTextHasItsNoTransferValue) {
+  reader.Refresh();
+  EXPECT_EQ(Read(values), (Texts{"n/a", "n/a", "n/a", "", "", ""}));
+  EXPECT_EQ(values.TransferKind, "none");
+}
+
+class TransferOfEachVersion : public TransferTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(TransferOfEachVersion, ReadsTheDownloadAndTheUploadInTheVersionsWindows) {
+  const int version = GetParam();
+  OpenAol(version);
+  reader.Refresh();
+  const std::string none = version == 7 ? "n/a " : "";
+  EXPECT_EQ(Read(values), (Texts{"n/a", "n/a", "n/a", none, none, none}));
+
+  aol->StartUpload("Pics.zip");
+  aol->SetUploadProgress(37, 5);
+  reader.Refresh();
+  EXPECT_EQ(Read(values), (Texts{"n/a", "n/a", "n/a", "Pics.zip", "37", "5"}));
+  EXPECT_EQ(values.TransferKind, "ul");
+
+  aol->SetUploadProgress(38, 0);
+  reader.Refresh();
+  EXPECT_EQ(values.UlTimeLeft, version == 7 ? "<b>na</b>" : "n/a ");
+
+  aol->StartDownload("Song.MP3");
+  aol->SetDownloadProgress(45, 12);
+  reader.Refresh();
+  EXPECT_EQ(Read(values).dlName + "|" + values.DlPercent + "|" + values.DlTimeLeft,
+            "song.mp3|45|12");
+  // Both windows are open: the finder that ran last saw the upload.
+  EXPECT_EQ(values.TransferKind, "ul");
+
+  aol->FinishUpload();
+  aol->SetDownloadProgress(99, 1);
+  reader.Refresh();
+  EXPECT_EQ(Read(values), (Texts{"song.mp3", "99", "1", none, none, none}));
+  EXPECT_EQ(values.TransferKind, "dl");
+
+  aol->FinishDownload();
+  reader.Refresh();
+  EXPECT_EQ(values.TransferKind, "dl") << "the reader never clears the kind";
+}
+
+INSTANTIATE_TEST_SUITE_P(Aol, TransferOfEachVersion, ::testing::Values(4, 5, 6, 7));
+
+TEST_F(TransferTest, OtherModalWindowsOfTheClientAreNoUpload) {
+  OpenAol(6);
+  aol->ShowFileNotFound();
+  EXPECT_EQ(reader.FindTransferModalQuiet(), 0u);
+  reader.Refresh();
+  EXPECT_EQ(Read(values), (Texts{"n/a", "n/a", "n/a", "", "", ""}));
+  EXPECT_EQ(values.TransferKind, "none");
+
+  aol->StartUpload("a.zip");  // beneath the notice, which stays on top
+  sim.windows.BringToTop(aol->Client().TransferWindows().FileNotFoundNotice());
+  EXPECT_EQ(reader.FindTransferModalQuiet(), aol->Client().TransferWindows().UploadWindow());
+  EXPECT_EQ(values.TransferKind, "none") << "the quiet finder records nothing";
+  EXPECT_EQ(reader.ReadUlPercentModalDash(), "0");
+}
+
+TEST_F(TransferTest, NamesAreShortenedOnlyWhileTheItemIsChecked) {
+  OpenAol(6).StartUpload("a-name-of-exactly-forty-characters.zipxy");
+  store.WriteSetting("settings", "shortenuldllength", "35");
+  for (const bool checked : {false, true}) {
+    shortenChecked = checked;
+    reader.Refresh();
+    EXPECT_EQ(values.UlFileName, checked ? "\"a-name-of-exactly-forty-characters....\""
+                                         : "a-name-of-exactly-forty-characters.zipxy");
+  }
+}
 
 using sim::Via;
 
@@ -156,6 +286,21 @@ TEST_F(DialogKillersTest, EveryRoomWaitEndsWhenTheClientNeverAnswers) {
   const std::string logText = LogText();
   EXPECT_NE(logText.find("gave up waiting for room silentroom"), std::string::npos);
   EXPECT_NE(logText.find("gave up closing aol's message box"), std::string::npos);
+}
+
+TEST_F(ProgramTest, SecondTimerKeepsTheTransferTextsAndClosesTheNoticeWithinTwoTicks) {
+  StartBesideAol6Room();
+  aol->StartDownload("Song.mp3");
+  aol->SetDownloadProgress(45, 12);
+  sim.loop.RunFor(kTimer2Ms);
+  EXPECT_EQ(program->drelmglobals.DlPercent, "45");
+  EXPECT_EQ(program->drelmglobals.TransferKind, "dl");
+
+  aol->ShowFileNotFound();
+  EXPECT_TRUE(sim.loop.RunUntil(
+      [&] { return aol->Client().TransferWindows().FileNotFoundNotice() == 0; }, 2 * kTimer2Ms));
+  const std::vector<std::string> logged = LogMessages();
+  EXPECT_NE(std::find(logged.begin(), logged.end(), "killed file not found"), logged.end());
 }
 
 }  // namespace
