@@ -91,7 +91,7 @@ TEST_F(IdleTest, StartAndStopRunEveryStepInOrderForEachTypeAndPrivacyChoice) {
   }
 }
 
-TEST_F(IdleTest, AutoIdleStartsAtTheFifthMinuteAndNeverAgainOnceATickSawASession) {
+TEST_F(IdleTest, AutoIdleStartsTheTypesTimersAtTheFifthMinuteAndNeverAgainOnceATickSawASession) {
   IdleType("cmdAFKBot");
   ASSERT_TRUE(sim.loop.RunUntil([&] { return !Said().empty(); }, 6 * 60000));
   EXPECT_EQ(sim.clock.MonotonicMs() - startedMs, 5 * 60000u);
@@ -116,6 +116,11 @@ TEST_F(IdleTest, AutoIdleStartsAtTheFifthMinuteAndNeverAgainOnceATickSawASession
   Main().Timer4.SetEnabled(true);
   sim.loop.RunFor(6 * 60000);
   EXPECT_THAT(Said(), IsEmpty()) << "auto idle off counts nothing";
+
+  Check("cmdAutoIdle", true);
+  IdleType("cmdLinker");
+  sim.loop.RunFor(5 * 60000);
+  EXPECT_TRUE(Main().Timer1.Enabled() && !Main().Timer3.Enabled()) << "a linker posts status lines";
 }
 
 // The "idle options" commands: what each asks, stores, shows in the menu and logs, and the

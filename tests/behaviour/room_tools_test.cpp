@@ -137,12 +137,15 @@ TEST_F(RoomToolsTest, BusterPostsTheBustedLineOnlyWhenAnAttemptEnteredAndCountsE
   }
 }
 
-// "x" hides the window and the bust goes on; without a client every attempt ends at the bound,
-// and a start pressed while the stopped attempt still waits starts no second bust inside it.
-TEST_F(RoomToolsTest, BusterGoesOnBehindXAndEndsAtTheBoundWithoutAClient) {
+// "_" minimises the window and "x" hides it while the bust goes on; without a client every attempt
+// ends at the bound, and a start pressed while the stopped attempt still waits starts no second
+// bust inside it.
+TEST_F(RoomToolsTest, BusterMinimisesGoesOnBehindXAndEndsAtTheBoundWithoutAClient) {
   FrmBuster& buster = program->frmBuster;
   aol->Client().Chat().FillRoom("twk", 2);
   program->frmOptions.Click("cmdRoomBuster");
+  buster.Label4_Click();
+  EXPECT_EQ(buster.state, WindowState::kMinimized);
   After(1500, [&] { buster.Label5_Click(); });
   buster.Label1_Click();
   EXPECT_FALSE(buster.visible);
