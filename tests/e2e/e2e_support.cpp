@@ -2,6 +2,8 @@
 
 #include <shlwapi.h>
 
+#include <algorithm>
+
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -9,48 +11,11 @@
 #include <iterator>
 #include <system_error>
 
+#include "platform/win32/win32_registry.h"
+
 namespace drelm::e2e {
 
 namespace {
-
-constexpr const char* kSettingsRoot = "Software\\VB and VBA Program Settings\\drelm";
-
-std::string SectionPath(const std::string& section) {
-  return std::string(kSettingsRoot) + "\\" + section;
-}
-
-class OpenKey {
- public:
-  explicit OpenKey(const std::string& path, REGSAM access = KEY_READ) {
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, access, &key_) != ERROR_SUCCESS) {
-      key_ = nullptr;
-    }
-  }
-  ~OpenKey() {
-    if (key_) RegCloseKey(key_);
-  }
-  OpenKey(const OpenKey&) = delete;
-  OpenKey& operator=(const OpenKey&) = delete;
-  HKEY get() const { return key_; }
-
- private:
-  HKEY key_ = nullptr;
-};
-
-// The names of the subkeys or values of the key at path, as enumerate lists them one by one.
-std::vector<std::string> NamesUnder(const std::string& path,
-                                    LSTATUS (*enumerate)(HKEY, DWORD, char*, DWORD*)) {
-  std::vector<std::string> names;
-  OpenKey open(path);
-  if (!open.get()) return names;
-  for (DWORD i = 0;; ++i) {
-    char name[256];
-    DWORD length = sizeof name;
-    if (enumerate(open.get(), i, name, &length) != ERROR_SUCCESS) break;
-    names.emplace_back(name, length);
-  }
-  return names;
-}
 
 std::filesystem::path FsPath(const std::string& path) {
   return std::filesystem::path(WindowsPath(path));
@@ -94,7 +59,10 @@ bool WaitFor(const std::function<bool()>& condition, DWORD deadlineMs) {
 }
 
 ChildProcess::~ChildProcess() {
-  EndIfRunning();
+  if (Running()) {
+    TerminateProcess(process_.hProcess, 1);
+    WaitForExit(kExitDeadlineMs);
+  }
   for (HANDLE handle : {process_.hProcess, process_.hThread, toChild_, fromChild_}) {
     if (handle) CloseHandle(handle);
   }
@@ -163,10 +131,6 @@ std::string ChildProcess::ReadLine() {
   }
 }
 
-bool ChildProcess::Running() const {
-  return process_.hProcess && !WaitForExit(0);
-}
-
 bool ChildProcess::WaitForExit(DWORD ms) const {
   return process_.hProcess && WaitForSingleObject(process_.hProcess, ms) == WAIT_OBJECT_0;
 }
@@ -186,13 +150,6 @@ double ChildProcess::CpuMs() const {
     return (static_cast<std::uint64_t>(t.dwHighDateTime) << 32) | t.dwLowDateTime;
   };
   return static_cast<double>(ticks(kernel) + ticks(user)) / 10000.0;
-}
-
-void ChildProcess::EndIfRunning() {
-  if (Running()) {
-    TerminateProcess(process_.hProcess, 1);
-    WaitForExit(kExitDeadlineMs);
-  }
 }
 
 std::string WindowsPath(std::string path) {
@@ -270,97 +227,45 @@ std::string Visible(const std::string& bytes) {
 }
 
 std::optional<StoredValue> ReadStored(const std::string& section, const std::string& key) {
-  OpenKey open(SectionPath(section));
-  if (!open.get()) return std::nullopt;
-  StoredValue value;
-  DWORD size = 0;
-  if (RegQueryValueExA(open.get(), key.c_str(), nullptr, &value.type, nullptr, &size) !=
-      ERROR_SUCCESS) {
-    return std::nullopt;
-  }
-  value.data.assign(size, '\0');
-  if (size > 0 &&
-      RegQueryValueExA(open.get(), key.c_str(), nullptr, &value.type,
-                       reinterpret_cast<BYTE*>(value.data.data()), &size) != ERROR_SUCCESS) {
-    return std::nullopt;
-  }
-  value.data.resize(size);
-  return value;
-}
-
-std::optional<std::wstring> ReadStoredWide(const std::string& section, const std::string& key) {
-  OpenKey open(SectionPath(section));
-  if (!open.get()) return std::nullopt;
-  const std::wstring name(key.begin(), key.end());
-  DWORD type = 0;
-  DWORD size = 0;
-  if (RegQueryValueExW(open.get(), name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS) {
-    return std::nullopt;
-  }
-  std::wstring text(size / sizeof(wchar_t) + 1, L'\0');
-  if (size > 0 && RegQueryValueExW(open.get(), name.c_str(), nullptr, &type,
-                                   reinterpret_cast<BYTE*>(text.data()), &size) != ERROR_SUCCESS) {
-    return std::nullopt;
-  }
-  text.resize(size / sizeof(wchar_t));
-  return text;
+  return win32::Win32Registry().QueryValue(section, key);
 }
 
 bool WriteStored(const std::string& section, const std::string& key, const std::string& value) {
-  HKEY raw = nullptr;
-  if (RegCreateKeyExA(HKEY_CURRENT_USER, SectionPath(section).c_str(), 0, nullptr,
-                      REG_OPTION_NON_VOLATILE, KEY_SET_VALUE, nullptr, &raw,
-                      nullptr) != ERROR_SUCCESS) {
-    return false;
+  return win32::Win32Registry().SetValue(section, key, RegistryValue{kRegSz, value});
+}
+
+std::vector<std::string> StoredNames() {
+  std::vector<std::string> names;
+  HKEY root = nullptr;
+  if (RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsRoot, 0, KEY_READ, &root) != ERROR_SUCCESS) {
+    return names;
   }
-  const LSTATUS status =
-      RegSetValueExA(raw, key.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(value.data()),
-                     static_cast<DWORD>(value.size()));
-  RegCloseKey(raw);
-  return status == ERROR_SUCCESS;
-}
-
-std::vector<std::string> StoredSections() {
-  return NamesUnder(kSettingsRoot, [](HKEY key, DWORD i, char* name, DWORD* length) {
-    return RegEnumKeyExA(key, i, name, length, nullptr, nullptr, nullptr, nullptr);
-  });
-}
-
-std::vector<std::string> StoredNames(const std::string& section) {
-  return NamesUnder(SectionPath(section), [](HKEY key, DWORD i, char* name, DWORD* length) {
-    return RegEnumValueA(key, i, name, length, nullptr, nullptr, nullptr, nullptr);
-  });
+  char section[256];
+  for (DWORD i = 0; RegEnumKeyA(root, i, section, sizeof section) == ERROR_SUCCESS; ++i) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(root, section, 0, KEY_READ, &key) != ERROR_SUCCESS) continue;
+    char name[256];
+    DWORD length = sizeof name;
+    for (DWORD j = 0;
+         RegEnumValueA(key, j, name, &length, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+         ++j, length = sizeof name) {
+      names.push_back(std::string(section) + "/" + std::string(name, length));
+    }
+    RegCloseKey(key);
+  }
+  RegCloseKey(root);
+  return names;
 }
 
 bool ClearStoredSettings() {
   // With the subkeys: RegDeleteTreeA is newer than the headers the build compiles with.
   const LSTATUS status = SHDeleteKeyA(HKEY_CURRENT_USER, kSettingsRoot);
-  if (status != ERROR_SUCCESS && status != ERROR_FILE_NOT_FOUND) return false;
-  OpenKey gone(kSettingsRoot);
-  return gone.get() == nullptr;
-}
-
-namespace {
-
-constexpr const char* kWineProgramDefaults = "Software\\Wine\\AppDefaults\\drelm-idle.exe";
-
-}  // namespace
-
-WineVersionForProgram::WineVersionForProgram(const std::string& version) {
-  SHDeleteKeyA(HKEY_CURRENT_USER, kWineProgramDefaults);
-  if (version.empty()) return;
-  HKEY key = nullptr;
-  if (RegCreateKeyExA(HKEY_CURRENT_USER, kWineProgramDefaults, 0, nullptr, 0, KEY_SET_VALUE,
-                      nullptr, &key, nullptr) != ERROR_SUCCESS) {
-    return;
+  HKEY gone = nullptr;
+  if (RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsRoot, 0, KEY_READ, &gone) == ERROR_SUCCESS) {
+    RegCloseKey(gone);
+    return false;
   }
-  RegSetValueExA(key, "Version", 0, REG_SZ, reinterpret_cast<const BYTE*>(version.c_str()),
-                 static_cast<DWORD>(version.size() + 1));
-  RegCloseKey(key);
-}
-
-WineVersionForProgram::~WineVersionForProgram() {
-  SHDeleteKeyA(HKEY_CURRENT_USER, kWineProgramDefaults);
+  return status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND;
 }
 
 std::string StoredText(const std::string& section, const std::string& key) {
@@ -369,12 +274,47 @@ std::string StoredText(const std::string& section, const std::string& key) {
   return value->data.substr(0, value->data.find('\0'));
 }
 
+ScopedUserValue::ScopedUserValue(std::string key, std::string name, const std::string& value)
+    : key_(std::move(key)), name_(std::move(name)) {
+  char before[1024] = {};
+  DWORD size = sizeof before - 1;
+  if (RegGetValueA(HKEY_CURRENT_USER, key_.c_str(), name_.c_str(), RRF_RT_REG_SZ, nullptr, before,
+                   &size) == ERROR_SUCCESS) {
+    before_ = before;
+  }
+  ok_ = Set(value.empty() ? std::nullopt : std::optional<std::string>(value));
+}
+
+bool ScopedUserValue::Set(const std::optional<std::string>& value) {
+  HKEY key = nullptr;
+  if (RegCreateKeyExA(HKEY_CURRENT_USER, key_.c_str(), 0, nullptr, 0,
+                      KEY_SET_VALUE | KEY_QUERY_VALUE, nullptr, &key, nullptr) != ERROR_SUCCESS) {
+    return false;
+  }
+  const LSTATUS status = value ? RegSetValueExA(key, name_.c_str(), 0, REG_SZ,
+                                                reinterpret_cast<const BYTE*>(value->c_str()),
+                                                static_cast<DWORD>(value->size() + 1))
+                               : RegDeleteValueA(key, name_.c_str());
+  RegCloseKey(key);
+  return status == ERROR_SUCCESS || (!value && status == ERROR_FILE_NOT_FOUND);
+}
+
 bool TakeScreenshot(const std::string& scriptUnixPath, const std::string& pngUnixPath,
-                    const ScreenArea& area) {
+                    const std::vector<HWND>& windows, int margin) {
   std::error_code error;
   std::filesystem::remove(FsPath(pngUnixPath), error);
+  RECT area{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), 0, 0};
+  for (HWND window : windows) {
+    RECT rect{};
+    if (!window || !GetWindowRect(window, &rect)) continue;
+    area = {std::min(area.left, rect.left - margin), std::min(area.top, rect.top - margin),
+            std::max(area.right, rect.right + margin), std::max(area.bottom, rect.bottom + margin)};
+  }
+  area = {std::max(0L, area.left), std::max(0L, area.top),
+          std::min<LONG>(GetSystemMetrics(SM_CXSCREEN), area.right),
+          std::min<LONG>(GetSystemMetrics(SM_CYSCREEN), area.bottom)};
   char geometry[64];
-  std::snprintf(geometry, sizeof geometry, "%dx%d+%d+%d", area.right - area.left,
+  std::snprintf(geometry, sizeof geometry, "%ldx%ld+%ld+%ld", area.right - area.left,
                 area.bottom - area.top, area.left, area.top);
   // Wine starts a Unix program given by its Unix path, but does not wait for it: the script
   // writes the picture under another name and renames it when done, and we wait for the name.

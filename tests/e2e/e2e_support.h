@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/registry.h"
 #include "platform/win32/win32_api.h"
 #include "platform/win32/win32_tick.h"
 
@@ -24,19 +25,17 @@ inline constexpr DWORD kWindowDeadlineMs = 15000;
 inline constexpr DWORD kStartUpDeadlineMs = 30000;
 // The exit sequence has two one-second pauses; the process is gone well within this.
 inline constexpr DWORD kExitDeadlineMs = 8000;
-// A reply of the stand-in AOL client on its script channel.
+// A reply of the stand-in AOL client on its script channel; ImageMagick writing a screenshot.
 inline constexpr DWORD kScriptReplyMs = 15000;
-// ImageMagick writing one screenshot.
 inline constexpr DWORD kScreenshotDeadlineMs = 20000;
 
 // Counts failed checks; every check prints one line, so a log shows how far a scenario got.
 class Checks {
  public:
   bool Check(bool ok, const std::string& what);
-  // Prints a detail line under the last check (shown only when it failed).
+  // Prints a detail line under the last check, when it failed.
   void Detail(const std::string& text);
-  int Failures() const { return failures_; }
-  // "N passed, N failed", the closing line test runners read; 0 when everything passed.
+  // "N passed, N failed", the closing line; the exit code, 0 when everything passed.
   int Finish();
 
  private:
@@ -64,8 +63,7 @@ class ChildProcess {
   // One command of the stand-in's line protocol and its reply lines ("ok", "ok <n>" and n rows,
   // "error ..."; "(no reply)" when none came in time).
   std::vector<std::string> Command(const std::string& line);
-
-  bool Running() const;
+  bool Running() const { return process_.hProcess && !WaitForExit(0); }
   bool WaitForExit(DWORD ms) const;
   std::optional<DWORD> ExitCode() const;
   DWORD Id() const { return process_.dwProcessId; }
@@ -73,7 +71,6 @@ class ChildProcess {
   ULONGLONG StartedAtMs() const { return startedAtMs_; }
   // User plus kernel time so far, in milliseconds.
   double CpuMs() const;
-  void EndIfRunning();
 
  private:
   std::string ReadLine();
@@ -95,47 +92,47 @@ bool WriteWholeFile(const std::string& path, const std::string& bytes);
 std::optional<std::uint64_t> FileSize(const std::string& path);
 // Removes the folder with everything in it and creates it empty.
 bool MakeEmptyFolder(const std::string& path);
-
 // Bytes made readable in a log: printable ASCII kept, everything else as \xHH, \r, \n.
 std::string Visible(const std::string& bytes);
 
-// The program's settings, HKCU\Software\VB and VBA Program Settings\drelm\<section>.
-struct StoredValue {
-  DWORD type = REG_NONE;
-  std::string data;  // as the ANSI query gives it
-};
+// The program's settings, HKCU\Software\VB and VBA Program Settings\drelm\<section>, raw.
+using StoredValue = RegistryValue;
 std::optional<StoredValue> ReadStored(const std::string& section, const std::string& key);
-// The value as UTF-16 text, as the registry keeps it.
-std::optional<std::wstring> ReadStoredWide(const std::string& section, const std::string& key);
 // As the program stores text: REG_SZ, the bytes without a terminating NUL.
 bool WriteStored(const std::string& section, const std::string& key, const std::string& value);
-std::vector<std::string> StoredSections();
-std::vector<std::string> StoredNames(const std::string& section);
+// Every stored value's name as "section/key".
+std::vector<std::string> StoredNames();
 // Deletes the program's whole key, so that the next start is a very first start.
 bool ClearStoredSettings();
 // A REG_SZ as the program reads it: the text before the first NUL, empty for other types.
 std::string StoredText(const std::string& section, const std::string& key);
 
-// The Windows version Wine reports to programs named drelm-idle.exe ("win98", "win2k",
-// "winxp"...: HKCU\Software\Wine\AppDefaults\drelm-idle.exe, value Version) while this lives;
-// empty for Wine's own choice, which also clears what an earlier run may have left.
-class WineVersionForProgram {
+// A text value of HKEY_CURRENT_USER set (empty: removed) while this lives, then put back as it
+// was. Wine reports a Windows version to the programs of a file name by one ("win98", "win2k"...
+// as Software\Wine\AppDefaults\<name>, value Version); the user's regional formats are others.
+class ScopedUserValue {
  public:
-  explicit WineVersionForProgram(const std::string& version);
-  ~WineVersionForProgram();
-  WineVersionForProgram(const WineVersionForProgram&) = delete;
-  WineVersionForProgram& operator=(const WineVersionForProgram&) = delete;
-};
+  ScopedUserValue(std::string key, std::string name, const std::string& value);
+  ~ScopedUserValue() { Set(before_); }
+  ScopedUserValue(const ScopedUserValue&) = delete;
+  ScopedUserValue& operator=(const ScopedUserValue&) = delete;
+  bool Ok() const { return ok_; }
 
-// A screenshot of the area of the X display, written as PNG by the script (a Unix program run
-// through Wine). Waits for the file; true when it came.
-struct ScreenArea {
-  int left = 0;
-  int top = 0;
-  int right = 0;
-  int bottom = 0;
+ private:
+  bool Set(const std::optional<std::string>& value);
+
+  std::string key_;
+  std::string name_;
+  std::optional<std::string> before_;
+  bool ok_ = false;
 };
+inline std::string WineAppDefaults(const std::string& exeName) {
+  return "Software\\Wine\\AppDefaults\\" + exeName;
+}
+
+// A PNG of the screen area around the windows (with a margin), written by the script (a Unix
+// program run through Wine). Waits for the file; true when it came.
 bool TakeScreenshot(const std::string& scriptUnixPath, const std::string& pngUnixPath,
-                    const ScreenArea& area);
+                    const std::vector<HWND>& windows, int margin);
 
 }  // namespace drelm::e2e

@@ -10,14 +10,11 @@
 #include <shobjidl.h>
 
 #include <cstdio>
-#include <cstring>
 #include <filesystem>
 #include <map>
 
 #include "core/files.h"
-#include "e2e_scenarios.h"
-#include "program_run.h"
-#include "program_windows.h"
+#include "scenario.h"
 
 namespace drelm::e2e {
 
@@ -50,27 +47,6 @@ std::optional<std::string> RegistryValue(HKEY root, const char* key, const char*
   return type == REG_DWORD ? std::to_string(*reinterpret_cast<DWORD*>(data)) : data;
 }
 
-std::optional<std::string> UserValue(const char* key, const char* name) {
-  return RegistryValue(HKEY_CURRENT_USER, key, name);
-}
-
-// Wine reports this Windows version ("win98", ...) to the program of that file name, or its own
-// again when empty.
-void ReportVersionTo(const std::string& exeName, const char* version) {
-  const std::string key = "Software\\Wine\\AppDefaults\\" + exeName;
-  if (*version == 0) {
-    RegDeleteKeyA(HKEY_CURRENT_USER, key.c_str());
-    return;
-  }
-  HKEY handle = nullptr;
-  if (RegCreateKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr,
-                      &handle, nullptr) == ERROR_SUCCESS) {
-    RegSetValueExA(handle, "Version", 0, REG_SZ, reinterpret_cast<const BYTE*>(version),
-                   static_cast<DWORD>(std::strlen(version) + 1));
-    RegCloseKey(handle);
-  }
-}
-
 // The shortcut's target and working folder, as the shell reads them when it starts it.
 std::optional<std::pair<std::string, std::string>> ReadShortcut(const std::string& path) {
   std::optional<std::pair<std::string, std::string>> result;
@@ -93,10 +69,9 @@ std::optional<std::pair<std::string, std::string>> ReadShortcut(const std::strin
 
 std::map<std::string, std::string> SettingsSnapshot() {
   std::map<std::string, std::string> all;
-  for (const std::string& section : StoredSections()) {
-    for (const std::string& name : StoredNames(section)) {
-      all[section + "/" + name] = StoredText(section, name);
-    }
+  for (const std::string& name : StoredNames()) {
+    const std::size_t slash = name.find('/');
+    all[name] = StoredText(name.substr(0, slash), name.substr(slash + 1));
   }
   return all;
 }
@@ -124,8 +99,10 @@ int InstallerScenario(const E2eSetup& setup) {
   const std::string shortcut = JoinPath(KnownFolder(CSIDL_PROGRAMS), "drelm idle.lnk");
   const std::string setupExe = WindowsPath(setup.setupExe);
   const std::string quotedExe = "\"" + exe + "\"";
-  const auto runEntry = [] { return UserValue(kRunKey, "drelm idle"); };
-  const auto installed = [] { return UserValue(kUninstallKey, "DisplayName").has_value(); };
+  const auto runEntry = [] { return RegistryValue(HKEY_CURRENT_USER, kRunKey, "drelm idle"); };
+  const auto installed = [] {
+    return RegistryValue(HKEY_CURRENT_USER, kUninstallKey, "DisplayName").has_value();
+  };
   if (!checks.Check(FileExists(setupExe), "the setup program is built: " + setupExe) ||
       !checks.Check(!installed() && !FileExists(exe), "the prefix has no drelm idle")) {
     return checks.Finish();
@@ -143,7 +120,7 @@ int InstallerScenario(const E2eSetup& setup) {
   const auto link = ReadShortcut(shortcut);
   checks.Check(link == std::pair(exe, folder), "the Start-menu shortcut starts it in its folder");
   if (link) checks.Detail("shortcut: " + link->first + " in " + link->second);
-  const std::pair<const char*, std::string> entry[] = {
+  const std::pair<const char*, std::string> kEntry[] = {
       {"DisplayName", "drelm idle"},
       {"DisplayVersion", setup.version},
       {"Publisher", "quoSt n' vrin"},
@@ -151,14 +128,15 @@ int InstallerScenario(const E2eSetup& setup) {
       {"InstallLocation", folder},
       {"UninstallString", "\"" + uninstaller + "\""},
       {"QuietUninstallString", "\"" + uninstaller + "\" /S"}};
-  for (const auto& [name, value] : entry) {
-    const std::optional<std::string> stored = UserValue(kUninstallKey, name);
+  for (const auto& [name, value] : kEntry) {
+    const std::optional<std::string> stored = RegistryValue(HKEY_CURRENT_USER, kUninstallKey, name);
     checks.Check(stored == value, std::string("uninstall entry ") + name + " = " + value);
     checks.Detail("stored: " + stored.value_or("(none)"));
   }
-  checks.Check(std::stoul(UserValue(kUninstallKey, "EstimatedSize").value_or("0")) >=
-                   FileSize(exe).value_or(1u << 30) / 1024,
-               "uninstall entry EstimatedSize counts at least the program's KiB");
+  checks.Check(
+      std::stoul(RegistryValue(HKEY_CURRENT_USER, kUninstallKey, "EstimatedSize").value_or("0")) >=
+          FileSize(exe).value_or(1u << 30) / 1024,
+      "uninstall entry EstimatedSize counts at least the program's KiB");
   checks.Check(runEntry() == quotedExe, "/AUTOSTART=1 adds the Run entry");
 
   checks.Check(StoreReturningUser("true"), "the settings of a returning user are planted");
@@ -225,8 +203,8 @@ int InstallerScenario(const E2eSetup& setup) {
   // Reporting Windows 98 to the setup program and the uninstaller: Program Files, and the
   // machine's list of programs.
   const std::string setupName = setupExe.substr(setupExe.find_last_of('\\') + 1);
-  ReportVersionTo(setupName, "win98");
-  ReportVersionTo("uninstall.exe", "win98");
+  const ScopedUserValue setupOn98(WineAppDefaults(setupName), "Version", "win98");
+  const ScopedUserValue uninstallOn98(WineAppDefaults("uninstall.exe"), "Version", "win98");
   checks.Check(RunToEnd(setupExe, "/S") == 0u, "a silent install reporting Windows 98 succeeds");
   const std::string sharedFolder =
       RegistryValue(HKEY_LOCAL_MACHINE, kUninstallKey, "InstallLocation").value_or("");
@@ -244,8 +222,6 @@ int InstallerScenario(const E2eSetup& setup) {
                        },
                        kSetupDeadlineMs),
                "and its uninstaller removes the folder and the machine's entry");
-  ReportVersionTo(setupName, "");
-  ReportVersionTo("uninstall.exe", "");
 
   char figures[256];
   std::snprintf(figures, sizeof figures,

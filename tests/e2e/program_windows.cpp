@@ -62,11 +62,11 @@ HWND FindProgramWindow(DWORD processId, const char* className, const char* capti
 }
 
 HWND FindMainWindow(DWORD processId) {
-  return FindProgramWindow(processId, kMainClass, kMainCaption);
+  return FindProgramWindow(processId, "DrelmIdleMain", "drelm idle");
 }
 
 HWND FindOptionsWindow(DWORD processId) {
-  return FindProgramWindow(processId, kOptionsClass, kOptionsCaption);
+  return FindProgramWindow(processId, "DrelmIdleOptions", "drelm idle options");
 }
 
 HWND FindLabel(HWND main, const std::string& caption) {
@@ -77,28 +77,18 @@ HWND FindLabel(HWND main, const std::string& caption) {
   return nullptr;
 }
 
-std::vector<std::string> LabelTexts(HWND main) {
-  std::vector<std::string> texts;
-  if (!main) return texts;
-  for (HWND label : ChildrenOf(main, "Static")) texts.push_back(ControlText(label));
-  return texts;
-}
-
-UINT CommandId(std::string_view itemName) {
+void RunCommand(HWND options, std::string_view itemName) {
   std::vector<const MenuItem*> pending;
   const std::vector<MenuItem> tree = BuildOptionsMenuTree();
   for (const MenuItem& item : tree) pending.push_back(&item);
-  while (!pending.empty()) {
+  UINT id = 0;
+  while (!pending.empty() && id == 0) {
     const MenuItem* item = pending.back();
     pending.pop_back();
-    if (item->name == itemName) return item->commandId;
+    if (item->name == itemName) id = item->commandId;
     for (const MenuItem& child : item->children) pending.push_back(&child);
   }
-  return 0;
-}
-
-void RunCommand(HWND options, std::string_view itemName) {
-  PostMessageA(options, WM_COMMAND, CommandId(itemName), 0);
+  PostMessageA(options, WM_COMMAND, id, 0);
 }
 
 std::string ControlText(HWND control) {
@@ -147,7 +137,7 @@ void ClickWithPointer(HWND control) {
 }
 
 HWND FindInputBox(DWORD processId) {
-  return FindProgramWindow(processId, "#32770", kInputBoxTitle);
+  return FindProgramWindow(processId, "#32770", "drelm idle");
 }
 
 std::string InputBoxTexts(HWND box) {
@@ -180,31 +170,6 @@ std::vector<HWND> OpenMenus(DWORD processId) {
 void PressMenuKey(HWND menu, WPARAM key) {
   PostMessageA(menu, WM_KEYDOWN, key, 1);
   PostMessageA(menu, WM_KEYUP, key, 0xC0000001);
-}
-
-ScreenArea AreaAround(const std::vector<HWND>& windows, int margin) {
-  ScreenArea area{};
-  bool first = true;
-  for (HWND window : windows) {
-    RECT rect{};
-    if (!window || !GetWindowRect(window, &rect)) continue;
-    if (first) {
-      area = {rect.left, rect.top, rect.right, rect.bottom};
-      first = false;
-    } else {
-      area.left = std::min<int>(area.left, rect.left);
-      area.top = std::min<int>(area.top, rect.top);
-      area.right = std::max<int>(area.right, rect.right);
-      area.bottom = std::max<int>(area.bottom, rect.bottom);
-    }
-  }
-  const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
-  const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
-  area.left = std::max(0, area.left - margin);
-  area.top = std::max(0, area.top - margin);
-  area.right = std::min(screenWidth, area.right + margin);
-  area.bottom = std::min(screenHeight, area.bottom + margin);
-  return area;
 }
 
 bool TrayIconShown(HWND options) {

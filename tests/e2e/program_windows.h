@@ -11,23 +11,14 @@
 
 namespace drelm::e2e {
 
-inline constexpr const char* kMainClass = "DrelmIdleMain";
-inline constexpr const char* kMainCaption = "drelm idle";
-inline constexpr const char* kOptionsClass = "DrelmIdleOptions";
-inline constexpr const char* kOptionsCaption = "drelm idle options";
-inline constexpr const char* kInputBoxTitle = "drelm idle";
-
 // The program's top-level window of the class and caption, owned by process id.
 HWND FindProgramWindow(DWORD processId, const char* className, const char* caption);
 HWND FindMainWindow(DWORD processId);
 HWND FindOptionsWindow(DWORD processId);
 // The main window's label showing caption.
 HWND FindLabel(HWND main, const std::string& caption);
-// The texts of every label of the main window, in child order.
-std::vector<std::string> LabelTexts(HWND main);
-// The menu command id of an options menu item, 0 for a name the menu does not hold.
-UINT CommandId(std::string_view itemName);
-// Runs a menu command the way an automation script does: WM_COMMAND to the options window.
+// Runs a menu command the way an automation script does: WM_COMMAND to the options window, with
+// the item's id (0 for a name the menu does not hold).
 void RunCommand(HWND options, std::string_view itemName);
 // A control's text, read with WM_GETTEXT as another process must.
 std::string ControlText(HWND control);
@@ -38,7 +29,7 @@ void Click(HWND control);
 // The same with the mouse pointer moved over the control first, for what pops up at the mouse.
 void ClickWithPointer(HWND control);
 
-// The modal input box the program asks with, and its parts.
+// The modal input box the program asks with (titled "drelm idle"), and its parts.
 HWND FindInputBox(DWORD processId);
 // Every "Static" text of the box, joined by "|".
 std::string InputBoxTexts(HWND box);
@@ -49,8 +40,6 @@ bool AnswerInputBox(HWND box, const std::string& answer);
 std::vector<HWND> OpenMenus(DWORD processId);
 // A key press on the open menu: key down, then up, posted.
 void PressMenuKey(HWND menu, WPARAM key);
-// The screen area that holds every given window, with a margin.
-ScreenArea AreaAround(const std::vector<HWND>& windows, int margin);
 
 // Whether the shell holds the icon the program added for its options window (id 1).
 bool TrayIconShown(HWND options);

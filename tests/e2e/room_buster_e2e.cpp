@@ -2,96 +2,69 @@
 // as a user would: the room typed into its Edit, "start bust" clicked; the stand-in refuses the
 // room twice, and the third request lets the user in. Then a bust stopped at once posts no
 // busted line.
-#include "e2e_scenarios.h"
-#include "program_run.h"
-#include "program_windows.h"
+#include "scenario.h"
 
 namespace drelm::e2e {
 
-namespace {
-
-// Three requests a second or more apart, each answered after the stand-in's room delay.
-constexpr DWORD kBustDeadlineMs = 40000;
-
-}  // namespace
-
 int RoomBusterScenario(const E2eSetup& setup) {
-  Checks checks;
-  checks.Check(ClearStoredSettings() && StoreReturningUser("true"),
-               "a returning user's settings are stored");
-  const std::string exe = PrepareProgramFolder(setup, "room-buster");
-  ChildProcess aol, program;
-  if (!checks.Check(!exe.empty() && StartStandInInRoom(setup, aol, 6) &&
-                        program.Start(exe, {}, exe.substr(0, exe.find_last_of('\\')), false),
-                    "the stand-in is signed on in its room and drelm-idle.exe starts")) {
-    return checks.Finish();
-  }
-  checks.Check(WaitFor([] { return StoredText("stats", "loads") == "1"; }, kStartUpDeadlineMs) &&
-                   WaitFor([&] { return LinesFromUser(aol).size() == 3; }, kWindowDeadlineMs),
-               "the start-up runs to its end");
-  aol.Command("fill-room\tDrelm Den\t2");
-  RunCommand(FindOptionsWindow(program.Id()), "cmdRoomBuster");
+  // Three requests a second or more apart, each answered after the stand-in's room delay.
+  constexpr DWORD kBustMs = 40000;
+  Scenario s(setup, "room-buster");
+  if (!s.Start(6) || !s.StartUpEnds()) return s.Finish();
   HWND buster = nullptr;
-  checks.Check(WaitFor(
-                   [&] {
-                     buster = FindProgramWindow(program.Id(), "DrelmIdleBuster", nullptr);
-                     return buster && IsWindowVisible(buster);
-                   },
-                   kWindowDeadlineMs),
-               "room buster shows its panel");
-  SendMessageA(GetDlgItem(buster, 510), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("Drelm Den"));
-  Click(GetDlgItem(buster, 504));
-  const auto busted = [&] {
-    const std::vector<std::string> lines = LinesFromUser(aol);
-    return !lines.empty() && lines.back().find("drelm busted: ") != std::string::npos;
+  const auto click = [&](int control) {
+    return Do([&, control] { Click(GetDlgItem(buster, control)); });
   };
-  checks.Check(WaitFor(busted, kBustDeadlineMs), "the bust ends with the busted line");
-  const std::vector<std::string> lines = LinesFromUser(aol);
-  checks.Check(lines.size() == 5 &&
-                   lines[3].find("drelm attempting to bust: ") != std::string::npos &&
-                   lines[4].find(">Drelm Den<") != std::string::npos &&
-                   lines[4].find(">3<") != std::string::npos,
-               "the room heard the attempt and the arrival in 3 tries");
-  const std::vector<std::string> requests = aol.Command("room-requests");
-  checks.Check(requests.size() == 4, "the room was asked for three times");  // "ok 3" and 3 rows
-  const auto status = [&] {
-    char text[64] = {};
-    GetWindowTextA(GetDlgItem(buster, 508), text, sizeof text);
-    return std::string(text);
+  const auto lineHolds = [&](std::size_t index, const std::string& part) {
+    const std::vector<std::string> lines = LinesFromUser(s.aol);
+    return lines.size() > index && lines[index].find(part) != std::string::npos;
   };
-  checks.Check(WaitFor([&] { return status() == "idle"; }, kWindowDeadlineMs),
-               "the panel is back to idle");
-
-  // A stop during the opening pause, then a bust that arrives: the stopped one posts its
-  // attempting line and no busted line. The room is full once, so a stop that comes late, in
-  // the first attempt, is no arrival either.
-  aol.Command("fill-room\tDrelm Den\t1");
-  Click(GetDlgItem(buster, 504));
-  checks.Check(
-      WaitFor([&] { return IsWindowVisible(GetDlgItem(buster, 505)) != FALSE; }, kWindowDeadlineMs),
-      "start bust shows stop bust");
-  Click(GetDlgItem(buster, 505));
-  checks.Check(WaitFor(
-                   [&] {
-                     return status() == "idle" && IsWindowVisible(GetDlgItem(buster, 504)) &&
-                            IsWindowEnabled(GetDlgItem(buster, 510));
-                   },
-                   kWindowDeadlineMs),
-               "stop bust brings the panel back to idle");
-  Click(GetDlgItem(buster, 504));
-  checks.Check(WaitFor([&] { return LinesFromUser(aol).size() >= 8 && busted(); }, kBustDeadlineMs),
-               "the next bust ends with the busted line");
-  const std::vector<std::string> after = LinesFromUser(aol);
-  checks.Check(after.size() == 8 &&
-                   after[5].find("drelm attempting to bust: ") != std::string::npos &&
-                   after[6].find("drelm attempting to bust: ") != std::string::npos,
-               "the stopped bust posted its attempting line and no busted line");
-
-  Click(FindLabel(FindMainWindow(program.Id()), "x"));
-  checks.Check(program.WaitForExit(kExitDeadlineMs), "clicking \"x\" ends the program");
-  aol.Command("exit");
-  aol.WaitForExit(kExitDeadlineMs);
-  return checks.Finish();
+  const auto idleText = [&] { return ControlText(GetDlgItem(buster, 508)) == "idle"; };
+  const auto idle = [&] {
+    return idleText() && IsWindowVisible(GetDlgItem(buster, 504)) &&
+           IsWindowEnabled(GetDlgItem(buster, 510));
+  };
+  const std::string attempt = "drelm attempting to bust: ";
+  s.Run({{Aol("fill-room\tDrelm Den\t2"), {}, "the room is full for two requests"},
+         {Menu("cmdRoomBuster"), s.Shown("DrelmIdleBuster"), "room buster shows its panel"},
+         {Do([&] {
+            buster = s.window;
+            SendMessageA(GetDlgItem(buster, 510), WM_SETTEXT, 0,
+                         reinterpret_cast<LPARAM>("Drelm Den"));
+            Click(GetDlgItem(buster, 504));
+          }),
+          [&] { return lineHolds(4, "drelm busted: "); }, "the bust ends with the busted line",
+          kBustMs},
+         {{},
+          [&] {
+            return LinesFromUser(s.aol).size() == 5 && lineHolds(3, attempt) &&
+                   lineHolds(4, ">Drelm Den<") && lineHolds(4, ">3<");
+          },
+          "the room heard the attempt and the arrival in 3 tries"},
+         {{},
+          [&] { return s.aol.Command("room-requests").size() == 4; },  // "ok 3" and 3 rows
+          "the room was asked for three times"},
+         {{}, idleText, "the panel is back to idle"},
+         // A stop during the opening pause, then a bust that arrives: the stopped one posts its
+         // attempting line and no busted line. The room is full once, so a stop that comes late,
+         // in the first attempt, is no arrival either.
+         {Aol("fill-room\tDrelm Den\t1"), {}, "the room is full for one request"},
+         {click(504), [&] { return IsWindowVisible(GetDlgItem(buster, 505)) != FALSE; },
+          "start bust shows stop bust"},
+         {click(505), idle, "stop bust brings the panel back to idle"},
+         {click(504), [&] { return lineHolds(7, "drelm busted: "); },
+          "the next bust ends with the busted line", kBustMs},
+         {{},
+          [&] {
+            return LinesFromUser(s.aol).size() == 8 && lineHolds(5, attempt) &&
+                   lineHolds(6, attempt);
+          },
+          "the stopped bust posted its attempting line and no busted line"},
+         {click(503),
+          [&] { return !IsWindowVisible(buster) && IsWindowVisible(FindMainWindow(s.id)); },
+          "the panel's \"x\" brings the main window back"}});
+  s.ExitByX();
+  return s.Finish();
 }
 
 }  // namespace drelm::e2e

@@ -1,10 +1,8 @@
 // The main window's menu and the tray, on real windows: the "menu" label opens the options menu
 // (captured on screen), "-" hides the main window behind one tray icon, the icon's right-click
 // menu restores it and, from the tray again, ends the program without leaving the icon behind.
-#include "e2e_scenarios.h"
 #include "options/menu_tree.h"
-#include "program_run.h"
-#include "program_windows.h"
+#include "scenario.h"
 
 namespace drelm::e2e {
 
@@ -52,18 +50,6 @@ bool WalkMenu(DWORD processId, const std::vector<WPARAM>& keys) {
   return true;
 }
 
-bool MenuOpens(DWORD processId) {
-  return WaitFor([&] { return OpenMenus(processId).size() == 1; }, kWindowDeadlineMs);
-}
-
-bool MenusClose(DWORD processId) {
-  return WaitFor([&] { return OpenMenus(processId).empty(); }, kWindowDeadlineMs);
-}
-
-bool InTray(HWND main, HWND options) {
-  return !IsWindowVisible(main) && TrayIconShown(options);
-}
-
 bool Restored(HWND main, HWND options) {
   return IsWindowVisible(main) && !TrayIconShown(options) && TrayIconsInWineTray() == 0;
 }
@@ -71,103 +57,61 @@ bool Restored(HWND main, HWND options) {
 }  // namespace
 
 int TrayScenario(const E2eSetup& setup) {
-  Checks checks;
-  checks.Check(ClearStoredSettings() && StoreReturningUser("false"),
-               "a returning user's settings are stored");
-  const std::string exe = PrepareProgramFolder(setup, "tray");
-  if (!checks.Check(!exe.empty(), "a fresh program folder holds drelm-idle.exe")) {
-    return checks.Finish();
-  }
-  const std::string folder = exe.substr(0, exe.find_last_of('\\'));
-  ChildProcess program;
-  if (!checks.Check(program.Start(exe, {}, folder, false), "drelm-idle.exe starts")) {
-    return checks.Finish();
-  }
-  const DWORD id = program.Id();
-  checks.Check(WaitFor([] { return StoredText("stats", "loads") == "1"; }, kStartUpDeadlineMs),
-               "the start-up runs to its end (stats/loads \"1\")");
-  const HWND main = FindMainWindow(id);
-  const HWND options = FindOptionsWindow(id);
-  checks.Check(main && IsWindowVisible(main), "the main window is shown");
-  checks.Check(options && !IsWindowVisible(options), "the options window exists, hidden");
-  checks.Check(!TrayIconShown(options) && TrayIconsInWineTray() == 0, "no tray icon at first");
+  Scenario s(setup, "tray", {}, "false");
+  if (!s.Start(0) || !s.StartUpEnds()) return s.Finish();
+  const HWND main = FindMainWindow(s.id);
+  const HWND options = FindOptionsWindow(s.id);
+  s.Check(main && IsWindowVisible(main) && options && !IsWindowVisible(options) &&
+              !TrayIconShown(options) && TrayIconsInWineTray() == 0,
+          "the main window is shown, the options window exists hidden, no tray icon at first");
+  const auto menus = [&](std::size_t open) {
+    return [&s, open] { return OpenMenus(s.id).size() == open; };
+  };
+  const auto walk = [&](const std::vector<std::string>& path, WPARAM last) {
+    return Do([&s, path, last] { WalkMenu(s.id, KeysTo(path, last)); });
+  };
+  const Expect inTray = [&] { return !IsWindowVisible(main) && TrayIconShown(options); };
+  const Act rightClick = Do([&] { RightClickTrayIcon(options); });
 
-  // The options menu from the "menu" label, on screen.
-  ClickWithPointer(FindLabel(main, "menu"));
-  checks.Check(MenuOpens(id), "the \"menu\" label opens the options menu");
-  const bool shots = !setup.screenshotFolder.empty();
-  if (shots) {
-    std::vector<HWND> windows = OpenMenus(id);
+  // The options menu from the "menu" label, on screen: options > settings shows the stored
+  // style in its captions.
+  s.Run({{Do([&] { ClickWithPointer(FindLabel(main, "menu")); }), menus(1),
+          "the \"menu\" label opens the options menu"},
+         {walk({"cmdOptions", "cmdSettings"}, VK_RIGHT), menus(3),
+          "the keyboard opens options > settings"}});
+  if (!setup.screenshotFolder.empty()) {
+    std::vector<HWND> windows = OpenMenus(s.id);
     windows.push_back(main);
-    checks.Check(
-        TakeScreenshot(setup.screenshotScript, setup.screenshotFolder + "/options-menu.png",
-                       AreaAround(windows, 12)),
-        "a screenshot of the open options menu is saved");
+    s.Check(TakeScreenshot(setup.screenshotScript,
+                           setup.screenshotFolder + "/options-menu-settings.png", windows, 12),
+            "a screenshot of options > settings is saved");
   }
-  // options > settings shows the stored style in its captions.
-  checks.Check(WalkMenu(id, KeysTo({"cmdOptions", "cmdSettings"}, VK_RIGHT)) &&
-                   WaitFor([&] { return OpenMenus(id).size() == 3; }, kWindowDeadlineMs),
-               "the keyboard opens options > settings");
-  if (shots) {
-    std::vector<HWND> windows = OpenMenus(id);
-    windows.push_back(main);
-    checks.Check(TakeScreenshot(setup.screenshotScript,
-                                setup.screenshotFolder + "/options-menu-settings.png",
-                                AreaAround(windows, 12)),
-                 "a screenshot of options > settings is saved");
+  for (int level = 3; level > 0 && WaitFor(menus(level), kWindowDeadlineMs); --level) {
+    PressMenuKey(OpenMenus(s.id).front(), VK_ESCAPE);
   }
-  for (int level = 3; level > 0; --level) {
-    if (!WaitFor([&] { return OpenMenus(id).size() == static_cast<std::size_t>(level); },
-                 kWindowDeadlineMs)) {
-      break;
-    }
-    PressMenuKey(OpenMenus(id).front(), VK_ESCAPE);
-  }
-  checks.Check(MenusClose(id), "Escape closes the menus again");
-  checks.Check(IsWindowVisible(main) && program.Running(), "closing the menu changes nothing");
-
-  // "-" sends the main window to the tray.
-  Click(FindLabel(main, "-"));
-  checks.Check(WaitFor([&] { return InTray(main, options); }, kWindowDeadlineMs),
-               "\"-\" hides the main window and shows the tray icon");
-  checks.Detail("main visible " + std::to_string(IsWindowVisible(main)) + ", icon " +
-                std::to_string(TrayIconShown(options)));
-  checks.Check(TrayIconsInWineTray() == 1, "the tray shows exactly one icon");
-
-  // Sending it there again through the icon's menu keeps one icon.
-  checks.Check(RightClickTrayIcon(options) && MenuOpens(id),
-               "right-clicking the icon opens the options menu");
-  checks.Check(WalkMenu(id, KeysTo({"cmdMinimize", "cmdWinSysTray"}, VK_RETURN)) && MenusClose(id),
-               "minimize > windows system tray is picked from it");
-  checks.Check(WaitFor([&] { return InTray(main, options); }, kWindowDeadlineMs) &&
-                   TrayIconsInWineTray() == 1,
-               "twice to the tray still shows exactly one icon");
-
-  // The icon's menu brings the window back.
-  checks.Check(RightClickTrayIcon(options) && MenuOpens(id),
-               "right-clicking the icon opens the options menu");
-  checks.Check(
-      WalkMenu(id, KeysTo({"mnuRest", "mnuRestoreWinSysTray"}, VK_RETURN)) && MenusClose(id),
-      "restore > windows system tray is picked from it");
-  checks.Check(WaitFor([&] { return Restored(main, options); }, kWindowDeadlineMs),
-               "the main window is back and the tray icon gone");
-
+  s.Run({{{}, menus(0), "Escape closes the menus again"},
+         {ClickLabel("-"), inTray, "\"-\" hides the main window and shows the tray icon"},
+         {{}, [] { return TrayIconsInWineTray() == 1; }, "the tray shows exactly one icon"},
+         {rightClick, menus(1), "right-clicking the icon opens the options menu"},
+         {walk({"cmdMinimize", "cmdWinSysTray"}, VK_RETURN),
+          [&] { return OpenMenus(s.id).empty() && inTray() && TrayIconsInWineTray() == 1; },
+          "minimize > windows system tray, picked from it, still shows exactly one icon"},
+         {rightClick, menus(1), "right-clicking the icon opens the options menu"},
+         {walk({"mnuRest", "mnuRestoreWinSysTray"}, VK_RETURN),
+          [&] { return OpenMenus(s.id).empty() && Restored(main, options); },
+          "restore > windows system tray brings the main window back, the tray icon gone"}});
   // From the tray again, clicked the way the label reports a click, the icon's "exit" ends the
   // program and takes the icon along.
   const HWND dash = FindLabel(main, "-");
   PostMessageA(main, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(dash), STN_CLICKED),
                reinterpret_cast<LPARAM>(dash));
-  checks.Check(WaitFor([&] { return InTray(main, options); }, kWindowDeadlineMs),
-               "\"-\" clicked by STN_CLICKED sends it to the tray again");
-  checks.Check(
-      RightClickTrayIcon(options) && MenuOpens(id) && WalkMenu(id, KeysTo({"cmdExit"}, VK_RETURN)),
-      "exit is picked from the icon's menu");
-  checks.Check(program.WaitForExit(kExitDeadlineMs), "the program ends within a few seconds");
-  checks.Check(program.ExitCode() == std::optional<DWORD>(0), "with exit code 0");
+  s.Run({{{}, inTray, "\"-\" clicked by STN_CLICKED sends it to the tray again"},
+         {rightClick, menus(1), "right-clicking the icon opens the options menu"},
+         {walk({"cmdExit"}, VK_RETURN), [&] { return s.program.ExitCode() == 0u; },
+          "exit picked from the icon's menu ends the program with exit code 0", kExitDeadlineMs}});
   // At once: the shell may clear the icons of ended programs by itself a little later.
-  checks.Check(!TrayIconShown(options) && TrayIconsInWineTray() == 0,
-               "no tray icon is left behind");
-  return checks.Finish();
+  s.Check(!TrayIconShown(options) && TrayIconsInWineTray() == 0, "no tray icon is left behind");
+  return s.Finish();
 }
 
 }  // namespace drelm::e2e

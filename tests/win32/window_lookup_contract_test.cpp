@@ -44,14 +44,6 @@ Answers Ask(WindowSystem& windows, const std::function<int(Hwnd)>& nodeOf) {
   return a;
 }
 
-void ExpectBothAnswer(MirroredDesktop& desktop, const Answers& expected) {
-  // Neither this test program nor the simulated windows have a version resource to fall back on.
-  const Answers real = Ask(desktop.real, [&](Hwnd w) { return desktop.NodeOfReal(w); });
-  const Answers simulated = Ask(desktop.sim, [&](Hwnd w) { return desktop.NodeOfSim(w); });
-  EXPECT_EQ(real, simulated) << "the simulator and the real window system disagree";
-  EXPECT_EQ(real, expected);
-}
-
 const std::vector<MenuColumn> kAol6Menus = {
     {"&File", {"&New", "&Open...", "E&xit"}},
     {"&Edit", {"&Undo", "Cu&t"}},
@@ -102,66 +94,76 @@ int AddImWindow(MirroredDesktop& desktop, int mdi) {
   return im;
 }
 
-TEST(WindowLookupContract, WithoutTheClientEveryLookupIsZeroAndTheVersionEmpty) {
-  MirroredDesktop desktop;
-  ExpectBothAnswer(desktop, Answers{});
+// The answers for a client without a room.
+Answers Without(const Client& client, int status, const std::string& version) {
+  return Answers{client.frame, client.mdi, kNoNode, kNoNode, kNoNode, kNoNode, status, version};
 }
 
-TEST(WindowLookupContract, ImWindowAboveTheRoomDoesNotHideTheRoom) {
-  MirroredDesktop desktop;
-  const Client client = AddClient(desktop);
-  AddImWindow(desktop, client.mdi);
-  const Room room = AddChatRoom(desktop, client.mdi, "Lobby 12");
-  ExpectBothAnswer(desktop, Answers{client.frame, client.mdi, room.window, room.view, room.input,
-                                    room.fifthIcon, kNoNode, "6"});
-}
+// Each case builds one tree and gives the answers that are right for it.
+struct Case {
+  const char* fault;  // what a wrong answer would mean
+  std::function<Answers(MirroredDesktop&)> build;
+};
 
-TEST(WindowLookupContract, ChildMissingOneOfTheFourControlClassesIsNoRoom) {
-  MirroredDesktop desktop;
-  const Client client = AddClient(desktop);
-  const int almost = desktop.Add("AOL Child", "Lobby 3", client.mdi);
-  desktop.Add("RICHCNTL", "", almost);
-  desktop.Add("RICHCNTL", "", almost);
-  desktop.Add("_AOL_Listbox", "", almost);
-  desktop.Add("_AOL_Icon", "", almost);
-  ExpectBothAnswer(
-      desktop, Answers{client.frame, client.mdi, kNoNode, kNoNode, kNoNode, kNoNode, kNoNode, "6"});
-}
+const Case kCases[] = {
+    {"a lookup finds something without the client", [](MirroredDesktop&) { return Answers{}; }},
+    {"an IM window above the room hides the room",
+     [](MirroredDesktop& desktop) {
+       const Client client = AddClient(desktop);
+       AddImWindow(desktop, client.mdi);
+       const Room room = AddChatRoom(desktop, client.mdi, "Lobby 12");
+       return Answers{client.frame, client.mdi,     room.window, room.view,
+                      room.input,   room.fifthIcon, kNoNode,     "6"};
+     }},
+    {"a child missing one of the four control classes is taken for a room",
+     [](MirroredDesktop& desktop) {
+       const Client client = AddClient(desktop);
+       const int almost = desktop.Add("AOL Child", "Lobby 3", client.mdi);
+       for (const char* cls : {"RICHCNTL", "RICHCNTL", "_AOL_Listbox", "_AOL_Icon"}) {
+         desktop.Add(cls, "", almost);
+       }
+       return Without(client, kNoNode, "6");
+     }},
+    {"the status window is not found as the second child",
+     [](MirroredDesktop& desktop) {
+       const Client client = AddClient(desktop);
+       desktop.Add("AOL Child", "Welcome, bob!", client.mdi);
+       const int status = desktop.Add("AOL Child", "AOL STATUS", client.mdi);
+       return Without(client, status, "6");
+     }},
+    {"the status window is found as the third child",
+     [](MirroredDesktop& desktop) {
+       const Client client = AddClient(desktop);
+       for (const char* caption : {"Welcome, bob!", "Buddy List", "Status"}) {
+         desktop.Add("AOL Child", caption, client.mdi);
+       }
+       return Without(client, kNoNode, "6");
+     }},
+    {"the version is not read from a column other than Help",
+     [](MirroredDesktop& desktop) {
+       const Client client = AddClient(
+           desktop, {{"&Services", {"Keyword", "&What's New In AOL 7.0"}}, {"&Help", {}}});
+       return Without(client, kNoNode, "7");
+     }},
+    {"a version is made up without the item",
+     [](MirroredDesktop& desktop) {
+       const Client client =
+           AddClient(desktop, {{"&File", {"E&xit"}}, {"&Help", {"&About America Online"}}});
+       return Without(client, kNoNode, "");
+     }},
+};
 
-TEST(WindowLookupContract, StatusWindowFoundAsSecondChildButNotAsThird) {
-  {
+TEST(WindowLookupContract, BothWindowSystemsFindTheRightWindowsInEveryTree) {
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.fault);
     MirroredDesktop desktop;
-    const Client client = AddClient(desktop);
-    desktop.Add("AOL Child", "Welcome, bob!", client.mdi);
-    const int status = desktop.Add("AOL Child", "AOL STATUS", client.mdi);
-    ExpectBothAnswer(desktop, Answers{client.frame, client.mdi, kNoNode, kNoNode, kNoNode, kNoNode,
-                                      status, "6"});
-  }
-  {
-    MirroredDesktop desktop;
-    const Client client = AddClient(desktop);
-    desktop.Add("AOL Child", "Welcome, bob!", client.mdi);
-    desktop.Add("AOL Child", "Buddy List", client.mdi);
-    desktop.Add("AOL Child", "Status", client.mdi);
-    ExpectBothAnswer(desktop, Answers{client.frame, client.mdi, kNoNode, kNoNode, kNoNode, kNoNode,
-                                      kNoNode, "6"});
-  }
-}
-
-TEST(WindowLookupContract, VersionComesFromAnyColumnAndIsEmptyWithoutTheItem) {
-  {
-    MirroredDesktop desktop;
-    const Client client =
-        AddClient(desktop, {{"&Services", {"Keyword", "&What's New In AOL 7.0"}}, {"&Help", {}}});
-    ExpectBothAnswer(desktop, Answers{client.frame, client.mdi, kNoNode, kNoNode, kNoNode, kNoNode,
-                                      kNoNode, "7"});
-  }
-  {
-    MirroredDesktop desktop;
-    const Client client =
-        AddClient(desktop, {{"&File", {"E&xit"}}, {"&Help", {"&About America Online"}}});
-    ExpectBothAnswer(desktop, Answers{client.frame, client.mdi, kNoNode, kNoNode, kNoNode, kNoNode,
-                                      kNoNode, ""});
+    const Answers expected = c.build(desktop);
+    // Neither this test program nor the simulated windows have a version resource to fall
+    // back on.
+    const Answers real = Ask(desktop.real, [&](Hwnd w) { return desktop.NodeOfReal(w); });
+    EXPECT_EQ(real, Ask(desktop.sim, [&](Hwnd w) { return desktop.NodeOfSim(w); }))
+        << "the simulator and the real window system disagree";
+    EXPECT_EQ(real, expected);
   }
 }
 
