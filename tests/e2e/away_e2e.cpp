@@ -99,8 +99,10 @@ int AwayScenario(const E2eSetup& setup) {
                    ReadWholeFile(messagesFile).value_or("").find("]- carl: ") != std::string::npos;
           },
           "an IM from Carl is answered with the away reason and noted", kAwayActionMs},
-         {Do([&] { linesBeforeStop = LinesFromUser(s.aol).size(); }), {}, "stop idle"},
-         {Menu("cmdStopIdle"),
+         {Do([&] {
+            linesBeforeStop = LinesFromUser(s.aol).size();
+            RunCommand(FindOptionsWindow(s.id), "cmdStopIdle");
+          }),
           [&] {
             return s.Shown("DrelmIdleMessages", "drelm idle messages")() &&
                    !IsWindowVisible(FindMainWindow(s.id));

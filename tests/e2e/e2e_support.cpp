@@ -153,13 +153,9 @@ double ChildProcess::CpuMs() const {
 }
 
 std::string WindowsPath(std::string path) {
-  if (!path.empty() && path[0] == '/') {
-    for (char& c : path) {
-      if (c == '/') c = '\\';
-    }
-    path = "Z:" + path;
-  }
-  return path;
+  if (path.empty() || path[0] != '/') return path;
+  std::replace(path.begin(), path.end(), '/', '\\');
+  return "Z:" + path;
 }
 
 std::string FolderOfThisProgram() {
@@ -208,20 +204,13 @@ bool MakeEmptyFolder(const std::string& path) {
 std::string Visible(const std::string& bytes) {
   std::string out;
   for (const char c : bytes) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (c == '\r') {
-      out += "\\r";
-    } else if (c == '\n') {
-      out += "\\n";
-    } else if (c == '\\') {
-      out += "\\\\";
-    } else if (byte >= 0x20 && byte < 0x7F) {
-      out += c;
-    } else {
-      char hex[8];
-      std::snprintf(hex, sizeof hex, "\\x%02X", byte);
-      out += hex;
-    }
+    char hex[8];
+    std::snprintf(hex, sizeof hex, "\\x%02X", static_cast<unsigned char>(c));
+    out += c == '\r'               ? "\\r"
+           : c == '\n'             ? "\\n"
+           : c == '\\'             ? "\\\\"
+           : c >= 0x20 && c < 0x7F ? std::string(1, c)
+                                   : std::string(hex);
   }
   return out;
 }

@@ -36,7 +36,7 @@ std::string KnownFolder(int csidl) {
 }
 
 // A REG_SZ, or a REG_DWORD as decimal text.
-std::optional<std::string> RegistryValue(HKEY root, const char* key, const char* name) {
+std::optional<std::string> RegValue(HKEY root, const char* key, const char* name) {
   char data[1024] = {};
   DWORD size = sizeof data;
   DWORD type = 0;
@@ -99,9 +99,9 @@ int InstallerScenario(const E2eSetup& setup) {
   const std::string shortcut = JoinPath(KnownFolder(CSIDL_PROGRAMS), "drelm idle.lnk");
   const std::string setupExe = WindowsPath(setup.setupExe);
   const std::string quotedExe = "\"" + exe + "\"";
-  const auto runEntry = [] { return RegistryValue(HKEY_CURRENT_USER, kRunKey, "drelm idle"); };
+  const auto runEntry = [] { return RegValue(HKEY_CURRENT_USER, kRunKey, "drelm idle"); };
   const auto installed = [] {
-    return RegistryValue(HKEY_CURRENT_USER, kUninstallKey, "DisplayName").has_value();
+    return RegValue(HKEY_CURRENT_USER, kUninstallKey, "DisplayName").has_value();
   };
   if (!checks.Check(FileExists(setupExe), "the setup program is built: " + setupExe) ||
       !checks.Check(!installed() && !FileExists(exe), "the prefix has no drelm idle")) {
@@ -129,12 +129,12 @@ int InstallerScenario(const E2eSetup& setup) {
       {"UninstallString", "\"" + uninstaller + "\""},
       {"QuietUninstallString", "\"" + uninstaller + "\" /S"}};
   for (const auto& [name, value] : kEntry) {
-    const std::optional<std::string> stored = RegistryValue(HKEY_CURRENT_USER, kUninstallKey, name);
+    const std::optional<std::string> stored = RegValue(HKEY_CURRENT_USER, kUninstallKey, name);
     checks.Check(stored == value, std::string("uninstall entry ") + name + " = " + value);
     checks.Detail("stored: " + stored.value_or("(none)"));
   }
   checks.Check(
-      std::stoul(RegistryValue(HKEY_CURRENT_USER, kUninstallKey, "EstimatedSize").value_or("0")) >=
+      std::stoul(RegValue(HKEY_CURRENT_USER, kUninstallKey, "EstimatedSize").value_or("0")) >=
           FileSize(exe).value_or(1u << 30) / 1024,
       "uninstall entry EstimatedSize counts at least the program's KiB");
   checks.Check(runEntry() == quotedExe, "/AUTOSTART=1 adds the Run entry");
@@ -207,7 +207,7 @@ int InstallerScenario(const E2eSetup& setup) {
   const ScopedUserValue uninstallOn98(WineAppDefaults("uninstall.exe"), "Version", "win98");
   checks.Check(RunToEnd(setupExe, "/S") == 0u, "a silent install reporting Windows 98 succeeds");
   const std::string sharedFolder =
-      RegistryValue(HKEY_LOCAL_MACHINE, kUninstallKey, "InstallLocation").value_or("");
+      RegValue(HKEY_LOCAL_MACHINE, kUninstallKey, "InstallLocation").value_or("");
   checks.Check(
       !installed() && (sharedFolder == JoinPath(KnownFolder(CSIDL_PROGRAM_FILES), "drelm idle") ||
                        sharedFolder == JoinPath(KnownFolder(CSIDL_PROGRAM_FILESX86), "drelm idle")),
@@ -218,7 +218,7 @@ int InstallerScenario(const E2eSetup& setup) {
                    WaitFor(
                        [&] {
                          return !std::filesystem::exists(sharedFolder, error) &&
-                                !RegistryValue(HKEY_LOCAL_MACHINE, kUninstallKey, "DisplayName");
+                                !RegValue(HKEY_LOCAL_MACHINE, kUninstallKey, "DisplayName");
                        },
                        kSetupDeadlineMs),
                "and its uninstaller removes the folder and the machine's entry");

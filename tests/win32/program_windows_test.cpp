@@ -178,31 +178,17 @@ TEST_F(ProgramWindows, PressAndReleaseOnTheBarMinimisesButAPressEndingElsewhereI
       << "restored by the user, not re-minimised";
 }
 
-TEST_F(ProgramWindows, OnlyARightButtonReleaseOnTheTrayIconOpensTheOptionsMenuAndCommandsRunById) {
+// A right button release opens the options menu (the tray scenario of the end-to-end tests);
+// nothing else from the icon does, nor a command id the menu does not hold.
+TEST_F(ProgramWindows, OtherTrayIconMessagesAndUnknownCommandIdsDoNothing) {
   StartUp();
   for (UINT ignored : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_RBUTTONDOWN}) {
     PostMessageA(Options(), WM_MOUSEMOVE, 0, ignored);
   }
-  host->loop().PumpPending();
-  EXPECT_TRUE(user.Seen().empty());
-
-  std::string firstCaption;
-  user.ExpectPopupMenu([&](const std::vector<PopupMenuItem>& items) -> std::uint32_t {
-    firstCaption = items.empty() ? "" : items.front().caption;
-    return 0;
-  });
-  PostMessageA(Options(), WM_MOUSEMOVE, 0, WM_RBUTTONUP);
-  host->loop().PumpPending();
-  EXPECT_EQ(firstCaption, "file") << "the options menu, from its first entry";
-
-  // The options window runs a menu command by its id and ignores unknown ids.
-  ASSERT_FALSE(program().frmOptions.Item("cmdKill45Min").checked);
-  PostMessageA(Options(), WM_COMMAND, CommandId("cmdKill45Min"), 0);
   PostMessageA(Options(), WM_COMMAND, 64999, 0);
   host->loop().PumpPending();
-  EXPECT_TRUE(program().frmOptions.Item("cmdKill45Min").checked);
-  EXPECT_EQ(SettingsStore(registry).Read(setting::kKill45), "on");
-  EXPECT_NE(Log().find("kill 45 min timer enabled"), std::string::npos);
+  EXPECT_TRUE(user.Seen().empty());
+  EXPECT_FALSE(host->loop().QuitRequested());
 }
 
 TEST_F(ProgramWindows, TheSystemCloseCommandEndsAtOnceWithoutTheDeparture) {
