@@ -14,6 +14,38 @@
 
 namespace drelm::e2e {
 
+namespace {
+
+// A new folder named after the scenario with the program (and its click sound) copied in; the
+// program's path inside it, empty when the copy failed.
+std::string PrepareProgramFolder(const E2eSetup& setup, const std::string& name) {
+  const std::string folder = JoinPath(setup.workFolder, name);
+  const std::string exe = JoinPath(folder, "drelm-idle.exe");
+  std::error_code error;
+  if (!MakeEmptyFolder(folder) ||
+      !std::filesystem::copy_file(WindowsPath(setup.programExe), exe, error)) {
+    return {};
+  }
+  if (!setup.clickSound.empty() && FileExists(setup.clickSound)) {
+    std::filesystem::copy_file(WindowsPath(setup.clickSound),
+                               JoinPath(folder, std::string(kClickSoundFileName)), error);
+  }
+  return exe;
+}
+
+// The stand-in AOL client of that version, signed on as kScreenName in kRoomName, scripted.
+bool StartStandInInRoom(const E2eSetup& setup, ChildProcess& aol, int version) {
+  const std::string arguments = "--script --immediate \"--screen-name=" + std::string(kScreenName) +
+                                "\" \"--room=" + kRoomName + "\"";
+  if (!aol.Start(WindowsPath(StandInExeOfVersion(setup, version)), arguments, {}, true)) {
+    return false;
+  }
+  win32::Win32WindowSystem windows;
+  return WaitFor([&] { return FindChatRoom(windows) != 0; }, kWindowDeadlineMs);
+}
+
+}  // namespace
+
 std::string Styled(const std::string& text) {
   return "</u></i></b><font color=##336699><font face=\"arial narrow\">\x8B"
          "d\x9B <font face=\"arial narrow\"><font color=##999999>" +
@@ -32,21 +64,6 @@ bool StoreReturningUser(const std::string& oss) {
          ok;
   }
   return WriteStored(std::string(setting::kOss.section), std::string(setting::kOss.key), oss) && ok;
-}
-
-std::string PrepareProgramFolder(const E2eSetup& setup, const std::string& name) {
-  const std::string folder = JoinPath(setup.workFolder, name);
-  const std::string exe = JoinPath(folder, "drelm-idle.exe");
-  std::error_code error;
-  if (!MakeEmptyFolder(folder) ||
-      !std::filesystem::copy_file(WindowsPath(setup.programExe), exe, error)) {
-    return {};
-  }
-  if (!setup.clickSound.empty() && FileExists(setup.clickSound)) {
-    std::filesystem::copy_file(WindowsPath(setup.clickSound),
-                               JoinPath(folder, std::string(kClickSoundFileName)), error);
-  }
-  return exe;
 }
 
 LocalDateTime LocalNow() {
@@ -85,16 +102,6 @@ std::string StandInExeOfVersion(const E2eSetup& setup, int version) {
   const std::size_t dot = plain.rfind(".exe");
   if (dot == std::string::npos) return plain;
   return plain.substr(0, dot) + "-" + std::to_string(version) + plain.substr(dot);
-}
-
-bool StartStandInInRoom(const E2eSetup& setup, ChildProcess& aol, int version) {
-  const std::string arguments = "--script --immediate \"--screen-name=" + std::string(kScreenName) +
-                                "\" \"--room=" + kRoomName + "\"";
-  if (!aol.Start(WindowsPath(StandInExeOfVersion(setup, version)), arguments, {}, true)) {
-    return false;
-  }
-  win32::Win32WindowSystem windows;
-  return WaitFor([&] { return FindChatRoom(windows) != 0; }, kWindowDeadlineMs);
 }
 
 std::vector<std::string> LinesFromUser(ChildProcess& aol) {

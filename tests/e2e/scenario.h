@@ -50,9 +50,6 @@ using Stored = std::vector<std::array<std::string, 3>>;
 
 // Every first-start default and the Windows 2000 answer, as a user who started before has them.
 bool StoreReturningUser(const std::string& oss);
-// A new folder named after the scenario with the program (and its click sound) copied in; the
-// program's path inside it, empty when the copy failed.
-std::string PrepareProgramFolder(const E2eSetup& setup, const std::string& name);
 LocalDateTime LocalNow();
 // Whole seconds since Windows started, as the program counts them.
 std::int64_t UptimeSecondsNow();
@@ -62,8 +59,6 @@ bool LogHolds(const std::string& log, const std::vector<std::string>& messages,
               const std::vector<LocalDateTime>& candidates);
 // aol-standin-<version>.exe beside setup.standInExe: the copy whose version resource says it.
 std::string StandInExeOfVersion(const E2eSetup& setup, int version);
-// The stand-in AOL client of that version, signed on as kScreenName in kRoomName, scripted.
-bool StartStandInInRoom(const E2eSetup& setup, ChildProcess& aol, int version);
 // What the stand-in's room received from its own user (the program's lines), byte for byte.
 std::vector<std::string> LinesFromUser(ChildProcess& aol);
 // The stand-in's reply rows after the "ok <n>" line, joined by "|".
