@@ -111,6 +111,9 @@ int AwayScenario(const E2eSetup& setup) {
          {Do([&] { list = GetDlgItem(s.window, 410); }),
           [&] {
             return SendMessageA(list, LB_GETCOUNT, 0, 0) == 2 &&
+                   FindWindowExA(s.window, nullptr, "Static", "double click msg to view msg") &&
+                   GetDlgItem(s.window, 401) ==
+                       FindWindowExA(s.window, nullptr, "Static", "drelm idle by quoSt n' vrin") &&
                    EntryInFormat(ListItem(list, 0), "|[chat]|-[", "]- Ann: , call me") &&
                    EntryInFormat(ListItem(list, 1), "|[im]|-[", "]- carl: ");
           },

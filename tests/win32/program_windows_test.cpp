@@ -230,5 +230,17 @@ TEST_F(ProgramWindows, TheAboutWindowStandsInForThePanelUntilItsFrameClosesIt) {
   EXPECT_TRUE(IsWindow(about)) << "kept for the next time";
 }
 
+// What the end-to-end scenarios do not look at on these panels.
+TEST_F(ProgramWindows, RunnerCaptionAndReasonsOnTopAreAsDrawn) {
+  StartUp();
+  program().frmOptions.Click(std::string_view("cmdRoomRunner"));
+  program().frmReasons.Show();
+  host->loop().PumpPending();
+  EXPECT_EQ(Text(GetDlgItem(FindWindowA("DrelmIdleRunner", nullptr), 524)), "start run");
+  EXPECT_NE(GetWindowLongA(FindWindowA("DrelmIdleReasons", "drelm idle reasons"), GWL_EXSTYLE) &
+                WS_EX_TOPMOST,
+            0);
+}
+
 }  // namespace
 }  // namespace drelm::contract
