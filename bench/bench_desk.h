@@ -1,12 +1,12 @@
 // A program beside the stand-in AOL client on a simulated desktop, for the benchmarks: a
-// returning user signed on in a chat room, the settings given before the start written to the
-// store, and the program started. The same pieces the behaviour tests use, without GoogleTest.
+// returning user signed on in a chat room, the settings given written to the store before the
+// program starts. The same pieces the behaviour tests use, without GoogleTest.
 #pragma once
 
 #include <functional>
 #include <memory>
-#include <string>
 
+#include "core/settings_catalogue.h"
 #include "core/settings_store.h"
 #include "platform/sim/simulator.h"
 #include "program/program.h"
@@ -15,19 +15,17 @@
 
 namespace drelm::bench {
 
-class Desk {
- public:
-  // settings runs on the store of a returning user before the program starts.
-  Desk(standin::StandInOptions options, const std::function<void(SettingsStore&)>& settings = {});
-
-  void Check(std::string_view item, bool checked) {
-    program->frmOptions.Item(item).checked = checked;
+struct Desk {
+  Desk(standin::StandInOptions options, const std::function<void(SettingsStore&)>& settings = {}) {
+    SettingsStore store(sim.registry);
+    for (const SettingKey* key : FirstStartDefaults()) store.Write(*key, *key->firstStart);
+    store.Write(setting::kOss, "false");
+    if (settings) settings(store);
+    aol = std::make_unique<standin::SimStandIn>(sim, std::move(options));
+    aol->StartSignedOn("Lobby 12");
+    program = std::make_unique<Program>(sim.MakePlatform(folder.path()));
+    program->Start();
   }
-  void Choose(std::string_view item) {
-    program->entry.Run([&] { program->frmOptions.Click(item); });
-  }
-  // The lines the user's program posted into the room.
-  std::vector<std::string> UserLines() const;
 
   testing::TempFolder folder;
   sim::Simulator sim;

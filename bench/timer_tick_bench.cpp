@@ -7,7 +7,6 @@
 #include <string>
 
 #include "bench_desk.h"
-#include "core/settings_catalogue.h"
 
 namespace drelm::bench {
 namespace {
@@ -25,7 +24,7 @@ void TimerTicks(benchmark::State& state) {
   }
   for (const char* item : {"cmdDcpAolOpts", "cmdEnableAutoUpchat", "cmdKillFileNotFound",
                            "cmdMessageTLTC", "mnushort"}) {
-    desk.Check(item, true);
+    desk.program->frmOptions.Item(item).checked = true;
   }
   Program& program = *desk.program;
   program.drelmglobals.IdleInterval = std::int64_t{1} << 40;
