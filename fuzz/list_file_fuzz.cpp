@@ -5,8 +5,8 @@
 
 #include "core/list_box_files.h"
 #include "fuzz_input.h"
-#include "null_event_loop.h"
 #include "platform/posix/posix_files.h"
+#include "platform/sim/simulator.h"
 #include "scratch_folder.h"
 #include "text/lines.h"
 
@@ -19,10 +19,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     out << content;
     FUZZ_CHECK(out.good());
   }
-  fuzz::NullEventLoop loop;
+  static sim::Simulator sim;  // only its loop, which the loader pumps between lines
   posix::PosixFiles files;
   ListBox list;
-  LoadListFromFile(loop, files, file, list);
+  LoadListFromFile(sim.loop, files, file, list);
   FUZZ_CHECK(list.items == SplitLines(content));
   for (const std::string& item : list.items) {
     FUZZ_CHECK(item.find_first_of("\r\n") == std::string::npos);
@@ -30,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   FUZZ_CHECK(SaveListToFile(files, file, list));
   ListBox again;
-  LoadListFromFile(loop, files, file, again);
+  LoadListFromFile(sim.loop, files, file, again);
   FUZZ_CHECK(again.items == list.items);
   return 0;
 }
