@@ -1,3 +1,4 @@
+#include "standin/chat_room.h"
 #include "standin_fixture.h"
 #include "support/message_checks.h"
 
@@ -10,6 +11,8 @@ using sim::Via;
 class ChatRoomTest : public ::testing::Test, public StandInTest {
  protected:
   ChatRoomTest() : StandInTest(Version(6)) { aol.StartSignedOn("Lobby 12"); }
+  Hwnd Input() { return FindChatInput(Windows()); }
+  Hwnd Icon(int n) { return Nth(FindChatRoom(Windows()), "_AOL_Icon", n); }
 };
 
 TEST_F(ChatRoomTest, EnterPostsTheInputByteForByteAndEmptiesItAndMembersLinesInterleave) {
@@ -17,85 +20,49 @@ TEST_F(ChatRoomTest, EnterPostsTheInputByteForByteAndEmptiesItAndMembersLinesInt
       "</u></i></b><font color=##336699><font face=\"Tahoma\">\x8B"
       "d\x9B <font face=\"Arial\">"
       "hi \xB7 there";
-  const Hwnd input = FindChatInput(Windows());
-  SetControlText(Windows(), input, "");
-  SetControlText(Windows(), input, line);
-  Windows().SendMessage(input, WM_CHAR, '\r', 0);
-  ASSERT_EQ(aol.Transcript().size(), 1u);
-  EXPECT_EQ(aol.Transcript()[0], (ChatLine{"Lobby 12", "Bob Smith", line}));
-  EXPECT_EQ(GetControlText(Windows(), input), "");
+  SetControlText(Windows(), Input(), line);
+  Windows().SendMessage(Input(), WM_CHAR, '\r', 0);
+  EXPECT_EQ(GetControlText(Windows(), Input()), "");
   EXPECT_EQ(GetControlText(Windows(), FindChatView(Windows())), "\r\nBob Smith:\t" + line);
-  EXPECT_TRUE(aol.UnexpectedInput().empty());
 
   // Typed characters and members' lines reach the room in order; an empty input posts nothing.
   std::vector<ChatLine> heard;
   aol.Client().Chat().OnLine([&](const ChatLine& said) { heard.push_back(said); });
   aol.Say("Ann", "bob, call me");
-  for (char c : std::string("ok!")) Windows().SendMessage(input, WM_CHAR, c, 0);
-  Windows().SendMessage(input, WM_CHAR, '\r', 0);
-  Windows().SendMessage(input, WM_CHAR, '\r', 0);
+  for (char c : std::string("ok!")) Windows().SendMessage(Input(), WM_CHAR, c, 0);
+  Windows().SendMessage(Input(), WM_CHAR, '\r', 0);
+  Windows().SendMessage(Input(), WM_CHAR, '\r', 0);
   const std::vector<ChatLine> expected = {{"Lobby 12", "Bob Smith", line},
                                           {"Lobby 12", "Ann", "bob, call me"},
                                           {"Lobby 12", "Bob Smith", "ok!"}};
   EXPECT_EQ(aol.Transcript(), expected);
   EXPECT_EQ(heard, std::vector<ChatLine>(expected.begin() + 1, expected.end()));
+  EXPECT_TRUE(aol.UnexpectedInput().empty());
 }
 
-TEST_F(ChatRoomTest, EnterAndTheSendIconTogetherPostTheLineOnce) {
-  const Hwnd input = FindChatInput(Windows());
-  SetControlText(Windows(), input, "once");
+// Enter and the send icon together post the line once; only the fifth icon sends, and only after a
+// button-down; a press on another icon is a stray.
+TEST_F(ChatRoomTest, OnlyTheFifthIconSendsOnceAndOnlyAfterAButtonDown) {
+  SetControlText(Windows(), Input(), "once");
   const std::size_t mark = Windows().Log().size();
-  Windows().SendMessage(input, WM_CHAR, '\r', 0);
+  Windows().SendMessage(Input(), WM_CHAR, '\r', 0);
   ClickChatSend(Windows());
   Pump();
-  const Hwnd send = Nth(FindChatRoom(Windows()), "_AOL_Icon", 5);
   EXPECT_MESSAGES(Windows().LogSince(mark),
-                  {ExpectedMessage{input, WM_CHAR, '\r', 0, Via::kSent},
-                   ExpectedMessage{send, WM_LBUTTONDOWN, 0, 0, Via::kPosted},
-                   ExpectedMessage{send, WM_LBUTTONUP, 0, 0, Via::kPosted},
-                   ExpectedMessage{send, WM_KEYDOWN, VK_SPACE, 0, Via::kSent},
-                   ExpectedMessage{send, WM_KEYUP, VK_SPACE, 0, Via::kSent}});
-  ASSERT_EQ(aol.Transcript().size(), 1u);
-  EXPECT_EQ(aol.Transcript()[0].text, "once");
-}
-
-TEST_F(ChatRoomTest, OnlyTheFifthIconSendsAndOnlyAfterAButtonDown) {
-  const Hwnd room = FindChatRoom(Windows());
-  SetControlText(Windows(), FindChatInput(Windows()), "by icon");
-  PressSpace(Windows(), Nth(room, "_AOL_Icon", 5));  // a key-down does not arm an icon
-  EXPECT_TRUE(aol.Transcript().empty());
-  Press(Nth(room, "_AOL_Icon", 4));
-  EXPECT_TRUE(aol.Transcript().empty());
+                  {ExpectedMessage{Input(), WM_CHAR, '\r', 0, Via::kSent},
+                   ExpectedMessage{Icon(5), WM_LBUTTONDOWN, 0, 0, Via::kPosted},
+                   ExpectedMessage{Icon(5), WM_LBUTTONUP, 0, 0, Via::kPosted},
+                   ExpectedMessage{Icon(5), WM_KEYDOWN, VK_SPACE, 0, Via::kSent},
+                   ExpectedMessage{Icon(5), WM_KEYUP, VK_SPACE, 0, Via::kSent}});
+  SetControlText(Windows(), Input(), "by icon");
+  PressSpace(Windows(), Icon(5));  // a key-down does not arm an icon
+  Press(Icon(4));
+  EXPECT_EQ(aol.Transcript().size(), 1u);
   EXPECT_FALSE(aol.Strays().empty()) << "a press on a wrong icon must be visible";
-  Press(Nth(room, "_AOL_Icon", 5));
-  ASSERT_EQ(aol.Transcript().size(), 1u);
-  EXPECT_EQ(aol.Transcript()[0].text, "by icon");
-}
-
-TEST_F(ChatRoomTest, ATooLongLineIsRefusedWithTheBoxAndStaysInTheInput) {
-  aol.SetChatLineLimit(10);
-  const Hwnd input = FindChatInput(Windows());
-  SetControlText(Windows(), input, "eleven long");
-  Windows().SendMessage(input, WM_CHAR, '\r', 0);
-  EXPECT_TRUE(aol.Transcript().empty());
-  EXPECT_EQ(GetControlText(Windows(), input), "eleven long");
-  const Hwnd ok = Windows().FindWindowEx(AolBox(), 0, std::string("Button"), std::string("OK"));
-  ASSERT_NE(ok, 0u);
-  ClickMouse(Windows(), ok);
-  Pump();
-  EXPECT_EQ(AolBox(), 0u);
-  EXPECT_EQ(aol.Seen().boxesDismissed, 1);
-}
-
-TEST_F(ChatRoomTest, TheRoomRequestTakesItsTimeSoWaitsAreExercised) {
-  aol.Exit();
-  StandInTest slow(Version(6, Delays{}));
-  slow.aol.StartSignedOn("Lobby 12");
-  slow.Keyword("aol://2719:2-2-Twk");
-  slow.Pump(1000);  // the keyword and the room each take a while
-  EXPECT_EQ(GetCaption(slow.Windows(), FindChatRoom(slow.Windows())), "Lobby 12");
-  EXPECT_TRUE(slow.RunUntil(
-      [&] { return GetCaption(slow.Windows(), FindChatRoom(slow.Windows())) == "Twk"; }, 5000));
+  Press(Icon(5));
+  ASSERT_EQ(aol.Transcript().size(), 2u);
+  EXPECT_EQ(aol.Transcript()[0].text, "once");
+  EXPECT_EQ(aol.Transcript()[1].text, "by icon");
 }
 
 }  // namespace

@@ -47,16 +47,11 @@ struct SweepRun {
 };
 
 sim::ScriptedUser::Answer Answer(bool cancel, const sim::Prompt& prompt) {
-  switch (prompt.kind) {
-    case sim::PromptKind::kInputBox:
-      return {cancel ? "" : "5", 0};
-    case sim::PromptKind::kOpenFile:
-      return {cancel ? "" : "C:\\Windows\\Media\\ding.wav", 0};
-    case sim::PromptKind::kPopupMenu:
-      return {};
-    case sim::PromptKind::kMessageBox:
-      break;
-  }
+  using sim::PromptKind;
+  if (prompt.kind == PromptKind::kInputBox) return {cancel ? "" : "5", 0};
+  if (prompt.kind == PromptKind::kOpenFile)
+    return {cancel ? "" : "C:\\Windows\\Media\\ding.wav", 0};
+  if (prompt.kind == PromptKind::kPopupMenu) return {};
   const std::uint32_t buttons = prompt.style & 0xF;
   if (buttons == MB_YESNO) return {{}, cancel ? IDNO : IDYES};
   if (buttons == MB_OKCANCEL) return {{}, cancel ? IDCANCEL : IDOK};
@@ -393,10 +388,6 @@ void Report(Findings& findings) {
     if (bound >= worstBound) {
       worstName = name;
       worstBound = bound;
-    }
-    if (ms > 0 || bound > 0) {
-      std::printf("%-20s %7llu of %7u virtual ms\n", name.c_str(),
-                  static_cast<unsigned long long>(ms), bound);
     }
   }
   std::printf(
