@@ -33,12 +33,9 @@ inline std::vector<std::string> Fields(const std::uint8_t* data, std::size_t siz
   return fields;
 }
 
-[[noreturn]] inline void Fail(const char* what, const char* file, int line) {
-  std::fprintf(stderr, "%s:%d: broken: %s\n", file, line, what);
-  std::abort();
-}
-
 }  // namespace drelm::fuzz
 
-#define FUZZ_CHECK(condition) \
-  ((condition) ? static_cast<void>(0) : ::drelm::fuzz::Fail(#condition, __FILE__, __LINE__))
+#define FUZZ_CHECK(condition)                                                                  \
+  ((condition) ? static_cast<void>(0)                                                          \
+               : (std::fprintf(stderr, "%s:%d: broken: %s\n", __FILE__, __LINE__, #condition), \
+                  std::abort()))

@@ -14,9 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   static const char* const kNames[] = {"a", "B", "name", "Sound", "new"};
   posix::FileRegistry registry(fuzz::ScratchFolder());
   const std::filesystem::path file = registry.SectionFile(kSection);
-  std::filesystem::path damaged = file;
-  damaged += ".bad";
-  std::filesystem::remove(damaged);
+  std::filesystem::remove(file.string() + ".bad");  // where a damaged section file is set aside
   {
     std::ofstream out(file, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
