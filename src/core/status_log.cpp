@@ -7,21 +7,14 @@
 
 namespace drelm {
 
-namespace {
-
-std::string TwoDigits(int value) {
-  return ZeroPadded(value, 2);
-}
-
-}  // namespace
-
 std::string FormatLogEntry(const LocalDateTime& at, std::string_view amDesignator,
                            std::string_view pmDesignator, std::string_view message) {
   const int hour12 = at.hour % 12 == 0 ? 12 : at.hour % 12;
   std::string entry = "<d> |[";
-  entry += TwoDigits(at.month) + "-" + TwoDigits(at.day) + "-" + TwoDigits(at.year % 100);
+  entry +=
+      ZeroPadded(at.month, 2) + "-" + ZeroPadded(at.day, 2) + "-" + ZeroPadded(at.year % 100, 2);
   entry += "]|[";
-  entry += TwoDigits(hour12) + ":" + TwoDigits(at.minute) + " ";
+  entry += ZeroPadded(hour12, 2) + ":" + ZeroPadded(at.minute, 2) + " ";
   entry += at.hour < 12 ? amDesignator : pmDesignator;
   entry += "]| - ";
   entry += message;
