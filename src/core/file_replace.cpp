@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "core/file_paths.h"
+#include "platform/file_paths.h"
 #include "platform/write_steps.h"
 
 namespace drelm {

@@ -2,8 +2,8 @@
 
 #include <memory>
 
-#include "core/file_paths.h"
 #include "core/file_replace.h"
+#include "platform/file_paths.h"
 #include "platform/winuser_constants.h"
 #include "platform/write_steps.h"
 

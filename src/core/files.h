@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/file_paths.h"
+#include "platform/file_paths.h"
 #include "platform/files.h"
 #include "platform/shell.h"
 

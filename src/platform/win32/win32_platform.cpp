@@ -1,5 +1,6 @@
 #include "platform/win32/win32_platform.h"
 
+#include "platform/file_paths.h"
 #include "platform/win32/win32_api.h"
 
 namespace drelm::win32 {
@@ -12,10 +13,7 @@ std::string Win32Platform::ProgramFolder() {
     if (length == 0) return {};
     if (length < path.size()) {
       path.resize(length);
-      const std::size_t last = path.find_last_of("\\/");
-      if (last == std::string::npos) return {};
-      // "C:\" keeps its separator: "C:" alone would be the drive's current folder.
-      return path.substr(0, last == 2 && path[1] == ':' ? last + 1 : last);
+      return FolderOf(path);
     }
     path.resize(path.size() * 2);
   }

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/file_paths.h"
 #include "platform/win32/win32_api.h"
 #include "platform/win32/win32_file_version.h"
 #include "platform/win32/win32_process_image.h"
@@ -58,11 +59,6 @@ bool IsExistingExe(const std::string& path) {
   if (path.size() < 4 || LowerAnsi(path.substr(path.size() - 4)) != ".exe") return false;
   const DWORD attributes = GetFileAttributesA(path.c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-std::string FolderOf(const std::string& path) {
-  const std::size_t slash = path.find_last_of("\\/");
-  return slash == std::string::npos ? std::string() : path.substr(0, slash);
 }
 
 HICON& TrayIcon() {
@@ -148,7 +144,7 @@ bool CreateProgramProcess(const std::string& exePath, const std::string& argumen
   PROCESS_INFORMATION process{};
   // Programs such as the AOL client expect to start in their own folder.
   if (!CreateProcessA(exePath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                      folder.empty() ? nullptr : folder.c_str(), &startup, &process)) {
+                      folder.c_str(), &startup, &process)) {
     return false;
   }
   CloseHandle(process.hThread);

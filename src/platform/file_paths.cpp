@@ -1,4 +1,4 @@
-#include "core/file_paths.h"
+#include "platform/file_paths.h"
 
 namespace drelm {
 
