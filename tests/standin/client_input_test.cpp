@@ -4,52 +4,47 @@
 namespace drelm::standin::testing {
 namespace {
 
-// The version's own order of text and blank runs the keyword; the other orders, an unknown keyword
-// and one without the connection are strays.
-TEST(KeywordBox, OnlyTheVersionsOwnOrderOfTextAndBlankRunsTheKeyword) {
+// Each version runs a keyword only in its own order of text and blank (AOL 4 takes the blank
+// before the text, the later ones after it) and signs on only with its own release after the
+// button-down (a button-up below AOL 6, a space key-up from AOL 6 on). The other orders and
+// releases, an unknown keyword and one without the connection are strays.
+TEST(StandInInput, OnlyTheVersionsOwnKeywordOrderAndSignOnReleaseAct) {
   for (int version : {4, 5, 6, 7}) {
+    StandInTest s(Version(version));
+    s.aol.Launch(SW_SHOWNORMAL);
+    s.Pump(10);
+    const Hwnd button = s.Nth(s.MdiChild("Sign On"), "_aol_icon", 4);
+    s.Windows().SendMessage(button, WM_LBUTTONDOWN, 0, 0);
+    if (version >= 6) s.Windows().SendMessage(button, WM_LBUTTONUP, 0, 0);
+    if (version < 6) s.Windows().SendMessage(button, WM_KEYUP, VK_SPACE, 0);
+    s.Pump(10000);
+    EXPECT_FALSE(s.aol.SignedOn()) << version;
+    ASSERT_EQ(s.aol.Strays().size(), 1u) << version;
+    EXPECT_NE(s.aol.Strays()[0].find("Sign On"), std::string::npos);
+
     StandInTest t(Version(version));
     t.aol.StartSignedOn();
     const Hwnd box = t.Nth(t.Nth(t.Toolbar(), "_AOL_Combobox", 1), "Edit", 1);
-    // AOL 4 takes the blank before the text, the later ones after it.
-    const std::vector<std::pair<bool, bool>> wrong =
-        version == 4 ? std::vector{std::pair{false, true}}
-                     : std::vector{std::pair{true, false}, {false, false}};
-    for (const auto& [before, after] : wrong) {
-      if (before) t.Windows().SendMessage(box, WM_CHAR, ' ', 0);
-      SetControlText(t.Windows(), box, "buddylist");
-      if (after) t.Windows().SendMessage(box, WM_CHAR, ' ', 0);
+    const auto type = [&](std::pair<bool, bool> blank, const std::string& keyword) {
+      if (blank.first) t.Windows().SendMessage(box, WM_CHAR, ' ', 0);
+      SetControlText(t.Windows(), box, keyword);
+      if (blank.second) t.Windows().SendMessage(box, WM_CHAR, ' ', 0);
       t.Windows().SendMessage(box, WM_CHAR, '\r', 0);
+      t.Pump();
+    };
+    const std::pair own{version == 4, version != 4};
+    for (const std::pair<bool, bool>& order :
+         {std::pair{true, false}, {false, true}, {false, false}}) {
+      if (order != own) type(order, "buddylist");
     }
-    t.Pump();
     EXPECT_EQ(t.MdiChild("Buddy Lists"), 0u) << version;
-    EXPECT_EQ(t.aol.Strays().size(), wrong.size()) << version;
-    t.Keyword("buddylist");
-    t.Pump();
+    EXPECT_EQ(t.aol.Strays().size(), 2u) << version;
+    type(own, "buddylist");
     EXPECT_NE(t.MdiChild("Buddy Lists"), 0u) << version;
-    t.Keyword("the weather");
+    type(own, "the weather");
     t.aol.Disconnect();
-    t.Keyword("buddylist");
-    t.Pump();
-    EXPECT_EQ(t.aol.Strays().size(), wrong.size() + 2) << "unknown, then without the connection";
-  }
-}
-
-// Each version signs on only with its own release after the button-down (a button-up below AOL
-// 6, a space key-up from AOL 6 on); the other one is a stray.
-TEST(SignOn, TheOtherVersionsReleaseDoesNotSignOn) {
-  for (int version : {4, 5, 6, 7}) {
-    StandInTest t(Version(version));
-    t.aol.Launch(SW_SHOWNORMAL);
-    t.Pump(10);
-    const Hwnd button = t.Nth(t.MdiChild("Sign On"), "_aol_icon", 4);
-    t.Windows().SendMessage(button, WM_LBUTTONDOWN, 0, 0);
-    if (version >= 6) t.Windows().SendMessage(button, WM_LBUTTONUP, 0, 0);
-    if (version < 6) t.Windows().SendMessage(button, WM_KEYUP, VK_SPACE, 0);
-    t.Pump(10000);
-    EXPECT_FALSE(t.aol.SignedOn()) << version;
-    ASSERT_EQ(t.aol.Strays().size(), 1u) << version;
-    EXPECT_NE(t.aol.Strays()[0].find("Sign On"), std::string::npos);
+    type(own, "buddylist");
+    EXPECT_EQ(t.aol.Strays().size(), 4u) << "unknown, then without the connection";
   }
 }
 

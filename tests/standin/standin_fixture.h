@@ -1,6 +1,5 @@
 // A simulated desktop with one stand-in AOL client, and the program-side moves the model tests
-// make through the automation primitives: typing a keyword the way each version wants it,
-// pressing icons, finding windows.
+// make through the automation primitives: pressing icons, finding windows.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -40,14 +39,6 @@ class StandInTest {
   }
   Hwnd Toolbar() {
     return Nth(Nth(FindAolMainWindow(sim.windows), "AOL Toolbar", 1), "_AOL_Toolbar", 1);
-  }
-  // The keyword the way the program types it for the client's version.
-  void Keyword(const std::string& keyword) {
-    const Hwnd box = Nth(Nth(Toolbar(), "_AOL_Combobox", 1), "Edit", 1);
-    if (aol.Version() == 4) sim.windows.SendMessage(box, WM_CHAR, ' ', 0);
-    SetControlText(sim.windows, box, keyword);
-    if (aol.Version() != 4) sim.windows.SendMessage(box, WM_CHAR, ' ', 0);
-    sim.windows.SendMessage(box, WM_CHAR, '\r', 0);
   }
   // The common press: a posted click, then a posted button-down and space key-up.
   void Press(Hwnd icon) {
