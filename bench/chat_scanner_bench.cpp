@@ -68,9 +68,7 @@ void ScannerPass(benchmark::State& state) {
 }
 BENCHMARK(ScannerPass)
     ->Name("chat_scanner_pass/lines")
-    ->Arg(10)
-    ->Arg(1000)
-    ->Arg(100000)
+    ->ArgsProduct({{10, 1000, 100000}})
     ->UseManualTime()
     ->Unit(benchmark::kMicrosecond);
 
@@ -91,9 +89,7 @@ void MarkTakeNew(benchmark::State& state) {
 }
 BENCHMARK(MarkTakeNew)
     ->Name("chat_scanner_find_new/lines")
-    ->Arg(10)
-    ->Arg(1000)
-    ->Arg(100000)
+    ->ArgsProduct({{10, 1000, 100000}})
     ->UseManualTime()
     ->Unit(benchmark::kMicrosecond);
 

@@ -5,8 +5,6 @@
 // Exits non-zero when a benchmark reported an error (a run whose outcome was wrong).
 #include <benchmark/benchmark.h>
 
-#include <unistd.h>
-
 #include <cstdio>
 #include <map>
 #include <string>
@@ -18,11 +16,11 @@ struct Result {
   std::map<std::string, double> counters;
 };
 
-// The console table as usual, and every result kept by name for the figures.
+// The console table as usual (without colours, so that a log of the run stays plain text), and
+// every result kept by name for the figures.
 class KeepingReporter : public benchmark::ConsoleReporter {
  public:
-  // Colours only on a terminal, so that a log of the run stays plain text.
-  KeepingReporter() : ConsoleReporter(isatty(STDOUT_FILENO) ? OO_ColorTabular : OO_Tabular) {}
+  KeepingReporter() : ConsoleReporter(OO_Tabular) {}
   void ReportRuns(const std::vector<Run>& runs) override {
     for (const Run& run : runs) {
       if (run.error_occurred) {

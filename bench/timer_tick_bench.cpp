@@ -42,9 +42,8 @@ void TimerTicks(benchmark::State& state) {
 }
 BENCHMARK(TimerTicks)
     ->Name("timer1_and_timer2_tick/mdi_children")
-    ->Arg(10)
-    ->Arg(100)
-    ->Arg(1000)
+    ->RangeMultiplier(10)
+    ->Range(10, 1000)
     ->Unit(benchmark::kMicrosecond);
 
 }  // namespace
