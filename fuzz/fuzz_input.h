@@ -1,11 +1,15 @@
 // What every fuzz target shares: one input cut into the several texts a parser reads together,
-// and a check that stops the run like a crash, so a wrong answer is a finding too.
+// a check that stops the run like a crash, so a wrong answer is a finding too, and a private
+// folder for the targets that read real files.
 #pragma once
+
+#include <stdlib.h>
 
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -31,6 +35,24 @@ inline std::vector<std::string> Fields(const std::uint8_t* data, std::size_t siz
   fields.emplace_back(rest);
   fields.resize(count);
   return fields;
+}
+
+// In memory (/dev/shm) where the machine has it; removed when the run ends.
+inline const std::filesystem::path& ScratchFolder() {
+  static const std::filesystem::path folder = [] {
+    std::error_code error;
+    const std::filesystem::path base = std::filesystem::is_directory("/dev/shm", error)
+                                           ? std::filesystem::path("/dev/shm")
+                                           : std::filesystem::temp_directory_path();
+    std::string name = (base / "drelm-fuzz-XXXXXX").string();
+    if (::mkdtemp(name.data()) == nullptr) std::abort();
+    std::atexit([] {
+      std::error_code ignored;
+      std::filesystem::remove_all(ScratchFolder(), ignored);
+    });
+    return std::filesystem::path(name);
+  }();
+  return folder;
 }
 
 }  // namespace drelm::fuzz

@@ -7,7 +7,6 @@
 #include "fuzz_input.h"
 #include "platform/posix/posix_files.h"
 #include "platform/sim/simulator.h"
-#include "scratch_folder.h"
 #include "text/lines.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -5,7 +5,6 @@
 
 #include "fuzz_input.h"
 #include "platform/posix/file_registry.h"
-#include "scratch_folder.h"
 #include "text/ansi.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
