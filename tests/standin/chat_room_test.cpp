@@ -12,7 +12,7 @@ class ChatRoomTest : public ::testing::Test, public StandInTest {
  protected:
   ChatRoomTest() : StandInTest(Version(6)) { aol.StartSignedOn("Lobby 12"); }
   Hwnd Input() { return FindChatInput(Windows()); }
-  Hwnd Icon(int n) { return Nth(FindChatRoom(Windows()), "_AOL_Icon", n); }
+  Hwnd Icon(int n) { return FindNthChild(Windows(), FindChatRoom(Windows()), "_AOL_Icon", n); }
 };
 
 // Enter and the send icon together post the line once, byte for byte, and empty the input;

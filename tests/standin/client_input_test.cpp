@@ -13,7 +13,8 @@ TEST(StandInInput, OnlyTheVersionsOwnKeywordOrderAndSignOnReleaseAct) {
     StandInTest s(Version(version));
     s.aol.Launch(SW_SHOWNORMAL);
     s.Pump(10);
-    const Hwnd button = s.Nth(s.MdiChild("Sign On"), "_aol_icon", 4);
+    const Hwnd button =
+        FindNthChild(s.Windows(), FindMdiChildCaptioned(s.Windows(), "Sign On"), "_aol_icon", 4);
     s.Windows().SendMessage(button, WM_LBUTTONDOWN, 0, 0);
     if (version >= 6) s.Windows().SendMessage(button, WM_LBUTTONUP, 0, 0);
     if (version < 6) s.Windows().SendMessage(button, WM_KEYUP, VK_SPACE, 0);
@@ -24,7 +25,7 @@ TEST(StandInInput, OnlyTheVersionsOwnKeywordOrderAndSignOnReleaseAct) {
 
     StandInTest t(Version(version));
     t.aol.StartSignedOn();
-    const Hwnd box = t.Nth(t.Nth(t.Toolbar(), "_AOL_Combobox", 1), "Edit", 1);
+    const Hwnd box = FindKeywordBox(t.Windows());
     const auto type = [&](std::pair<bool, bool> blank, const std::string& keyword) {
       if (blank.first) t.Windows().SendMessage(box, WM_CHAR, ' ', 0);
       SetControlText(t.Windows(), box, keyword);
@@ -37,10 +38,10 @@ TEST(StandInInput, OnlyTheVersionsOwnKeywordOrderAndSignOnReleaseAct) {
          {std::pair{true, false}, {false, true}, {false, false}}) {
       if (order != own) type(order, "buddylist");
     }
-    EXPECT_EQ(t.MdiChild("Buddy Lists"), 0u) << version;
+    EXPECT_EQ(FindBuddyListWindow(t.Windows()), 0u) << version;
     EXPECT_EQ(t.aol.Strays().size(), 2u) << version;
     type(own, "buddylist");
-    EXPECT_NE(t.MdiChild("Buddy Lists"), 0u) << version;
+    EXPECT_NE(FindBuddyListWindow(t.Windows()), 0u) << version;
     type(own, "the weather");
     t.aol.Disconnect();
     type(own, "buddylist");

@@ -1,5 +1,5 @@
-// A simulated desktop with one stand-in AOL client, and the program-side moves the model tests
-// make through the automation primitives: pressing icons, finding windows.
+// A simulated desktop with one stand-in AOL client, for the tests of the stand-in itself; they
+// find and press its windows with the program's own primitives.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -7,7 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "aol/client_windows.h"
 #include "aol/control_text.h"
+#include "aol/keywords.h"
 #include "aol/pressing.h"
 #include "aol/window_lookup.h"
 #include "platform/sim/simulator.h"
@@ -30,16 +32,6 @@ class StandInTest {
 
   sim::SimWindowSystem& Windows() { return sim.windows; }
   void Pump(std::uint64_t ms = 0) { sim.loop.RunFor(ms); }
-  Hwnd MdiChild(const std::string& caption) {
-    return sim.windows.FindWindowEx(FindAolMdiClient(sim.windows), 0, std::string("AOL Child"),
-                                    caption);
-  }
-  Hwnd Nth(Hwnd parent, const std::string& className, int n) {
-    return FindNthChild(sim.windows, parent, className, n);
-  }
-  Hwnd Toolbar() {
-    return Nth(Nth(FindAolMainWindow(sim.windows), "AOL Toolbar", 1), "_AOL_Toolbar", 1);
-  }
   // The common press: a posted click, then a posted button-down and space key-up.
   void Press(Hwnd icon) {
     ClickMouse(sim.windows, icon);
