@@ -52,17 +52,15 @@ TEST(StandInInput, OnlyTheVersionsOwnKeywordOrderAndSignOnReleaseAct) {
 TEST(MenuTracker, MovesLikeWindowsMenusWrapSkipSeparatorsOpenSubmenusAndPickByLetter) {
   using O = MenuTracker::Outcome;
   const auto item = [](const char* text, std::uint32_t id) { return MenuItem{text, id, {}}; };
+  // Up from no selection goes to the last item, reaches the first one past the separator and
+  // wraps; down wraps and skips the separator.
   MenuTracker menu({item("&One", 1), MenuItem{}, item("&Two", 2), item("T&hree", 3)});
-  menu.KeyDown(VK_UP);
-  EXPECT_EQ(menu.Selected(0), 3) << "up from no selection goes to the last item";
-  menu.KeyDown(VK_UP);
-  menu.KeyDown(VK_UP);
-  EXPECT_EQ(menu.Selected(0), 0) << "up reaches the first item past the separator";
-  menu.KeyDown(VK_UP);
-  EXPECT_EQ(menu.Selected(0), 3) << "and wraps";
-  menu.KeyDown(VK_DOWN);
-  menu.KeyDown(VK_DOWN);
-  EXPECT_EQ(menu.Selected(0), 2) << "the separator is skipped";
+  const std::pair<std::uint32_t, int> moves[] = {{VK_UP, 3}, {VK_UP, 2},   {VK_UP, 0},
+                                                 {VK_UP, 3}, {VK_DOWN, 0}, {VK_DOWN, 2}};
+  for (const auto& [key, selected] : moves) {
+    menu.KeyDown(key);
+    EXPECT_EQ(menu.Selected(0), selected) << "after key " << key;
+  }
   EXPECT_EQ(menu.KeyDown(VK_RIGHT), O::kNothing);
   EXPECT_EQ(menu.KeyDown(VK_RETURN), O::kPicked);
   EXPECT_EQ(menu.Picked(), 2u);

@@ -100,11 +100,11 @@ class SweepDesktop {
       }
     }
     // Pressing anything in these is pressing outside the client.
-    strangerPid_ = sim_.shell.AddProcess("C:\\Program Files\\Other\\other.exe");
-    const Hwnd box = sim_.windows.CreateWindow("#32770", "America Online", 0, {}, strangerPid_);
+    const ProcessId strangerPid = sim_.shell.AddProcess("C:\\Program Files\\Other\\other.exe");
+    const Hwnd box = sim_.windows.CreateWindow("#32770", "America Online", 0, {}, strangerPid);
     sim_.windows.CreateWindow("Button", "OK", box);
-    sim_.windows.CreateWindow("_AOL_Modal", "File Transfer", 0, {}, strangerPid_);
-    sim_.windows.CreateWindow("#32768", "", 0, {}, strangerPid_);
+    sim_.windows.CreateWindow("_AOL_Modal", "File Transfer", 0, {}, strangerPid);
+    sim_.windows.CreateWindow("#32768", "", 0, {}, strangerPid);
     sim_.windows.SetBeforeMessage([this](Hwnd window, std::uint32_t) { BeforeMessage(window); });
 
     program_ = std::make_unique<Program>(sim_.MakePlatform(folder_.path()));
@@ -267,7 +267,6 @@ class SweepDesktop {
   sim::Simulator sim_;
   std::unique_ptr<standin::SimStandIn> aol_;
   std::unique_ptr<Program> program_;
-  ProcessId strangerPid_ = 0;
   std::set<ProcessId> clientPids_;
   bool armed_ = false;
   int messagesToGo_ = 0;  // the misbehaviour comes after this many messages to the client
