@@ -49,6 +49,17 @@ TEST(StandInInput, OnlyTheVersionsOwnKeywordOrderAndSignOnReleaseAct) {
   }
 }
 
+// A window the client was about to open when it closed never opens in the next client.
+TEST(Restart, WhatTheOldClientHadPendingNeverHappensInTheNextOne) {
+  StandInTest t(Version(6));
+  t.aol.StartSignedOn();
+  t.Keyword("buddylist");
+  t.aol.Exit();
+  t.aol.StartSignedOn();
+  t.Pump(60000);
+  EXPECT_EQ(t.MdiChild("Buddy Lists"), 0u);
+}
+
 TEST(MenuTracker, MovesLikeWindowsMenusWrapSkipSeparatorsOpenSubmenusAndPickByLetter) {
   using O = MenuTracker::Outcome;
   const auto item = [](const char* text, std::uint32_t id) { return MenuItem{text, id, {}}; };

@@ -34,6 +34,7 @@ enum class ClientCondition {
   kHung,         // its windows are there, nothing in them reacts
   kVanishing,    // one of its windows (or all) goes at a seed-chosen moment of each command
   kSurpriseBox,  // an "America Online" box comes up at a seed-chosen moment of each command
+  kFreezing,     // it stops answering at a seed-chosen moment of each command, until its end
 };
 
 struct SweepRun {
@@ -168,11 +169,11 @@ class SweepDesktop {
       aol_->StartSignedOn(kRoom);
     }
     const std::size_t logMark = sim_.windows.Log().size();
-    armed_ =
-        run_.client == ClientCondition::kVanishing || run_.client == ClientCondition::kSurpriseBox;
+    armed_ = run_.client != ClientCondition::kAbsent && run_.client != ClientCondition::kHung;
     messagesToGo_ = std::uniform_int_distribution<int>(1, 12)(random_);
     Measure(name, [&] { program_->entry.Run(body); });
     armed_ = false;
+    if (run_.client == ClientCondition::kFreezing) sim_.windows.SetHungProcess(0);
     // The box belongs to this command; left standing, they would pile up over the sweep.
     sim_.windows.DestroyWindow(std::exchange(surpriseBox_, 0));
     // Reading a window of another program is harmless; anything else sent to one is a press.
@@ -205,6 +206,10 @@ class SweepDesktop {
     if (run_.client == ClientCondition::kSurpriseBox) {
       aol_->ShowMessageBox("You have been idle for a long time.");
       surpriseBox_ = sim_.windows.FindWindow(std::string("#32770"), std::string("America Online"));
+      return;
+    }
+    if (run_.client == ClientCondition::kFreezing) {
+      sim_.windows.SetHungProcess(sim_.windows.WindowProcessId(window));
       return;
     }
     const int pick = std::uniform_int_distribution<int>(0, 7)(random_);
@@ -300,7 +305,7 @@ const std::map<std::string, std::string> kPreparedBy = {
 
 std::string Describe(const SweepRun& run) {
   static const char* const kClients[] = {"no client", "hung client", "vanishing windows",
-                                         "surprise box"};
+                                         "surprise box", "freezing client"};
   return std::string(kClients[static_cast<int>(run.client)]) + ", AOL " +
          std::to_string(run.version) + (run.slowClient ? " slow" : "") + ", " +
          (run.cancel ? "cancel" : "plain answers") + ", seed " + std::to_string(run.seed);
@@ -397,6 +402,15 @@ TEST(CommandSweep, EveryCommandAndTickSurvivesNoClientOrAHungOne) {
 
 TEST(CommandSweep, EveryCommandAndTickSurvivesABoxComingUpInTheMiddle) {
   SweepAll(Seeded(ClientCondition::kSurpriseBox, kSurpriseSeeds, 2));
+}
+
+// Every wait of a command runs out in turn: each bound must hold the sum of them.
+TEST(CommandSweep, EveryCommandAndTickSurvivesTheClientFreezingInTheMiddle) {
+  Findings findings;
+  for (int seed = 0; seed < kSurpriseSeeds; ++seed) {
+    Sweep(Seeded(ClientCondition::kFreezing, seed, 1), findings);
+  }
+  Report(findings);
 }
 
 TEST(CommandSweep, EveryCommandAndTickSurvivesTheClientsWindowsVanishing) {

@@ -60,6 +60,12 @@ TEST_F(ChatScannerTest, RaisesEachSettledNewLineOnceAndNothingFromBeforeTheStart
   Say(lobby.view, "Carl", "brb");
   Ticks();
   EXPECT_THAT(Raised(), ElementsAre("Ann|bob, call me", "OnlineHost|", "Carl|brb", "Carl|brb"));
+  // The last lines taken, said again: found where they were taken, not where they are repeated.
+  Say(lobby.view, "", "a line without a name");
+  Say(lobby.view, "Carl", "brb");
+  Say(lobby.view, "Carl", "brb");
+  Ticks();
+  EXPECT_THAT(Raised(), ElementsAre("Carl|brb", "Carl|brb"));
   Ticks(5);
   EXPECT_THAT(Raised(), IsEmpty());
 
