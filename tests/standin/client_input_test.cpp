@@ -53,11 +53,14 @@ TEST(StandInInput, OnlyTheVersionsOwnKeywordOrderAndSignOnReleaseAct) {
 TEST(Restart, WhatTheOldClientHadPendingNeverHappensInTheNextOne) {
   StandInTest t(Version(6));
   t.aol.StartSignedOn();
-  t.Keyword("buddylist");
+  const Hwnd box = FindKeywordBox(t.Windows());
+  SetControlText(t.Windows(), box, "buddylist");
+  t.Windows().SendMessage(box, WM_CHAR, ' ', 0);
+  t.Windows().SendMessage(box, WM_CHAR, '\r', 0);
   t.aol.Exit();
   t.aol.StartSignedOn();
   t.Pump(60000);
-  EXPECT_EQ(t.MdiChild("Buddy Lists"), 0u);
+  EXPECT_EQ(FindBuddyListWindow(t.Windows()), 0u);
 }
 
 TEST(MenuTracker, MovesLikeWindowsMenusWrapSkipSeparatorsOpenSubmenusAndPickByLetter) {
