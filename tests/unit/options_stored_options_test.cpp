@@ -4,7 +4,6 @@
 #include <string>
 #include <vector>
 
-#include "core/settings_catalogue.h"
 #include "options/stored_options.h"
 #include "options_test_fixture.h"
 
@@ -129,24 +128,6 @@ TEST_F(StoredOptionsTest, ValueCaptionsShowTheStoredValues) {
   EXPECT_EQ(Caption("cmdLeftAscii"), "left ascii -[ \x8B\x64\x9B ]-");
   EXPECT_EQ(Caption("cmdMainColor"), "main color -[ #999999 ]-");
   EXPECT_EQ(Caption("cmdAim"), "aim -[ drelm me ]-");
-}
-
-TEST_F(StoredOptionsTest, FirstStartDefaultsShowAsTheUsualMenu) {
-  for (const SettingKey* key : FirstStartDefaults()) settings.Write(*key, *key->firstStart);
-  EXPECT_EQ(Apply(), 60);
-  for (const auto& item :
-       Words("mnucontinueUpAfterFileNotFOundKill mnuContinueUpAffFnFK mnushowstatus "
-             "cmdUploadProtection mnuhidestatus mnushort cmdScrollDlulstatus cmdMessageTLTC "
-             "cmdKill45Min cmdKillFileNotFound mnuScrollAIm cmdEnableAutoUpchat mnuEnterpr "
-             "cmdContDown cmdContUp cmdStoredPW cmdMultipleReasons cmdAutoIdle cmdOneMin "
-             "cmdRegularIdle")) {
-    EXPECT_TRUE(Checked(item)) << item;
-  }
-  for (const auto& item :
-       Words("cmdSetPW cmdDcpAolOpts cmdONStartGhost cmdIMSoffStop cmdLinker cmdAFKBot")) {
-    EXPECT_FALSE(Checked(item)) << item;
-  }
-  EXPECT_EQ(Caption("cmdIdleTime"), "idle time -[ 0d 0h 0m ]-");
 }
 
 }  // namespace
