@@ -77,16 +77,11 @@ TEST_F(SimWindows, ShowStateAndVisibilityFollowShowWindow) {
   EXPECT_EQ(ws.ShowState(top), SW_SHOWNORMAL);
 }
 
-class SimLoop : public ::testing::Test {
- protected:
-  sim::Simulator sim;
-  std::uint64_t Now() { return sim.clock.MonotonicMs(); }
-};
-
-TEST_F(SimLoop, WaitJumpsToTheNextDueTimerOrItsDeadlineAndPostedMessagesComeFirst) {
+TEST_F(SimWindows, WaitsJumpToTheNextTimerOrDeadlinePostsComeFirstAndNothingRunsForEver) {
+  const auto Now = [this] { return sim.clock.MonotonicMs(); };
   std::vector<std::string> order;
   const TimerId timer = sim.loop.AddTimer(60000, [&] { order.push_back("timer"); });
-  const Hwnd w = sim.windows.CreateWindow("X", "", 0, [&](Hwnd, const sim::SimMessage&) {
+  const Hwnd w = ws.CreateWindow("X", "", 0, [&](Hwnd, const sim::SimMessage&) {
     order.push_back("posted");
     return std::optional<LResult>(0);
   });
@@ -94,7 +89,7 @@ TEST_F(SimLoop, WaitJumpsToTheNextDueTimerOrItsDeadlineAndPostedMessagesComeFirs
   sim.loop.WaitForEvents(start + 3'600'000);
   EXPECT_EQ(Now() - start, 60000u);
   sim.clock.Advance(3 * 60000);  // ticks missed meanwhile collapse into one
-  sim.windows.PostMessage(w, 0x400, 0, 0);
+  ws.PostMessage(w, 0x400, 0, 0);
   sim.loop.PumpPending();
   EXPECT_EQ(order, (std::vector<std::string>{"timer", "posted", "timer"}));
   sim.loop.RunFor(5 * 60000);
@@ -105,19 +100,16 @@ TEST_F(SimLoop, WaitJumpsToTheNextDueTimerOrItsDeadlineAndPostedMessagesComeFirs
   sim.loop.WaitForEvents(idle + 250);
   EXPECT_EQ(Now() - idle, 250u);
   EXPECT_THROW(sim.loop.WaitForEvents(UINT64_MAX), sim::WaitWithoutEnd);
-}
-
-TEST_F(SimLoop, RunUntilTellsWhetherTheConditionCameInTimeAndEndlessPostingIsStopped) {
+  // A condition waited for tells whether it came in time; endless posting is stopped.
   bool ready = false;
   sim.loop.ScheduleOnce(1500, [&] { ready = true; });
   EXPECT_FALSE(sim.loop.RunUntil([&] { return ready; }, 1000));
   EXPECT_TRUE(sim.loop.RunUntil([&] { return ready; }, 1000));
-  Hwnd w = 0;
-  w = sim.windows.CreateWindow("X", "", 0, [&](Hwnd, const sim::SimMessage&) {
-    sim.windows.PostMessage(w, 0x400, 0, 0);
+  ws.SetHandler(w, [&](Hwnd, const sim::SimMessage&) {
+    ws.PostMessage(w, 0x400, 0, 0);
     return std::optional<LResult>(0);
   });
-  sim.windows.PostMessage(w, 0x400, 0, 0);
+  ws.PostMessage(w, 0x400, 0, 0);
   EXPECT_THROW(sim.loop.PumpPending(), std::logic_error);
 }
 
