@@ -87,7 +87,7 @@ TEST_F(ChatSenderTest, VersionSixOnOrTheWindowsTwoThousandModeTakeTheQuickPathWi
   EXPECT_NE(roomSaw.back().find("\"Tahoma\"><<"), std::string::npos) << roomSaw.back();
 }
 
-TEST_F(ChatSenderTest, UnknownVersionInModeOneTakesTheCarefulPathThatPutsAHalfTypedLineBack) {
+TEST_F(ChatSenderTest, UnknownVersionTakesTheCarefulPathThatPutsTypingBackAndPressesSendAgain) {
   OpenRoom("");
   sender.SendChat("hi");
   const Hwnd send = chat.icons[4];
@@ -106,11 +106,10 @@ TEST_F(ChatSenderTest, UnknownVersionInModeOneTakesTheCarefulPathThatPutsAHalfTy
   sender.SendChat("hi");
   EXPECT_EQ(roomSaw, (std::vector<std::string>{kExampleLine, kExampleLine}));
   EXPECT_EQ(ws.Text(chat.input), "brb, \"5\" mins");
-}
 
-TEST_F(ChatSenderTest, CarefulPathPressesSendOnceMoreWhenEnterLeavesTheLine) {
-  const auto tree = testing::MakeAolFrame(ws, "");
-  chat = testing::AddChatRoom(ws, tree.mdi, "Lobby");  // an input that ignores Enter
+  // An input that ignores Enter gets one more press of Send, at once.
+  ws.SetHandler(chat.input, {});
+  ws.SetText(chat.input, "");
   ws.ClearLog();
   const auto before = sim.clock.MonotonicMs();
   sender.SendChatCareful("hi");

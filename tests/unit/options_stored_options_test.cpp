@@ -102,12 +102,10 @@ TEST_F(StoredOptionsTest, ValueCaptionsShowTheStoredValues) {
     const char* item;
     const char* caption;
   } kCases[] = {
-      {"settings", "shortenuldllength", "20", "mnushort", "shorten dl/ul file name -[ 20 ]-"},
       {"settings", "shortenuldllength", "35 x", "mnushort", "shorten dl/ul file name -[ 35 ]-"},
       {"settings", "prtoenter", "twk", "mnuSetPr", "&set pr -[ twk ]-"},
       {"idler", "min", "15", "cmdIdleTime", "idle time -[ 1d 2h 15m ]-"},
       {"stats", "mb", "12.5", "cmdMBUploaded", "mb u/led -[ 12.5 ]-"},
-      {"settings", "aoldcp", "on", "cmdDcpAolOpts", "&dcp aol -[ on ]-"},
       {"settings", "aoldcp", "maybe", "cmdDcpAolOpts", "&dcp aol -[ off ]-"},
       {"settings", "dcpaolstyle", "stored", "mnuAolSTyle", "dcp aol &style -[stored]-"},
       {"settings", "dcpaolstyle", "Stored", "mnuAolSTyle", "dcp aol &style -[set]-"},

@@ -1,5 +1,5 @@
-// The settings catalogue (keys, first-start defaults, check rules) and the store that reads and
-// writes them as registry text.
+// The settings catalogue's check rules and lookup, and the store that reads and writes settings
+// as registry text.
 #include <gtest/gtest.h>
 
 #include "core/settings_catalogue.h"

@@ -23,9 +23,7 @@ TEST(TransferTexts, EachReaderCutsItsTextAsTheStatusLineShowsIt) {
   const auto modalPercent = [](const std::string& t) { return ModalPercentOf(t, "n/a "); };
   const auto modalDash = [](const std::string& t) { return ModalPercentOf(t, "-"); };
   const auto modalTime = [](const std::string& t) { return ModalTimeLeftOf("Now Uploading a", t); };
-  const auto modalOtherTime = [](const std::string& t) {
-    return ModalTimeLeftOf("Upload of a", t);
-  };
+  const auto otherTime = [](const std::string& t) { return ModalTimeLeftOf("Upload of a", t); };
   const Case cases[] = {
       {"dl time", dlTime, "About 1 minute remaining.", "1"},
       {"dl time", dlTime, "Less than a minute remaining.", "0"},
@@ -46,7 +44,7 @@ TEST(TransferTexts, EachReaderCutsItsTextAsTheStatusLineShowsIt) {
       {"modal time", modalTime, "Less than a minute remaining.", "n/a "},
       {"modal time", modalTime, "Calculating...", "n/a "},
       {"modal time", modalTime, "", "n/a "},
-      {"modal time", modalOtherTime, "About 5 minutes remaining.", "n/a "},
+      {"modal time", otherTime, "About 5 minutes remaining.", "n/a "},
   };
   for (const Case& c : cases) EXPECT_EQ(c.read(c.text), c.expected) << c.reader << ": " << c.text;
 }
