@@ -154,17 +154,16 @@ TEST_F(FileRegistryTest, RefusedWritesReportFalseAndReadAsMissing) {
 
 TEST(FileRegistryFolder, XdgConfigHomeWhenAbsoluteElseHomesDotConfig) {
   const char* oldXdg = std::getenv("XDG_CONFIG_HOME");
-  const std::optional<std::string> savedXdg =
-      oldXdg ? std::optional<std::string>(oldXdg) : std::nullopt;
+  const std::string savedXdg = oldXdg ? oldXdg : "";
   const std::string savedHome = std::getenv("HOME") ? std::getenv("HOME") : "";
   ::setenv("HOME", "/home/u", 1);
-  for (const auto& [xdg, expected] : {std::pair<const char*, const char*>{"/cfg", "/cfg/drelm"},
-                                      {nullptr, "/home/u/.config/drelm"},
+  for (const auto& [xdg, expected] : {std::pair<std::string, std::string>{"/cfg", "/cfg/drelm"},
+                                      {"", "/home/u/.config/drelm"},
                                       {"relative/path", "/home/u/.config/drelm"}}) {
-    xdg ? ::setenv("XDG_CONFIG_HOME", xdg, 1) : ::unsetenv("XDG_CONFIG_HOME");
-    EXPECT_EQ(FileRegistry::DefaultFolder(), fs::path(expected)) << (xdg ? xdg : "unset");
+    ::setenv("XDG_CONFIG_HOME", xdg.c_str(), 1);
+    EXPECT_EQ(FileRegistry::DefaultFolder(), fs::path(expected)) << xdg;
   }
-  savedXdg ? ::setenv("XDG_CONFIG_HOME", savedXdg->c_str(), 1) : ::unsetenv("XDG_CONFIG_HOME");
+  oldXdg ? ::setenv("XDG_CONFIG_HOME", savedXdg.c_str(), 1) : ::unsetenv("XDG_CONFIG_HOME");
   ::setenv("HOME", savedHome.c_str(), 1);
 }
 

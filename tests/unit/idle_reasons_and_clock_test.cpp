@@ -48,7 +48,7 @@ TEST(ExpandReasonTest, TagsAnyCaseAndValuesThatHoldTags) {
       EXPECT_EQ(ExpandReason(reason, kValues).size(), fits ? length : reason.size()) << length;
     }
   }
-
+  // A value holding its own tag ends instead of growing for ever.
   ReasonTagValues looping = kValues;
   looping.asciiColor = "[time][drelm]";
   looping.time = "[time]";
@@ -58,7 +58,7 @@ TEST(ExpandReasonTest, TagsAnyCaseAndValuesThatHoldTags) {
   EXPECT_NE(expanded.find("[time]"), std::string::npos) << "values are not expanded again";
 }
 
-TEST(ReasonDrawTest, IndexRoundsHalvesToEvenAndCanPassTheLastEntry) {
+TEST(ReasonDrawTest, IndexRoundsHalvesToEvenCanPassTheLastEntryAndAMissPostsTheFirstReason) {
   // {unit, count, index}
   const double kCases[][3] = {{0.16, 3, 0}, {0.5, 3, 2},  {0.5, 1, 0},  {0.9, 3, 3},
                               {0.75, 2, 2}, {0.25, 2, 0}, {0.999, 0, 0}};
@@ -66,9 +66,7 @@ TEST(ReasonDrawTest, IndexRoundsHalvesToEvenAndCanPassTheLastEntry) {
     EXPECT_EQ(ReasonDrawer::IndexFor(unit, static_cast<std::size_t>(count)), index)
         << unit << " of " << count;
   }
-}
-
-TEST(ReasonDrawTest, DrawsThatAllMissAReasonPostTheFirstReasonWithTextInsteadOfNone) {
+  // Draws that all miss post the first reason with text instead of none.
   sim::VirtualClock clock;
   std::vector<std::string> reasons(100000);
   reasons[70000] = "first";

@@ -1,5 +1,4 @@
-// The panel's own commands: the on/off toggles (check mark, stored value and log entry
-// together), not-available notices, the web sites, and the AOL status window.
+// The panel's on/off toggles: check mark, stored value and log entry together.
 
 #include <optional>
 #include <string>
@@ -7,67 +6,9 @@
 
 #include "options/toggle_table.h"
 #include "options_test_fixture.h"
-#include "platform/winuser_constants.h"
-#include "support/aol_tree.h"
 
 namespace drelm {
 namespace {
-
-using CommandTest = testing::OptionsTest;
-
-TEST_F(CommandTest, NotAvailableEntriesShowAnInformationBoxAndWebSitesOpenMinimisedAndLog) {
-  const std::string kFinal = "this option will be available in the final release";
-  // Upload protection carries a remembered check mark, but choosing it must not flip it.
-  options.Item("cmdUploadProtection").checked = true;
-  sim.user.ExpectMessageBox(
-      "this option is not completely working yet, it will be in next beta release", IDOK);
-  options.Click(std::string_view("cmdAutoUpdater"));
-  for (const char* item :
-       {"cmdFileReNamer", "cmdFlashMailSorter", "cmdLogULstats", "cmdUploadProtection"}) {
-    sim.user.ExpectMessageBox(kFinal, IDOK);
-    options.Click(std::string_view(item));
-    EXPECT_EQ(sim.user.Seen().back().text, kFinal) << item;
-  }
-  for (const auto& box : sim.user.Seen()) {
-    EXPECT_EQ(box.title, "drelm idle by quoSt n' vrin");
-    EXPECT_EQ(box.style, MB_OK | MB_ICONINFORMATION);
-  }
-  EXPECT_TRUE(options.Item("cmdUploadProtection").checked);
-  EXPECT_TRUE(sim.registry.Values().empty());
-
-  options.mnuQuostSite_Click();
-  options.Click(std::string_view("mnuVrinsSite"));
-  const auto& started = sim.shell.Started();
-  ASSERT_EQ(started.size(), 2u);
-  for (const auto& program : started) {
-    EXPECT_EQ(program.path, "explorer");
-    EXPECT_EQ(program.showCmd, SW_SHOWMINIMIZED);
-    EXPECT_EQ(program.arguments.rfind("http://", 0), 0u) << program.arguments;
-  }
-  EXPECT_NE(started[0].arguments, started[1].arguments);
-  EXPECT_EQ(LogMessages(),
-            (std::vector<std::string>{"viewing quoSt's site", "viewing vrin's site"}));
-}
-
-TEST_F(CommandTest, StatusWindowHideAndShowUndoEachOtherOnlyForTheFirstTwoChildrenAndAlwaysLog) {
-  options.hidestatuswin_Click();  // without the client: nothing to hide, still logged
-  options.showstatuswin_Click();
-  const testing::AolTree tree = testing::MakeAolFrame(sim.windows, "&What's New In AOL 6.0");
-  sim.windows.CreateWindow("AOL Child", "Welcome, Zed!", tree.mdi);
-  const Hwnd status = sim.windows.CreateWindow("AOL Child", "FILE TRANSFER STATUS", tree.mdi);
-  options.Click(std::string_view("hidestatuswin"));
-  EXPECT_FALSE(sim.windows.IsWindowVisible(status));
-  options.showstatuswin_Click();
-  EXPECT_TRUE(sim.windows.IsWindowVisible(status));
-  // A status window third in line is left alone.
-  sim.windows.BringToTop(sim.windows.CreateWindow("AOL Child", "Lobby", tree.mdi));
-  options.hidestatuswin_Click();
-  EXPECT_TRUE(sim.windows.IsWindowVisible(status));
-  EXPECT_EQ(LogMessages(),
-            (std::vector<std::string>{"status window hidden", "status window unhidden",
-                                      "status window hidden", "status window unhidden",
-                                      "status window hidden"}));
-}
 
 struct ExpectedToggle {
   const char* item;
@@ -104,14 +45,16 @@ const ExpectedToggle kExpected[] = {
 
 class ToggleTest : public testing::OptionsTest {};
 
-TEST_F(ToggleTest, EachToggleSwitchedTwiceFromEitherStateEndsWhereItStarted) {
+// The store may disagree with the menu (another copy of the program wrote it): the check mark,
+// the live state, decides which way a toggle goes.
+TEST_F(ToggleTest, EachToggleSwitchedTwiceFromEitherCheckMarkEndsWhereItStarted) {
   EXPECT_EQ(ToggleTable().size(), std::size(kExpected));
   for (const bool startOn : {false, true}) {
     for (const ExpectedToggle& row : kExpected) {
       SCOPED_TRACE(std::string(row.item) + (startOn ? " from on" : " from off"));
       const std::size_t logged = LogMessages().size();
       options.Item(row.item).checked = startOn;
-      settings.WriteSetting(row.section, row.key, startOn ? row.on : row.off);
+      settings.WriteSetting(row.section, row.key, startOn ? row.off : row.on);
       std::vector<std::string> expectedLog;
       for (const bool on : {!startOn, startOn}) {
         // By name the first time, by command id the second: both routes must reach the toggle.
@@ -129,17 +72,6 @@ TEST_F(ToggleTest, EachToggleSwitchedTwiceFromEitherStateEndsWhereItStarted) {
           expectedLog);
     }
   }
-}
-
-TEST_F(ToggleTest, TheCheckMarkDecidesTheDirectionNotTheStoredValue) {
-  // The store may disagree with the menu (another copy of the program wrote it); the live
-  // state is the check mark.
-  options.Item("cmdKill45Min").checked = false;
-  settings.WriteSetting("settings", "kill45", "on");
-  options.Click(std::string_view("cmdKill45Min"));
-  EXPECT_TRUE(options.Item("cmdKill45Min").checked);
-  EXPECT_EQ(settings.ReadSetting("settings", "kill45"), "on");
-  EXPECT_EQ(LogMessages(), std::vector<std::string>{"kill 45 min timer enabled"});
 }
 
 }  // namespace

@@ -4,9 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "core/settings_store.h"
@@ -17,17 +15,6 @@
 #include "support/temp_folder.h"
 
 namespace drelm::testing {
-
-// "a b c" as {"a", "b", "c"}: long lists of item names stay one line each.
-inline std::vector<std::string> Words(std::string_view text) {
-  std::vector<std::string> words;
-  for (std::size_t at = 0; at < text.size();) {
-    const std::size_t end = std::min(text.find(' ', at), text.size());
-    if (end > at) words.emplace_back(text.substr(at, end - at));
-    at = end + 1;
-  }
-  return words;
-}
 
 class OptionsTest : public ::testing::Test {
  protected:

@@ -22,6 +22,8 @@ TEST(TransferTexts, EachReaderCutsItsTextAsTheStatusLineShowsIt) {
   const auto ul7Time = [](const std::string& t) { return Upload7TimeLeftOf(t); };
   const auto modalPercent = [](const std::string& t) { return ModalPercentOf(t, "n/a "); };
   const auto modalDash = [](const std::string& t) { return ModalPercentOf(t, "-"); };
+  const auto modalTime = [](const std::string& t) { return ModalTimeLeftOf("Now Uploading a", t); };
+  const auto otherTime = [](const std::string& t) { return ModalTimeLeftOf("Upload of a", t); };
   const Case cases[] = {
       {"dl time", dlTime, "About 1 minute remaining.", "1"},
       {"dl time", dlTime, "Less than a minute remaining.", "0"},
@@ -38,25 +40,13 @@ TEST(TransferTexts, EachReaderCutsItsTextAsTheStatusLineShowsIt) {
       {"modal percent", modalPercent, "File Transfer", ""},
       {"modal percent", modalPercent, "Upload - 5%", "n/a "},
       {"modal name", ModalFileNameOf, "File not found.\r", ""},
+      {"modal time", modalTime, "About 1 minute remaining.", "1"},
+      {"modal time", modalTime, "Less than a minute remaining.", "n/a "},
+      {"modal time", modalTime, "Calculating...", "n/a "},
+      {"modal time", modalTime, "", "n/a "},
+      {"modal time", otherTime, "About 5 minutes remaining.", "n/a "},
   };
   for (const Case& c : cases) EXPECT_EQ(c.read(c.text), c.expected) << c.reader << ": " << c.text;
-}
-
-TEST(TransferTexts, ModalTimeLeftReadsTheMinutesOrSaysNotANumber) {
-  const struct {
-    const char* first;
-    const char* second;
-    const char* expected;
-  } cases[] = {
-      {"Now Uploading pics.zip", "About 1 minute remaining.", "1"},
-      {"Now Uploading pics.zip", "Less than a minute remaining.", "n/a "},
-      {"Now Uploading pics.zip", "Calculating...", "n/a "},
-      {"Now Uploading pics.zip", "", "n/a "},
-      {"Upload of pics.zip", "About 5 minutes remaining.", "n/a "},
-  };
-  for (const auto& c : cases) {
-    EXPECT_EQ(ModalTimeLeftOf(c.first, c.second), c.expected) << c.first << " / " << c.second;
-  }
 }
 
 TEST(TransferTexts, ShorteningCutsOnlyNamesLongerThanTheLengthAndOnlyWhenOn) {
