@@ -1,6 +1,5 @@
 #include "scenario.h"
 
-#include <cstdlib>
 #include <filesystem>
 #include <system_error>
 
@@ -154,25 +153,7 @@ bool Scenario::StartUpEnds(const char* loads) {
 bool Scenario::Run(const std::vector<Step>& steps) {
   bool all = true;
   for (const Step& step : steps) {
-    switch (step.act.kind) {
-      case Act::kNothing:
-        break;
-      case Act::kMenu:
-        RunCommand(FindOptionsWindow(id), step.act.arg);
-        break;
-      case Act::kId:
-        PostMessageA(FindOptionsWindow(id), WM_COMMAND, std::atoi(step.act.arg.c_str()), 0);
-        break;
-      case Act::kAol:
-        aol.Command(step.act.arg);
-        break;
-      case Act::kLabel:
-        Click(FindLabel(FindMainWindow(id), step.act.arg));
-        break;
-      case Act::kDo:
-        step.act.run();
-        break;
-    }
+    if (step.act) step.act(*this);
     all = Check(!step.until || WaitFor(step.until, step.deadlineMs), step.what) && all;
   }
   return all;

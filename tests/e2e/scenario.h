@@ -64,30 +64,9 @@ std::vector<std::string> LinesFromUser(ChildProcess& aol);
 // The stand-in's reply rows after the "ok <n>" line, joined by "|".
 std::string StandInRows(ChildProcess& aol, const std::string& verb);
 
-// What a step does first: nothing, a menu command by its item name (posted to the options window
-// as automation sends it), one by its documented id, a stand-in script command, a label clicked,
-// or anything else.
-struct Act {
-  enum Kind { kNothing, kMenu, kId, kAol, kLabel, kDo } kind = kNothing;
-  std::string arg;
-  std::function<void()> run;
-};
-inline Act Menu(std::string item) {
-  return {Act::kMenu, std::move(item), {}};
-}
-inline Act CommandNo(int id) {
-  return {Act::kId, std::to_string(id), {}};
-}
-inline Act Aol(std::string command) {
-  return {Act::kAol, std::move(command), {}};
-}
-inline Act ClickLabel(std::string caption) {
-  return {Act::kLabel, std::move(caption), {}};
-}
-inline Act Do(std::function<void()> run) {
-  return {Act::kDo, {}, std::move(run)};
-}
-
+class Scenario;
+// What a step does first (none: nothing), to the scenario's program and client.
+using Act = std::function<void(Scenario&)>;
 using Expect = std::function<bool()>;
 
 struct Step {
@@ -144,6 +123,24 @@ class Scenario {
   std::size_t seen_ = 0;
 };
 
+// A menu command by its item name (posted to the options window as automation sends it), one by
+// its documented id, a stand-in script command, a label of the main window clicked, or anything.
+inline Act Menu(std::string item) {
+  return [item](Scenario& s) { RunCommand(FindOptionsWindow(s.id), item); };
+}
+inline Act CommandNo(int id) {
+  return [id](Scenario& s) { PostMessageA(FindOptionsWindow(s.id), WM_COMMAND, id, 0); };
+}
+inline Act Aol(std::string command) {
+  return [command](Scenario& s) { s.aol.Command(command); };
+}
+inline Act ClickLabel(std::string caption) {
+  return [caption](Scenario& s) { Click(FindLabel(FindMainWindow(s.id), caption)); };
+}
+inline Act Do(std::function<void()> run) {
+  return [run](Scenario&) { run(); };
+}
+
 // The scenarios; each returns the driver's exit code (0 when every check passed).
 int FirstStartScenario(const E2eSetup& setup);
 int ClientScenario(const E2eSetup& setup, int aolVersion, const std::string& oss, bool shots);
@@ -151,9 +148,7 @@ int TrayScenario(const E2eSetup& setup);
 int StyleStatsScenario(const E2eSetup& setup);
 int InstallerScenario(const E2eSetup& setup);
 int AolOpsScenario(const E2eSetup& setup, int aolVersion);
-int RoomBusterScenario(const E2eSetup& setup);
 int DcpScenario(const E2eSetup& setup);
-int KillersScenario(const E2eSetup& setup);
 int AwayScenario(const E2eSetup& setup);
 int KillSaveScenario(const E2eSetup& setup);
 int FiguresRun(const E2eSetup& setup);
