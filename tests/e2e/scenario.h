@@ -61,6 +61,8 @@ bool LogHolds(const std::string& log, const std::vector<std::string>& messages,
 std::string StandInExeOfVersion(const E2eSetup& setup, int version);
 // What the stand-in's room received from its own user (the program's lines), byte for byte.
 std::vector<std::string> LinesFromUser(ChildProcess& aol);
+// How many of the program's lines in the room hold part.
+std::size_t LinesHolding(ChildProcess& aol, const std::string& part);
 // The stand-in's reply rows after the "ok <n>" line, joined by "|".
 std::string StandInRows(ChildProcess& aol, const std::string& verb);
 
@@ -100,13 +102,16 @@ class Scenario {
   Expect Line(const std::string& line);
   // The program's lines since the last NewLines step are exactly these.
   Expect NewLines(const std::vector<std::string>& lines);
-  Expect StoredIs(const std::string& section, const std::string& key, const std::string& value);
+  Expect StoredIs(std::string section, std::string key, std::string value) {
+    return [=] { return StoredText(section, key) == value; };
+  }
   // The stand-in's "state" holds name with that value.
   Expect AolState(const std::string& name, const std::string& value);
-  Expect AolRows(const std::string& verb, const std::string& rows);
+  Expect AolRows(std::string verb, std::string rows) {
+    return [this, verb, rows] { return StandInRows(aol, verb) == rows; };
+  }
   // A visible window of the program of that class and caption (null: any); kept in window.
   Expect Shown(const char* className, const char* caption = nullptr);
-  Expect LogMentions(const std::string& text);
 
   std::string Path(const std::string& name) const { return JoinPath(folder, name); }
 

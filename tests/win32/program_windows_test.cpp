@@ -5,7 +5,6 @@
 // person.
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <memory>
 #include <string>
 
@@ -14,7 +13,6 @@
 #include "platform/sim/memory_registry.h"
 #include "platform/sim/scripted_user.h"
 #include "platform/win32/win32_api.h"
-#include "platform/win32/win32_tick.h"
 #include "support/file_text.h"
 #include "support/temp_folder.h"
 #include "ui/win32/win32_program_host.h"
@@ -24,9 +22,6 @@ namespace {
 
 using win32::view::HostReplacements;
 using win32::view::ProgramHost;
-
-constexpr std::uint64_t kStartUpMs = 5000;
-constexpr std::uint64_t kExitMs = 6000;
 
 std::string Text(HWND window) {
   char buffer[512] = {};
@@ -67,17 +62,6 @@ class ProgramWindows : public ::testing::Test {
   HWND Options() { return host->optionsWindow().Window(); }
   HWND Label(int id) { return GetDlgItem(Main(), id); }
   WPARAM CommandId(std::string_view item) { return program().frmOptions.Item(item).commandId; }
-
-  // Lets the program run until the condition holds, at most ms.
-  bool RunUntil(const std::function<bool()>& condition, std::uint64_t ms) {
-    const std::uint64_t deadline = drelm::win32::TickCount64() + ms;
-    while (!condition()) {
-      const std::uint64_t now = drelm::win32::TickCount64();
-      if (now >= deadline) return false;
-      host->loop().WaitForEvents(std::min(deadline, now + 50));
-    }
-    return true;
-  }
 
   void Press(HWND control, LPARAM at = MAKELPARAM(2, 2)) {
     PostMessageA(control, WM_LBUTTONDOWN, MK_LBUTTON, at);
