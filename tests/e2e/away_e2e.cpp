@@ -54,12 +54,6 @@ int AwayScenario(const E2eSetup& setup) {
   const std::string timeLine = "drelm idle \xB7 <font color=##336699>0d 0h ";
   const std::string awayLine = Styled("afk: " + Lit("gone fishing") + " /bob to record msg[5]");
   const std::string back = Styled("drelm idle \xB7 " + Lit("bob") + " is back");
-  const auto holds = [&](const std::string& part) {
-    const std::vector<std::string> lines = LinesFromUser(s.aol);
-    return std::any_of(lines.begin(), lines.end(), [&](const std::string& line) {
-      return line.find(part) != std::string::npos;
-    });
-  };
   std::size_t linesBeforeStop = 0;
   // A status post already under way when stop arrives finishes its time and away lines around
   // stop's own, so those two are set aside before the comparison.
@@ -86,7 +80,7 @@ int AwayScenario(const E2eSetup& setup) {
          {Menu("cmdStartIdle"), s.Line(Styled("drelm idle \xB7 " + Lit("bob") + " is going idle")),
           "start idle announces \"is going idle\""},
          {{},
-          [&] { return s.Line(awayLine)() && holds(timeLine); },
+          [&] { return s.Line(awayLine)() && LinesHolding(s.aol, timeLine) > 0; },
           "after the interval the time line and the away line are posted",
           kAwayActionMs},
          {Aol("say\tAnn\tBob, call me"), s.Line(Styled("annmessage recorded [1-5")),

@@ -7,11 +7,10 @@
 //                 [--setup=PATH] [--setup-i686=PATH] [--version=X.Y.Z] [--floor]
 //                 [--windows-version=win98|win2k|winxp|...]
 //   SCENARIO: first-start | client | client-aol4 | tray | style-stats | aol-ops | aol-ops-aol4 |
-//             room-buster | dcp | killers | away | kill-save (floor build) | figures | installer
+//             dcp | away | kill-save (floor build) | figures | installer
 // installer changes the user's Start menu and uninstall entries: run it only in a prefix of its
 // own (installer_e2e.sh makes one). --floor says the program is the floor build, whose lookups
 // answer as Windows 98 would; --windows-version has Wine report that Windows to the program.
-// The programs default to the ones beside this driver; the work folder to one beside it.
 #include <cstdio>
 #include <functional>
 #include <string>
@@ -23,10 +22,6 @@
 int main(int argc, char** argv) {
   using namespace drelm::e2e;
   E2eSetup setup;
-  const std::string here = FolderOfThisProgram();
-  setup.programExe = JoinPath(here, "drelm-idle.exe");
-  setup.standInExe = JoinPath(here, "aol-standin.exe");
-  setup.workFolder = JoinPath(here, "e2e-runs");
   const std::pair<const char*, std::string*> options[] = {
       {"program", &setup.programExe},
       {"program-i686", &setup.programExeI686},
@@ -51,9 +46,7 @@ int main(int argc, char** argv) {
       {"style-stats", [&] { return StyleStatsScenario(setup); }},
       {"aol-ops", [&] { return AolOpsScenario(setup, 6); }},
       {"aol-ops-aol4", [&] { return AolOpsScenario(setup, 4); }},
-      {"room-buster", [&] { return RoomBusterScenario(setup); }},
       {"dcp", [&] { return DcpScenario(setup); }},
-      {"killers", [&] { return KillersScenario(setup); }},
       {"away", [&] { return AwayScenario(setup); }},
       {"kill-save", [&] { return KillSaveScenario(setup); }},
       {"figures", [&] { return FiguresRun(setup); }},

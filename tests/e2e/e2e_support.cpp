@@ -158,14 +158,6 @@ std::string WindowsPath(std::string path) {
   return "Z:" + path;
 }
 
-std::string FolderOfThisProgram() {
-  char path[MAX_PATH] = {};
-  GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string folder = path;
-  folder.erase(folder.find_last_of("\\/"));
-  return folder;
-}
-
 std::string JoinPath(const std::string& folder, const std::string& name) {
   return WindowsPath(folder) + "\\" + name;
 }

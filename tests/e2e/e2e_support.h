@@ -84,7 +84,6 @@ class ChildProcess {
 
 // A Unix path (as CMake passes it) on Wine's Z: drive; Windows paths are kept.
 std::string WindowsPath(std::string path);
-std::string FolderOfThisProgram();
 std::string JoinPath(const std::string& folder, const std::string& name);
 bool FileExists(const std::string& path);
 std::optional<std::string> ReadWholeFile(const std::string& path);

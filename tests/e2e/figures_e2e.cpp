@@ -2,8 +2,8 @@
 // 30 seconds of doing nothing beside a signed-on AOL client (the 1.6 s timer running), then, in
 // the same run, over a minute of an away session and a minute with the client's window thread
 // hung, while its main window is asked with WM_NULL every quarter second and a menu command is
-// posted every five, each to be answered within a second; then the time from process start to
-// the main window shown, and the sizes of both executables.
+// posted every five, each to be answered within a second; then the sizes of both executables.
+// (The time to the first window is the first-start scenario's.)
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
@@ -28,7 +28,6 @@ constexpr std::uint64_t kAnswerTargetMs = 1000;
 constexpr std::uint64_t kCommandAtHangMs = win32::kCrossProcessSendMs + kAnswerTargetMs;
 // A late answer is still waited for this long, so that the figure says how late it was.
 constexpr DWORD kProbeBoundMs = 10000;
-constexpr int kWindowRuns = 3;
 constexpr const char* kTimeLine = "drelm idle \xB7 <font color=##336699>0d 0h ";
 constexpr const char* kRecordedLine = "message recorded [";
 
@@ -56,13 +55,6 @@ double CpuPercent(const ChildProcess& program, DWORD windowMs, const std::string
   report.push_back(what + Format(" CPU: %.0f ms over %.1f s = %.2f %% of one core", cpuMs,
                                  wallMs / 1000.0, percent));
   return percent;
-}
-
-std::size_t LinesHolding(ChildProcess& aol, const char* part) {
-  const std::vector<std::string> lines = LinesFromUser(aol);
-  return static_cast<std::size_t>(std::count_if(lines.begin(), lines.end(), [&](const auto& line) {
-    return line.find(part) != std::string::npos;
-  }));
 }
 
 // How fast the program answers while the client hangs: WM_NULL sent to its main window, and
@@ -183,41 +175,6 @@ int FiguresRun(const E2eSetup& setup) {
     s.ExitByX();
   }
 
-  // Start to window, without the client: the window shows before the start-up's first pause.
-  // Seen from outside (from CreateProcess, Wine's process start included) and the program's own
-  // count (from its process creation until painted).
-  std::string seen = "start to main window shown, seen from outside:";
-  std::string own = "start to main window shown, the program's own count:";
-  ClearStoredSettings();
-  StoreReturningUser("false");
-  for (int run = 0; run < kWindowRuns; ++run) {
-    ChildProcess program;
-    HWND main = nullptr;
-    double ownMs = -1;
-    const bool shown =
-        program.Start(s.exe, {}, s.folder, false) &&
-        WaitFor([&] { return (main = FindMainWindow(program.Id())) && IsWindowVisible(main); },
-                kWindowDeadlineMs);
-    const double seenMs = static_cast<double>(drelm::win32::TickCount64() - program.StartedAtMs());
-    // The program notes the figure just after the window shows, kept as a window property.
-    WaitFor(
-        [&] {
-          return (ownMs = static_cast<double>(reinterpret_cast<std::uintptr_t>(
-                      GetPropA(main, "DrelmIdleShownAfterMs")))) > 0;
-        },
-        kWindowDeadlineMs);
-    s.Check(shown && ownMs > 0 && ownMs < kWindowDeadlineMs,
-            Format("start %.0f: the main window shows after %.0f ms, %.0f ms by its own count",
-                   run + 1, seenMs, ownMs));
-    seen += Format(" %.0f ms", seenMs);
-    own += Format(" %.0f ms", ownMs);
-    // Let the start-up finish before the exit, as a user would.
-    WaitFor([&] { return FindLabel(main, "loading settings") != nullptr; }, kStartUpDeadlineMs);
-    Click(FindLabel(main, "x"));
-    s.Check(program.WaitForExit(kExitDeadlineMs), "the measured start ends by its \"x\" label");
-  }
-  report.push_back(seen);
-  report.push_back(own);
   for (const auto& [architecture, path] :
        {std::pair("x86_64", setup.programExe), std::pair("i686", setup.programExeI686)}) {
     const std::optional<std::uint64_t> size = FileSize(path);

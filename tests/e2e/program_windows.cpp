@@ -136,10 +136,6 @@ void ClickWithPointer(HWND control) {
   Click(control);
 }
 
-HWND FindInputBox(DWORD processId) {
-  return FindProgramWindow(processId, "#32770", "drelm idle");
-}
-
 std::string InputBoxTexts(HWND box) {
   std::string texts;
   for (HWND text : ChildrenOf(box, "Static")) {

@@ -29,8 +29,7 @@ void Click(HWND control);
 // The same with the mouse pointer moved over the control first, for what pops up at the mouse.
 void ClickWithPointer(HWND control);
 
-// The modal input box the program asks with (titled "drelm idle"), and its parts.
-HWND FindInputBox(DWORD processId);
+// The parts of a modal input box of the program.
 // Every "Static" text of the box, joined by "|".
 std::string InputBoxTexts(HWND box);
 // Types answer into the box's edit field and clicks "OK"; false when a part is missing.

@@ -1,6 +1,6 @@
 #include "scenario.h"
 
-#include <cstdlib>
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 
@@ -114,6 +114,13 @@ std::vector<std::string> LinesFromUser(ChildProcess& aol) {
   return lines;
 }
 
+std::size_t LinesHolding(ChildProcess& aol, const std::string& part) {
+  const std::vector<std::string> lines = LinesFromUser(aol);
+  return static_cast<std::size_t>(std::count_if(lines.begin(), lines.end(), [&](const auto& line) {
+    return line.find(part) != std::string::npos;
+  }));
+}
+
 std::string StandInRows(ChildProcess& aol, const std::string& verb) {
   const std::vector<std::string> reply = aol.Command(verb);
   std::string rows;
@@ -154,25 +161,7 @@ bool Scenario::StartUpEnds(const char* loads) {
 bool Scenario::Run(const std::vector<Step>& steps) {
   bool all = true;
   for (const Step& step : steps) {
-    switch (step.act.kind) {
-      case Act::kNothing:
-        break;
-      case Act::kMenu:
-        RunCommand(FindOptionsWindow(id), step.act.arg);
-        break;
-      case Act::kId:
-        PostMessageA(FindOptionsWindow(id), WM_COMMAND, std::atoi(step.act.arg.c_str()), 0);
-        break;
-      case Act::kAol:
-        aol.Command(step.act.arg);
-        break;
-      case Act::kLabel:
-        Click(FindLabel(FindMainWindow(id), step.act.arg));
-        break;
-      case Act::kDo:
-        step.act.run();
-        break;
-    }
+    if (step.act) step.act(*this);
     all = Check(!step.until || WaitFor(step.until, step.deadlineMs), step.what) && all;
   }
   return all;
@@ -208,11 +197,6 @@ Expect Scenario::NewLines(const std::vector<std::string>& lines) {
   };
 }
 
-Expect Scenario::StoredIs(const std::string& section, const std::string& key,
-                          const std::string& value) {
-  return [=] { return StoredText(section, key) == value; };
-}
-
 Expect Scenario::AolState(const std::string& name, const std::string& value) {
   return [this, name, value] {
     return ("|" + StandInRows(aol, "state") + "|").find("|" + name + "\t" + value + "|") !=
@@ -220,21 +204,10 @@ Expect Scenario::AolState(const std::string& name, const std::string& value) {
   };
 }
 
-Expect Scenario::AolRows(const std::string& verb, const std::string& rows) {
-  return [this, verb, rows] { return StandInRows(aol, verb) == rows; };
-}
-
 Expect Scenario::Shown(const char* className, const char* caption) {
   return [this, className, caption] {
     window = FindProgramWindow(id, className, caption);
     return window && IsWindowVisible(window);
-  };
-}
-
-Expect Scenario::LogMentions(const std::string& text) {
-  return [this, text] {
-    return ReadWholeFile(Path(std::string(kLogFileName))).value_or("").find(text) !=
-           std::string::npos;
   };
 }
 

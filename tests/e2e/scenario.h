@@ -61,33 +61,14 @@ bool LogHolds(const std::string& log, const std::vector<std::string>& messages,
 std::string StandInExeOfVersion(const E2eSetup& setup, int version);
 // What the stand-in's room received from its own user (the program's lines), byte for byte.
 std::vector<std::string> LinesFromUser(ChildProcess& aol);
+// How many of the program's lines in the room hold part.
+std::size_t LinesHolding(ChildProcess& aol, const std::string& part);
 // The stand-in's reply rows after the "ok <n>" line, joined by "|".
 std::string StandInRows(ChildProcess& aol, const std::string& verb);
 
-// What a step does first: nothing, a menu command by its item name (posted to the options window
-// as automation sends it), one by its documented id, a stand-in script command, a label clicked,
-// or anything else.
-struct Act {
-  enum Kind { kNothing, kMenu, kId, kAol, kLabel, kDo } kind = kNothing;
-  std::string arg;
-  std::function<void()> run;
-};
-inline Act Menu(std::string item) {
-  return {Act::kMenu, std::move(item), {}};
-}
-inline Act CommandNo(int id) {
-  return {Act::kId, std::to_string(id), {}};
-}
-inline Act Aol(std::string command) {
-  return {Act::kAol, std::move(command), {}};
-}
-inline Act ClickLabel(std::string caption) {
-  return {Act::kLabel, std::move(caption), {}};
-}
-inline Act Do(std::function<void()> run) {
-  return {Act::kDo, {}, std::move(run)};
-}
-
+class Scenario;
+// What a step does first (none: nothing), to the scenario's program and client.
+using Act = std::function<void(Scenario&)>;
 using Expect = std::function<bool()>;
 
 struct Step {
@@ -121,13 +102,16 @@ class Scenario {
   Expect Line(const std::string& line);
   // The program's lines since the last NewLines step are exactly these.
   Expect NewLines(const std::vector<std::string>& lines);
-  Expect StoredIs(const std::string& section, const std::string& key, const std::string& value);
+  Expect StoredIs(std::string section, std::string key, std::string value) {
+    return [=] { return StoredText(section, key) == value; };
+  }
   // The stand-in's "state" holds name with that value.
   Expect AolState(const std::string& name, const std::string& value);
-  Expect AolRows(const std::string& verb, const std::string& rows);
+  Expect AolRows(std::string verb, std::string rows) {
+    return [this, verb, rows] { return StandInRows(aol, verb) == rows; };
+  }
   // A visible window of the program of that class and caption (null: any); kept in window.
   Expect Shown(const char* className, const char* caption = nullptr);
-  Expect LogMentions(const std::string& text);
 
   std::string Path(const std::string& name) const { return JoinPath(folder, name); }
 
@@ -144,6 +128,24 @@ class Scenario {
   std::size_t seen_ = 0;
 };
 
+// A menu command by its item name (posted to the options window as automation sends it), one by
+// its documented id, a stand-in script command, a label of the main window clicked, or anything.
+inline Act Menu(std::string item) {
+  return [item](Scenario& s) { RunCommand(FindOptionsWindow(s.id), item); };
+}
+inline Act CommandNo(int id) {
+  return [id](Scenario& s) { PostMessageA(FindOptionsWindow(s.id), WM_COMMAND, id, 0); };
+}
+inline Act Aol(std::string command) {
+  return [command](Scenario& s) { s.aol.Command(command); };
+}
+inline Act ClickLabel(std::string caption) {
+  return [caption](Scenario& s) { Click(FindLabel(FindMainWindow(s.id), caption)); };
+}
+inline Act Do(std::function<void()> run) {
+  return [run](Scenario&) { run(); };
+}
+
 // The scenarios; each returns the driver's exit code (0 when every check passed).
 int FirstStartScenario(const E2eSetup& setup);
 int ClientScenario(const E2eSetup& setup, int aolVersion, const std::string& oss, bool shots);
@@ -151,9 +153,7 @@ int TrayScenario(const E2eSetup& setup);
 int StyleStatsScenario(const E2eSetup& setup);
 int InstallerScenario(const E2eSetup& setup);
 int AolOpsScenario(const E2eSetup& setup, int aolVersion);
-int RoomBusterScenario(const E2eSetup& setup);
 int DcpScenario(const E2eSetup& setup);
-int KillersScenario(const E2eSetup& setup);
 int AwayScenario(const E2eSetup& setup);
 int KillSaveScenario(const E2eSetup& setup);
 int FiguresRun(const E2eSetup& setup);

@@ -24,10 +24,12 @@ constexpr UINT kHangMessage = WM_APP + 7;
 constexpr std::uint64_t kHostStartMs = 15000;
 constexpr std::uint64_t kHostLifeMs = 60000;
 
+// Long, so that a read sized by a fixed buffer would cut it.
 const std::string kViewText =
     "hello from the host \x8B"
     "d"
-    "\x9B";
+    "\x9B" +
+    std::string(5000, 'x');
 const std::vector<std::string> kItems = {"bob", "\xB7 middle dot \xB7", "", "caf\xE9 \x80"};
 
 std::string ProbeCaption(const std::string& frameCaption) {

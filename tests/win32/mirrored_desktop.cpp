@@ -94,18 +94,9 @@ void MirroredDesktop::DestroyReal(int node) {
   DestroyWindow(ToHwnd(Real(node)));
 }
 
-int MirroredDesktop::NodeOfReal(Hwnd window) const {
-  if (window == 0) return kNoNode;
-  for (std::size_t i = 0; i < nodes_.size(); ++i) {
-    if (nodes_[i].real == window) return static_cast<int>(i);
-  }
-  return kNoNode;
-}
-
-int MirroredDesktop::NodeOfSim(Hwnd window) const {
-  if (window == 0) return kNoNode;
-  for (std::size_t i = 0; i < nodes_.size(); ++i) {
-    if (nodes_[i].sim == window) return static_cast<int>(i);
+int MirroredDesktop::NodeOf(Hwnd window, Hwnd Node::*side) const {
+  for (std::size_t i = 0; window != 0 && i < nodes_.size(); ++i) {
+    if (nodes_[i].*side == window) return static_cast<int>(i);
   }
   return kNoNode;
 }

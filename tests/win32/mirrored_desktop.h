@@ -35,8 +35,8 @@ class MirroredDesktop {
   Hwnd Real(int node) const { return nodes_.at(static_cast<std::size_t>(node)).real; }
   Hwnd Sim(int node) const { return nodes_.at(static_cast<std::size_t>(node)).sim; }
   // The node a handle stands for; kNoNode for 0 and for windows that are not in the tree.
-  int NodeOfReal(Hwnd window) const;
-  int NodeOfSim(Hwnd window) const;
+  int NodeOfReal(Hwnd window) const { return NodeOf(window, &Node::real); }
+  int NodeOfSim(Hwnd window) const { return NodeOf(window, &Node::sim); }
 
   win32::Win32WindowSystem real;
   sim::SimWindowSystem sim;
@@ -47,6 +47,7 @@ class MirroredDesktop {
     Hwnd sim = 0;
     int parent = kNoNode;
   };
+  int NodeOf(Hwnd window, Hwnd Node::*side) const;
   std::vector<Node> nodes_;
 };
 

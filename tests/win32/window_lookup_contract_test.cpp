@@ -6,8 +6,10 @@
 #include <functional>
 #include <ostream>
 
+#include "aol/control_text.h"
 #include "aol/window_lookup.h"
 #include "mirrored_desktop.h"
+#include "platform/winuser_constants.h"
 
 namespace drelm::contract {
 namespace {
@@ -164,6 +166,23 @@ TEST(WindowLookupContract, BothWindowSystemsFindTheRightWindowsInEveryTree) {
     EXPECT_EQ(real, Ask(desktop.sim, [&](Hwnd w) { return desktop.NodeOfSim(w); }))
         << "the simulator and the real window system disagree";
     EXPECT_EQ(real, expected);
+  }
+}
+
+// A window the client closed between a lookup and a read reads empty, and a handle of 0 never
+// reaches the thread's own queue as a posted WM_CLOSE.
+TEST(WindowLookupContract, GoneWindowsAndHandleZeroReadEmptyAndTakeNoPost) {
+  MirroredDesktop desktop;
+  const int frame = desktop.Add("AOL Frame25", "America  Online");
+  const Hwnd gone = desktop.Real(frame);
+  desktop.DestroyReal(frame);
+  EXPECT_EQ(GetControlText(desktop.real, gone), "");
+  for (WindowSystem* windows :
+       {static_cast<WindowSystem*>(&desktop.real), static_cast<WindowSystem*>(&desktop.sim)}) {
+    SetControlText(*windows, 0, "lost");
+    EXPECT_EQ(GetControlText(*windows, 0), "");
+    EXPECT_EQ(GetCaption(*windows, 0), "");
+    EXPECT_FALSE(windows->PostMessage(0, WM_CLOSE, 0, 0));
   }
 }
 
