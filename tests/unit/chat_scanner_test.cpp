@@ -137,36 +137,5 @@ TEST_F(ChatScannerTest, AQuietTickAsksOnlyTheLengthAndNoHangOrTrimOfTheTopLosesO
   }
 }
 
-TEST_F(ChatScannerTest, FollowsRoomChangesAndWaitsQuietlyWhileNoRoomIsOpen) {
-  const auto side = AddChatRoom(ws, tree.mdi, "Side");  // open at the start, behind the lobby
-  Say(side.view, "Zed", "said before the start");
-  scanner.StartScan();
-
-  // The lobby closes: ticks only look for a room, once a second.
-  ws.DestroyWindow(lobby.room);
-  ws.DestroyWindow(side.room);
-  const std::size_t logMark = ws.Log().size();
-  const std::uint64_t delivered = sim.loop.EventsDelivered();
-  sim.loop.RunFor(60'000);
-  EXPECT_LE(sim.loop.EventsDelivered() - delivered, 61u);
-  for (const auto& record : ws.LogSince(logMark)) EXPECT_NE(record.msg, WM_GETTEXT);
-
-  // A room that opens later is new: everything in it counts.
-  const auto next = AddChatRoom(ws, tree.mdi, "Next");
-  Say(next.view, "Ann", "welcome");
-  Ticks();
-  EXPECT_THAT(Raised(), ElementsAre("Ann|welcome"));
-
-  // Away to another new room and back: the first room resumes after its last line seen.
-  const auto other = AddChatRoom(ws, tree.mdi, "Other");
-  ws.BringToTop(other.room);
-  Say(next.view, "Ann", "said while away");
-  Say(other.view, "Bo", "here");
-  Ticks();
-  ws.BringToTop(next.room);
-  Ticks();
-  EXPECT_THAT(Raised(), ElementsAre("Bo|here", "Ann|said while away"));
-}
-
 }  // namespace
 }  // namespace drelm

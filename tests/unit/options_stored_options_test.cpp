@@ -20,39 +20,6 @@ class StoredOptionsTest : public testing::OptionsTest {
   std::string Caption(const char* item) { return options.Item(item).caption; }
 };
 
-TEST_F(StoredOptionsTest, FixedIntervalsCheckTheirItemOthersShowTheValueWithoutBlanks) {
-  const struct {
-    const char* stored;
-    std::int64_t seconds;
-    const char* checked;  // "" for none
-    const char* caption;
-  } kCases[] = {
-      {"60", 60, "cmdOneMin", "custom -[ ]-"},
-      {"120", 120, "cmdTwoMin", "custom -[ ]-"},
-      {"180", 180, "cmdThreeMin", "custom -[ ]-"},
-      {"", 0, "", "custom -[]-"},
-      {"abc", 0, "", "custom -[abc]-"},
-      {"90.5", 90, "", "custom -[90.5]-"},
-      {"91.5", 92, "", "custom -[91.5]-"},
-      {"060", 60, "", "custom -[060]-"},
-      {"1.5E+1", 15, "", "custom -[1.5E+1]-"},
-      {"1e999", 2147483647, "", "custom -[1e999]-"},
-      {"99999999999999999999999", 2147483647, "", "custom -[99999999999999999999999]-"},
-  };
-  for (const auto& c : kCases) {
-    SCOPED_TRACE(c.stored);
-    // An earlier check is replaced, whichever it was.
-    options.Item(c.checked == std::string("cmdOneMin") ? "cmdThreeMin" : "cmdOneMin").checked =
-        true;
-    Store("custom settings", "interval", c.stored);
-    EXPECT_EQ(Apply(), c.seconds);
-    for (const char* item : {"cmdOneMin", "cmdTwoMin", "cmdThreeMin"}) {
-      EXPECT_EQ(Checked(item), item == std::string(c.checked)) << item;
-    }
-    EXPECT_EQ(Caption("mnuCustom"), c.caption);
-  }
-}
-
 TEST_F(StoredOptionsTest, EachKeysRuleAndEachGroupComparesExactlyAndMissingFollowsTheRule) {
   Apply();
   for (const char* item : {"cmdContDown", "cmdContUp", "mnuEnterpr", "cmdEnableAutoUpchat"}) {

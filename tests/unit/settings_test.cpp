@@ -9,27 +9,6 @@
 namespace drelm {
 namespace {
 
-TEST(SettingsCatalogue, CheckRulesTreatMissingAndOddValuesAsTheyShouldAndLookupIgnoresCase) {
-  const struct {
-    std::string_view value;
-    bool onRule, notOffRule, trueRule;
-  } kCases[] = {
-      {"on", true, true, false},    {"off", false, false, false},  {"", false, true, false},
-      {"On", false, true, false},   {"OFF", false, true, false},   {"True", false, true, true},
-      {"true", false, true, false}, {"False", false, true, false}, {"on ", false, true, false},
-  };
-  for (const auto& c : kCases) {
-    EXPECT_EQ(CheckedByRule(ShownAs::kOnRule, c.value), c.onRule) << "'" << c.value << "'";
-    EXPECT_EQ(CheckedByRule(ShownAs::kNotOffRule, c.value), c.notOffRule) << "'" << c.value << "'";
-    EXPECT_EQ(CheckedByRule(ShownAs::kTrueRule, c.value), c.trueRule) << "'" << c.value << "'";
-  }
-  EXPECT_FALSE(CheckedByRule(ShownAs::kValueCaption, "on"));
-  EXPECT_EQ(FindSetting("Custom Settings", "AUTO IDLE"), &setting::kAutoIdle);
-  EXPECT_EQ(FindSetting("stats", "handle"), nullptr);
-  EXPECT_EQ(ValueCaption(setting::kPrToEnter.captionLabel, ""), "&set pr -[  ]-");
-  EXPECT_EQ(AfkSenderKey("quoSt"), "afkquoSt");
-}
-
 TEST(SettingsStore, TextIsStoredAsRegSzByteForByteReadsUpToTheFirstNulAndOtherTypesReadEmpty) {
   sim::MemoryRegistry registry;
   SettingsStore store(registry);
