@@ -71,12 +71,6 @@ Texts Read(const DrelmGlobals& v) {
   return {v.DlFileName, v.DlPercent, v.DlTimeLeft, v.UlFileName, v.UlPercent, v.UlTimeLeft};
 }
 
-TEST_F(TransferTest, WithoutTheClientEveryTextHasItsNoTransferValue) {
-  reader.Refresh();
-  EXPECT_EQ(Read(values), (Texts{"n/a", "n/a", "n/a", "", "", ""}));
-  EXPECT_EQ(values.TransferKind, "none");
-}
-
 class TransferOfEachVersion : public TransferTest, public ::testing::WithParamInterface<int> {};
 
 TEST_P(TransferOfEachVersion, ReadsTheDownloadAndTheUploadInTheVersionsWindows) {
@@ -174,13 +168,20 @@ class DialogKillersTest : public TransferTest {
   AolContext rooms{sim.windows, sim.loop, sim.clock, log};
 };
 
+// Each kill runs only while its item is checked; checked, the notice goes within one tick.
 TEST_F(DialogKillersTest, TheNoticeIsClosedWithinOneTickLoggedAndTheTransfersContinue) {
   OpenAol(6);
   aol->StartUpload("pics.zip");
   aol->ShowFileNotFound();
+  aol->ShowMessageBox("Your message is too long or too complex.");
   const Hwnd notice = aol->Client().TransferWindows().FileNotFoundNotice();
   const Hwnd ok = FindNthChild(sim.windows, notice, "_AOL_Icon", 1);
+  killFnf = false;
   StartTimer2();
+  sim.loop.RunFor(2 * kTimer2Ms);
+  EXPECT_TRUE(sim.windows.IsWindow(notice));
+  EXPECT_EQ(continued, 0);
+  killFnf = true;
   EXPECT_TRUE(sim.loop.RunUntil([&] { return !sim.windows.IsWindow(notice); }, kTimer2Ms));
   EXPECT_MESSAGES(MessagesTo(ok), {{ok, WM_LBUTTONDOWN, 0, 0, Via::kPosted},
                                    {ok, WM_LBUTTONUP, 0, 0, Via::kPosted},
@@ -190,23 +191,7 @@ TEST_F(DialogKillersTest, TheNoticeIsClosedWithinOneTickLoggedAndTheTransfersCon
   EXPECT_EQ(continued, 1);
   sim.loop.RunFor(3 * kTimer2Ms);
   EXPECT_EQ(continued, 1) << "nothing left to kill";
-}
-
-TEST_F(DialogKillersTest, EachToggleDecidesWhetherItsKillRuns) {
-  OpenAol(5);
-  killFnf = false;
-  aol->ShowFileNotFound();
-  aol->ShowMessageBox("Your message is too long or too complex.");
-  StartTimer2();
-  sim.loop.RunFor(2 * kTimer2Ms);
-  EXPECT_NE(aol->Client().TransferWindows().FileNotFoundNotice(), 0u);
-  EXPECT_EQ(aol->Seen().boxesDismissed, 0);
-  EXPECT_EQ(continued, 0);
-
-  killBox = true;
-  sim.loop.RunFor(kTimer2Ms);
-  EXPECT_EQ(aol->Seen().boxesDismissed, 1) << "pressed on the next tick";
-  EXPECT_NE(aol->Client().TransferWindows().FileNotFoundNotice(), 0u);
+  EXPECT_EQ(aol->Seen().boxesDismissed, 0) << "the box kill is unchecked";
 }
 
 TEST_F(DialogKillersTest,
@@ -233,45 +218,38 @@ TEST_F(DialogKillersTest,
   EXPECT_EQ(LogText().find("killed file not found"), std::string::npos);
 }
 
-TEST_F(DialogKillersTest, RoomWaitNormalisesTheNameAndReturnsOnceTheRoomIsThere) {
+// One room after the other: a room that comes, a full room whose box only the dismissing wait
+// presses, and a client that never answers, whose every wait ends at its bound.
+TEST_F(DialogKillersTest, RoomWaitsNormaliseTheNameAndEndAtTheRoomTheFullRoomsBoxOrTheirBound) {
   OpenAol(6);
   aol->Client().MutableOptions().delays.roomMs = 1000;
   aol->Client().Chat().RequestPrivateRoom("Blue Room 2");
   std::string name = "Blue Room 2";
-  const std::uint64_t start = sim.clock.MonotonicMs();
+  std::uint64_t start = sim.clock.MonotonicMs();
   WaitRoomOrDismiss(rooms, name);
   EXPECT_EQ(name, "blueroom2");
   EXPECT_EQ(aol->RoomName(), "Blue Room 2");
   EXPECT_LT(sim.clock.MonotonicMs() - start, 1000u + timeouts::kAolPollMs + 1);
-  EXPECT_EQ(NormaliseRoomName("Lobby 12"), "lobby12");
-}
 
-TEST_F(DialogKillersTest, AFullRoomsBoxIsPressedByOneWaitAndLeftOpenByTheOther) {
-  OpenAol(7);
   aol->FillRoom("Full Room", 2);
   aol->Client().Chat().RequestPrivateRoom("Full Room");
-  std::string name = "Full Room";
+  name = "Full Room";
   EXPECT_TRUE(RoomEntryRefused(rooms, name));
   EXPECT_EQ(name, "fullroom");
   EXPECT_EQ(AolMessageBoxes(sim.windows).size(), 1u);
-
   name = "Full Room";
   WaitRoomOrDismiss(rooms, name);
   sim.loop.RunFor(0);
   EXPECT_TRUE(AolMessageBoxes(sim.windows).empty());
   EXPECT_EQ(aol->Seen().boxesDismissed, 1);
-  EXPECT_EQ(aol->RoomName(), "Lobby 12");
-}
+  EXPECT_EQ(aol->RoomName(), "Blue Room 2");
 
-TEST_F(DialogKillersTest, EveryRoomWaitEndsWhenTheClientNeverAnswers) {
-  OpenAol(6);
-  std::string name = "Silent Room";
-  std::uint64_t start = sim.clock.MonotonicMs();
+  name = "Silent Room";
+  start = sim.clock.MonotonicMs();
   EXPECT_EQ(AwaitRoomAnswer(rooms, name), RoomAnswer::kNoAnswer);
   EXPECT_GE(sim.clock.MonotonicMs() - start, timeouts::kRoomAnswerMs);
   name = "Silent Room";
   EXPECT_TRUE(RoomEntryRefused(rooms, name)) << "not entered";
-
   // A box of the client's that no press closes.
   const ProcessId client = sim.windows.WindowProcessId(FindAolMainWindow(sim.windows));
   const sim::SimHandler deaf = [](Hwnd, const sim::SimMessage&) { return LResult{0}; };
