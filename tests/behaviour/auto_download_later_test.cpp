@@ -105,19 +105,6 @@ TEST_F(AutoDownloadLaterTest, ListsWalksAndAnnouncesEachUse) {
   EXPECT_TRUE(!Window().visible && program->frmMain.visible);
 }
 
-// No walk runs for an empty mailbox, so the presser leaves the client's box alone.
-TEST_F(AutoDownloadLaterTest, EmptyMailboxAnnouncesTheStartAloneAndThePresserAnswersNothing) {
-  program->frmMain.Timer2.SetEnabled(false);  // its message-box kill would answer the box
-  program->frmOptions.Click("cmdStartDL");
-  EXPECT_THAT(Window().lstMails.items, IsEmpty());
-  EXPECT_THAT(Unstyled(), ElementsAre("starting auto download later process"));
-  EXPECT_EQ(Window().lblStatus.caption, "ready to start process");
-  aol->ShowMessageBox("Your download is complete.");
-  program->autoDownloadLater.Timer1_Timer();
-  sim.loop.RunFor(5000);
-  EXPECT_EQ(aol->Seen().boxesDismissed, 0);
-}
-
 // A client that keeps raising dialogs after the walk: the presser gives up at its bound and says
 // so once.
 TEST_F(AutoDownloadLaterTest, PresserGivesUpOnDialogsThatKeepComing) {

@@ -116,25 +116,14 @@ TEST_F(ProgramTest, OlderClientsGetTheAdvertisingLinesTheCarefulWayAndAZeroRecor
 
 // Each rule and group has its table on the options window alone; here the start must apply them
 // and take the interval over.
-TEST_F(ProgramTest, TheStartAppliesTheStoredOptionsAndTakesTheIntervalOver) {
+TEST_F(ProgramTest, AReturningUsersStartAppliesTheOptionsLoadsTheReasonsRecountsAndRunsTimers) {
   StoreReturningUser();
+  Store("stats", "loads", "many");
   SettingsStore store(sim.registry);
   sim.registry.SetValue("settings", "continuedownloads", {kRegDword, std::string(4, '\0')});
   store.Write(setting::kDcpAolStyle, "set");
   store.Write(setting::kIdleMin, "15");
   store.Write(setting::kInterval, "120");
-  StartProgram();
-  FrmOptions& o = program->frmOptions;
-  EXPECT_TRUE(o.Item("cmdContDown").checked) << "a value of another type reads as missing";
-  EXPECT_TRUE(o.Item("cmdSetPW").checked);
-  EXPECT_EQ(o.Item("cmdIdleTime").caption, "idle time -[ 0d 0h 15m ]-");
-  EXPECT_TRUE(o.Item("cmdTwoMin").checked);
-  EXPECT_EQ(program->drelmglobals.IdleInterval, 120);
-}
-
-TEST_F(ProgramTest, AReturningUsersStartLoadsTheReasonsRecountsAndRunsTheDesignTimers) {
-  StoreReturningUser();
-  Store("stats", "loads", "many");
   {
     // As a save killed on Windows 98 leaves the list: the old file gone, the new one complete.
     std::ofstream file(folder.path() / (std::string(kReasonsFileName) + ".complete"),
@@ -149,6 +138,12 @@ TEST_F(ProgramTest, AReturningUsersStartLoadsTheReasonsRecountsAndRunsTheDesignT
   EXPECT_EQ((std::pair{m.Timer2.Interval(), m.Timer4.Interval()}), (std::pair{1600u, 60000u}));
   EXPECT_FALSE(m.Timer1.Enabled() || m.Timer3.Enabled());
   EXPECT_EQ(program->drelmglobals.AutoIdleCount, "0");
+  FrmOptions& o = program->frmOptions;
+  EXPECT_TRUE(o.Item("cmdContDown").checked) << "a value of another type reads as missing";
+  EXPECT_TRUE(o.Item("cmdSetPW").checked);
+  EXPECT_EQ(o.Item("cmdIdleTime").caption, "idle time -[ 0d 0h 15m ]-");
+  EXPECT_TRUE(o.Item("cmdTwoMin").checked);
+  EXPECT_EQ(program->drelmglobals.IdleInterval, 120);
 }
 
 }  // namespace
