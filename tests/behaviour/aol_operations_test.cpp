@@ -8,33 +8,23 @@
 #include "aol/instant_messages.h"
 #include "aol/keywords.h"
 #include "aol/window_lookup.h"
-#include "platform/sim/simulator.h"
-#include "standin/sim/sim_standin.h"
-#include "support/file_text.h"
-#include "support/temp_folder.h"
+#include "program_fixture.h"
 
 namespace drelm::testing {
 namespace {
 
 using standin::InstantMessage;
 
-class PerVersion : public ::testing::TestWithParam<int> {
+class PerVersion : public ProgramTest, public ::testing::WithParamInterface<int> {
  protected:
-  PerVersion() : aol(sim, Options(GetParam())) { aol.StartSignedOn("Lobby 12"); }
-  ~PerVersion() override {
-    EXPECT_TRUE(aol.UnexpectedInput().empty()) << aol.UnexpectedInput().front();
-  }
-
-  static standin::StandInOptions Options(int version) {
+  void SetUp() override {
     standin::StandInOptions options;
-    options.version = version;
-    return options;
+    options.version = GetParam();
+    aol = std::make_unique<standin::SimStandIn>(sim, options);
+    aol->StartSignedOn("Lobby 12");
   }
   Hwnd MdiChild(const std::string& caption) { return FindMdiChildCaptioned(sim.windows, caption); }
 
-  sim::Simulator sim;
-  standin::SimStandIn aol;
-  TempFolder folder;
   StatusLog log{sim.clock, sim.files, folder.path()};
   AolContext context{sim.windows, sim.loop, sim.clock, log};
 };
@@ -49,26 +39,26 @@ TEST_P(PerVersion, ImsGoThroughTheKeywordBoxAndLeaveTheUsersOwnImAlone) {
   const Hwnd ownText = FindNthChild(sim.windows, own, "RICHCNTL", 1);
   SetControlText(sim.windows, ownText, "half written");
 
-  aol.RefuseIms("Ghosty");
+  aol->RefuseIms("Ghosty");
   SendIm(context, "Joe", "brb, away");
   SendIm(context, "Ghosty", "anyone?");
   ImsOff(context);
-  EXPECT_FALSE(aol.ImsOn());
+  EXPECT_FALSE(aol->ImsOn());
   ImsOn(context);
   sim.loop.RunFor(1000);
 
-  EXPECT_EQ(aol.Seen().imsSent, (std::vector<InstantMessage>{{"Joe", "brb, away"}}));
-  EXPECT_EQ(aol.Seen().imsRefused, (std::vector<InstantMessage>{{"Ghosty", "anyone?"}}));
-  EXPECT_EQ(aol.Seen().imSwitches,
+  EXPECT_EQ(aol->Seen().imsSent, (std::vector<InstantMessage>{{"Joe", "brb, away"}}));
+  EXPECT_EQ(aol->Seen().imsRefused, (std::vector<InstantMessage>{{"Ghosty", "anyone?"}}));
+  EXPECT_EQ(aol->Seen().imSwitches,
             (std::vector<InstantMessage>{{"$IM_OFF", "drelm idle"}, {"$IM_ON", "drelm idle"}}));
-  EXPECT_EQ(aol.Seen().boxesDismissed, 1);
+  EXPECT_EQ(aol->Seen().boxesDismissed, 1);
   EXPECT_EQ(sim.windows.FindWindowEx(FindAolMdiClient(sim.windows), own, std::string("AOL Child"),
                                      std::string("Send Instant Message")),
             0u)
       << "the refused IM's window is closed";
   EXPECT_EQ(MdiChild("Send Instant Message"), own);
   EXPECT_EQ(GetControlText(sim.windows, ownText), "half written");
-  EXPECT_EQ(FileText(log.Path()), "");
+  EXPECT_EQ(LogText(), "");
 }
 
 INSTANTIATE_TEST_SUITE_P(Aol, PerVersion, ::testing::Values(4, 5, 6, 7));

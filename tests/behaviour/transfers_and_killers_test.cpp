@@ -1,10 +1,9 @@
-// The transfer reader and the dialog killers over a simulated desktop with the stand-in AOL
-// client, without a whole program (the values, the store, the log and the two check marks they
-// read are the fixture's own), then the running program's second timer doing their work.
+// The transfer reader and the dialog killers beside the stand-in AOL client, without a program
+// (the values, the store, the log and the two check marks they read are the fixture's own), then
+// the running program's second timer doing their work.
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <memory>
 
 #include "aol/client_windows.h"
 #include "aol/dialog_killers.h"
@@ -13,48 +12,22 @@
 #include "aol/window_lookup.h"
 #include "core/status_log.h"
 #include "core/timeouts.h"
-#include "platform/sim/simulator.h"
 #include "platform/winuser_constants.h"
 #include "program_fixture.h"
-#include "standin/chat_room.h"
-#include "standin/sim/sim_standin.h"
 #include "standin/transfers.h"
-#include "support/file_text.h"
 #include "support/message_checks.h"
-#include "support/temp_folder.h"
 
 namespace drelm::testing {
 namespace {
 
-class TransferTest : public ::testing::Test {
+class TransferTest : public ProgramTest {
  protected:
-  void TearDown() override {
-    if (aol) {
-      EXPECT_TRUE(aol->UnexpectedInput().empty())
-          << ::testing::PrintToString(aol->UnexpectedInput());
-    }
-  }
-
-  standin::SimStandIn& OpenAol(int version) {
-    standin::StandInOptions options;
-    options.version = version;
-    options.delays = standin::Delays::Immediate();
-    aol = std::make_unique<standin::SimStandIn>(sim, options);
-    aol->StartSignedOn("Lobby 12");
-    return *aol;
-  }
-
-  std::string LogText() const { return FileText(log.Path()); }
-
-  sim::Simulator sim;
-  TempFolder folder;
   SettingsStore store{sim.registry};
   StatusLog log{sim.clock, sim.files, folder.path()};
   DrelmGlobals values;
   bool shortenChecked = false;
   TransferReader reader{TransferReaderContext{sim.windows, sim.loop, store, values,
                                               [this] { return shortenChecked; }}};
-  std::unique_ptr<standin::SimStandIn> aol;
 };
 
 struct Texts {
@@ -75,7 +48,7 @@ class TransferOfEachVersion : public TransferTest, public ::testing::WithParamIn
 
 TEST_P(TransferOfEachVersion, ReadsTheDownloadAndTheUploadInTheVersionsWindows) {
   const int version = GetParam();
-  OpenAol(version);
+  OpenAolWithChatRoom(version);
   reader.Refresh();
   const std::string none = version == 7 ? "n/a " : "";
   EXPECT_EQ(Read(values), (Texts{"n/a", "n/a", "n/a", none, none, none}));
@@ -112,7 +85,7 @@ TEST_P(TransferOfEachVersion, ReadsTheDownloadAndTheUploadInTheVersionsWindows) 
 INSTANTIATE_TEST_SUITE_P(Aol, TransferOfEachVersion, ::testing::Values(4, 5, 6, 7));
 
 TEST_F(TransferTest, OtherModalWindowsOfTheClientAreNoUpload) {
-  OpenAol(6);
+  OpenAolWithChatRoom(6);
   aol->ShowFileNotFound();
   EXPECT_EQ(reader.FindTransferModalQuiet(), 0u);
   reader.Refresh();
@@ -127,7 +100,8 @@ TEST_F(TransferTest, OtherModalWindowsOfTheClientAreNoUpload) {
 }
 
 TEST_F(TransferTest, NamesAreShortenedOnlyWhileTheItemIsChecked) {
-  OpenAol(6).StartUpload("a-name-of-exactly-forty-characters.zipxy");
+  OpenAolWithChatRoom(6);
+  aol->StartUpload("a-name-of-exactly-forty-characters.zipxy");
   store.WriteSetting("settings", "shortenuldllength", "35");
   for (const bool checked : {false, true}) {
     shortenChecked = checked;
@@ -170,7 +144,7 @@ class DialogKillersTest : public TransferTest {
 
 // Each kill runs only while its item is checked; checked, the notice goes within one tick.
 TEST_F(DialogKillersTest, TheNoticeIsClosedWithinOneTickLoggedAndTheTransfersContinue) {
-  OpenAol(6);
+  OpenAolWithChatRoom(6);
   aol->StartUpload("pics.zip");
   aol->ShowFileNotFound();
   aol->ShowMessageBox("Your message is too long or too complex.");
@@ -196,7 +170,7 @@ TEST_F(DialogKillersTest, TheNoticeIsClosedWithinOneTickLoggedAndTheTransfersCon
 
 TEST_F(DialogKillersTest,
        WindowsOfAnotherProgramAndANoticeWithoutItsCarriageReturnAreNeverPressed) {
-  OpenAol(6);
+  OpenAolWithChatRoom(6);
   const Hwnd box = OtherProgramsWindow("#32770", "America Online");
   const Hwnd button = sim.windows.CreateWindow("Button", "OK", box);
   const Hwnd modal = OtherProgramsWindow("_AOL_Modal", "File Transfer");
@@ -221,7 +195,7 @@ TEST_F(DialogKillersTest,
 // One room after the other: a room that comes, a full room whose box only the dismissing wait
 // presses, and a client that never answers, whose every wait ends at its bound.
 TEST_F(DialogKillersTest, RoomWaitsNormaliseTheNameAndEndAtTheRoomTheFullRoomsBoxOrTheirBound) {
-  OpenAol(6);
+  OpenAolWithChatRoom(6);
   aol->Client().MutableOptions().delays.roomMs = 1000;
   aol->Client().Chat().RequestPrivateRoom("Blue Room 2");
   std::string name = "Blue Room 2";
