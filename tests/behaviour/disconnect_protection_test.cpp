@@ -47,14 +47,10 @@ class DcpTest : public ProgramTest {
     aol->AddWaitingMail("friend", "pictures");
     StartProgram();
     program->frmOptions.Click(std::string_view("cmdStartIdle"));
-    Run(3000);
+    sim.loop.RunFor(3000);
     ForgetRoomLines();
   }
 
-  void Run(std::uint64_t ms) { sim.loop.RunFor(ms); }
-  bool RunUntil(const std::function<bool()>& done, std::uint64_t ms) {
-    return sim.loop.RunUntil(done, ms);
-  }
   bool Restored() {
     const std::vector<std::string> lines = RoomLines();
     return std::any_of(lines.begin(), lines.end(), [](const std::string& line) {
@@ -116,10 +112,11 @@ TEST_P(DcpCycle, ADropIsFollowedByRestartSignOnPrivateRoomRestoredLineAndFlashSe
   } else {
     aol->Disconnect();
   }
-  ASSERT_TRUE(RunUntil([&] { return Restored(); }, 120000)) << ::testing::PrintToString(GiveUps());
+  ASSERT_TRUE(sim.loop.RunUntil([&] { return Restored(); }, 120000))
+      << ::testing::PrintToString(GiveUps());
   const std::uint64_t restoredAfter = sim.clock.MonotonicMs() - dropped;
-  ASSERT_TRUE(RunUntil([&] { return !aol->Seen().flashSessions.empty(); }, 120000));
-  Run(10000);
+  ASSERT_TRUE(sim.loop.RunUntil([&] { return !aol->Seen().flashSessions.empty(); }, 120000));
+  sim.loop.RunFor(10000);
 
   const standin::Observations& seen = aol->Seen();
   EXPECT_THAT(seen.launches, ElementsAre(SW_SHOWMINIMIZED));
@@ -159,17 +156,17 @@ INSTANTIATE_TEST_SUITE_P(EachVersionAndStyle, DcpCycle,
 TEST_F(DcpTest, AMissingOrWrongProgramPathGivesUpOnceWithItsReasonWithinItsBound) {
   Begin(6, false, /*oss=*/true);  // the Windows 2000 mode records nothing by itself
   aol->Disconnect();
-  Run(10000);
+  sim.loop.RunFor(10000);
   EXPECT_THAT(GiveUps(),
               ElementsAre("disconnect protect aol gave up - no aol program file recorded"));
   EXPECT_EQ(aol->Seen().exits, 0) << "a client that cannot be started again stays open";
-  Run(60000);
+  sim.loop.RunFor(60000);
   EXPECT_EQ(GiveUps().size(), 1u) << "no message every five ticks";
 
   const std::string wrong = "C:\\Program Files\\Nowhere\\aol.exe";
   Store("settings", "last aol path", wrong);
-  Run(timeouts::kRestoreRetryMs);
-  ASSERT_TRUE(RunUntil([&] { return GiveUps().size() == 2; }, 60000));
+  sim.loop.RunFor(timeouts::kRestoreRetryMs);
+  ASSERT_TRUE(sim.loop.RunUntil([&] { return GiveUps().size() == 2; }, 60000));
   EXPECT_EQ(GiveUps()[1], "disconnect protect aol gave up - aol would not start from " + wrong);
   EXPECT_EQ(aol->Seen().exits, 1);
   EXPECT_EQ(std::count_if(sim.shell.Started().begin(), sim.shell.Started().end(),
@@ -186,7 +183,8 @@ TEST_F(DcpTest, AClientFailingToStartTwiceIsStartedAThirdTimeAndSignsOnThroughAF
   aol->FailStarts(2);
   aol->FailSignOns(1);
   aol->DisconnectAndClose();
-  ASSERT_TRUE(RunUntil([&] { return Restored(); }, 120000)) << ::testing::PrintToString(GiveUps());
+  ASSERT_TRUE(sim.loop.RunUntil([&] { return Restored(); }, 120000))
+      << ::testing::PrintToString(GiveUps());
   EXPECT_EQ(aol->Seen().launches.size(), 3u);
   EXPECT_EQ(aol->Seen().failedStarts, 2);
   EXPECT_EQ(aol->Seen().failedSignOns, 1);
@@ -197,7 +195,7 @@ TEST_F(DcpTest, ASignOnThatNeverSucceedsGivesUpAfterItsBound) {
   Begin(6, true);
   Store("aolpw", "password", "wrong");
   aol->Disconnect();
-  ASSERT_TRUE(RunUntil([&] { return !GiveUps().empty(); }, timeouts::kSignOnMs + 120000));
+  ASSERT_TRUE(sim.loop.RunUntil([&] { return !GiveUps().empty(); }, timeouts::kSignOnMs + 120000));
   EXPECT_THAT(GiveUps(), ElementsAre("disconnect protect aol gave up - sign on not reached"));
   EXPECT_GT(aol->Seen().failedSignOns, 10);
   EXPECT_EQ(LogText().find("wrong"), std::string::npos);
@@ -213,9 +211,6 @@ struct ContinuationCase {
   std::vector<std::string> said;
   Boxes boxes;  // Automatic AOL afterwards; every box was checked before
 };
-void PrintTo(const ContinuationCase& c, std::ostream* os) {
-  *os << c.name;
-}
 
 class DcpContinuation : public DcpTest, public ::testing::WithParamInterface<ContinuationCase> {};
 
@@ -234,7 +229,7 @@ TEST_P(DcpContinuation, OnlyTheQueuedKindsBoxIsSetAndOneWaitingItemIsEnoughOnlyA
   } else {
     program->dcp.ContinueAfterReconnect();
   }
-  Run(20000);
+  sim.loop.RunFor(20000);
   EXPECT_EQ(DcpLines(), c.said);
   EXPECT_EQ(aol->Seen().flashSessions.size(), c.said.size() == 2 ? 1u : 0u);
   EXPECT_EQ(aol->AutomaticAolBoxes(), c.boxes);
@@ -268,9 +263,6 @@ struct BoundCase {
   bool afterKill;
   std::string logged;
 };
-void PrintTo(const BoundCase& c, std::ostream* os) {
-  *os << c.name;
-}
 
 class DcpBound : public DcpTest, public ::testing::WithParamInterface<BoundCase> {};
 
@@ -302,7 +294,7 @@ TEST_P(DcpBound, ABoundThatRunsOutLogsOneLineAndRunsNoFlashSession) {
     }
   }
   EXPECT_THAT(notices, ElementsAre(c.logged));
-  Run(20000);
+  sim.loop.RunFor(20000);
   EXPECT_THAT(aol->Seen().flashSessions, IsEmpty());
 }
 
