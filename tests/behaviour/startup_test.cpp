@@ -14,16 +14,17 @@ namespace {
 
 using ::testing::ElementsAre;
 
-TEST_F(ProgramTest, VeryFirstStartWithoutTheClientAsksWritesDefaultsInOrderAndPostsNothing) {
+// The Windows 2000 answer is taken in any case and picks the sending path; it is asked once.
+TEST_F(ProgramTest, VeryFirstStartWithoutTheClientAsksOnceWritesDefaultsInOrderAndPostsNothing) {
   sim.user.ExpectInputBox("READ THIS PLEASE<>IT WONT BE ASKED AGAIN\rif you are using windows 2k",
-                          "no");
+                          "YES");
   StartProgram();
 
   ASSERT_EQ(sim.user.Seen().size(), 1u);
   EXPECT_EQ(sim.user.Seen()[0].title + sim.user.Seen()[0].defaultAnswer, "drelm idle");
   EXPECT_THAT(statusSeen, ElementsAre("new user found", "setting defaults", "loading settings"));
-  EXPECT_EQ(Stored("settings", "oss"), "false");
-  EXPECT_EQ(program->drelmglobals.Win2kMode, "one");
+  EXPECT_EQ(Stored("settings", "oss"), "true");
+  EXPECT_EQ(program->drelmglobals.Win2kMode, "two");
   EXPECT_EQ(Stored("stats", "loads"), "1");
   EXPECT_THAT(LogMessages(), ElementsAre("drelm idle v1 loaded for first time"));
   EXPECT_TRUE(sim.windows.Log().empty()) << "nothing may be posted without the client";
@@ -44,13 +45,6 @@ TEST_F(ProgramTest, VeryFirstStartWithoutTheClientAsksWritesDefaultsInOrderAndPo
   EXPECT_TRUE(registry.logExisted[index + 1]);
   EXPECT_EQ(program->drelmglobals.UserHandle, "user");
   EXPECT_EQ(program->frmOptions.Item("cmdAim").caption, "aim -[ drelm me ]-");
-}
-
-TEST_F(ProgramTest, TheWindowsTwoThousandAnswerIsAskedOnceAndPicksTheSendingPath) {
-  sim.user.ExpectInputBox("", "YES");
-  StartProgram();
-  EXPECT_EQ(Stored("settings", "oss"), "true");
-  EXPECT_EQ(program->drelmglobals.Win2kMode, "two");
 
   // The next start does not ask again (an unexpected prompt would fail the test).
   Program second(sim.MakePlatform(folder.path()));
