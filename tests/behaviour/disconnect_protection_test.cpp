@@ -203,6 +203,8 @@ TEST_F(DcpTest, ASignOnThatNeverSucceedsGivesUpAfterItsBound) {
 
 using Boxes = std::array<bool, 5>;
 
+// A row with a deaf window has a window or control of the client that ignores what the program
+// does to it: its bound runs out with one line in the log and no flash session.
 struct ContinuationCase {
   const char* name;
   bool afterKill;
@@ -210,26 +212,49 @@ struct ContinuationCase {
   int uploads;
   std::vector<std::string> said;
   Boxes boxes;  // Automatic AOL afterwards; every box was checked before
+  std::function<Hwnd(standin::SimStandIn&, WindowSystem&)> deaf = {};
+  std::string logged = {};
 };
 
 class DcpContinuation : public DcpTest, public ::testing::WithParamInterface<ContinuationCase> {};
 
-TEST_P(DcpContinuation, OnlyTheQueuedKindsBoxIsSetAndOneWaitingItemIsEnoughOnlyAfterAReconnect) {
+TEST_P(DcpContinuation, OnlyTheQueuedKindsBoxIsSetOneWaitingItemIsEnoughAfterAReconnectEachBound) {
   const ContinuationCase& c = GetParam();
   Begin(5, false);
   for (int i = 1; i < c.downloads; ++i) aol->QueueDownload("more" + std::to_string(i) + ".zip");
   for (int i = 1; i < c.uploads; ++i) aol->AddWaitingMail("pal", "more" + std::to_string(i));
-  for (int box = 1; box <= 5; ++box) aol->SetAutomaticAolBox(box, true);
+  for (int box = 1; box <= 5 && !c.deaf; ++box) aol->SetAutomaticAolBox(box, true);
   const char* downloadsItem = c.afterKill ? "mnucontinueUpAfterFileNotFOundKill" : "cmdContDown";
   const char* uploadsItem = c.afterKill ? "mnuContinueUpAffFnFK" : "cmdContUp";
   program->frmOptions.Item(downloadsItem).checked = c.downloads > 0;
   program->frmOptions.Item(uploadsItem).checked = c.uploads > 0;
+  if (c.deaf) {
+    const Hwnd target = c.deaf(*aol, sim.windows);
+    ASSERT_NE(target, 0u);
+    sim.windows.SetHandler(target, [](Hwnd, const sim::SimMessage& m) -> std::optional<LResult> {
+      const bool input = m.msg == WM_CLOSE || m.msg == WM_LBUTTONDOWN || m.msg == WM_LBUTTONUP ||
+                         m.msg == WM_KEYDOWN || m.msg == WM_KEYUP;
+      return input ? std::optional<LResult>(0) : std::nullopt;
+    });
+  }
   if (c.afterKill) {
     program->dcp.ContinueAfterFileNotFound();
   } else {
     program->dcp.ContinueAfterReconnect();
   }
   sim.loop.RunFor(20000);
+  if (c.deaf) {
+    std::vector<std::string> notices;
+    for (const std::string& message : LogMessages()) {
+      if (message.find(" not continued") != std::string::npos ||
+          message.find(" not started") != std::string::npos) {
+        notices.push_back(message);
+      }
+    }
+    EXPECT_THAT(notices, ElementsAre(c.logged));
+    EXPECT_THAT(aol->Seen().flashSessions, IsEmpty());
+    return;
+  }
   EXPECT_EQ(DcpLines(), c.said);
   EXPECT_EQ(aol->Seen().flashSessions.size(), c.said.size() == 2 ? 1u : 0u);
   EXPECT_EQ(aol->AutomaticAolBoxes(), c.boxes);
@@ -244,88 +269,49 @@ const std::vector<std::string> kUploads = {"continuing uploads", "starting flash
 constexpr Boxes kAll = {true, true, true, true, true};
 constexpr Boxes kSendMail = {true, false, false, false, false};
 constexpr Boxes kDownloadFiles = {false, false, false, false, true};
+using Aol = standin::SimStandIn;
+// Two downloads waiting, the uploads' items unchecked.
+ContinuationCase Bound(const char* name, bool afterKill,
+                       std::function<Hwnd(Aol&, WindowSystem&)> deaf, std::string logged) {
+  return {name, afterKill, 2, 0, {}, {}, std::move(deaf), std::move(logged)};
+}
 INSTANTIATE_TEST_SUITE_P(
     Modes, DcpContinuation,
-    ::testing::Values(ContinuationCase{"ReconnectDownloads", false, 1, 0, kDownloads,
-                                       kDownloadFiles},
-                      ContinuationCase{"ReconnectUploads", false, 0, 1, kUploads, kSendMail},
-                      ContinuationCase{"KillOne", true, 1, 0, {"continuing downloads"}, kAll},
-                      ContinuationCase{"KillTwo", true, 2, 0, kDownloads, kDownloadFiles},
-                      ContinuationCase{"KillTwoUploads", true, 0, 2, kUploads, kSendMail},
-                      ContinuationCase{"NothingChecked", false, 0, 0, {}, kAll}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-// A window or control of the client that ignores what the program does to it: each row opens
-// it and names it.
-struct BoundCase {
-  const char* name;
-  std::function<Hwnd(standin::SimStandIn&, WindowSystem&)> deaf;
-  bool afterKill;
-  std::string logged;
-};
-
-class DcpBound : public DcpTest, public ::testing::WithParamInterface<BoundCase> {};
-
-TEST_P(DcpBound, ABoundThatRunsOutLogsOneLineAndRunsNoFlashSession) {
-  const BoundCase& c = GetParam();
-  Begin(5, false);
-  aol->QueueDownload("more.zip");
-  program->frmOptions.Item("cmdContUp").checked = false;
-  program->frmOptions.Item("mnuContinueUpAffFnFK").checked = false;
-  program->frmOptions.Item("cmdContDown").checked = true;
-  program->frmOptions.Item("mnucontinueUpAfterFileNotFOundKill").checked = true;
-  const Hwnd target = c.deaf(*aol, sim.windows);
-  ASSERT_NE(target, 0u);
-  sim.windows.SetHandler(target, [](Hwnd, const sim::SimMessage& m) -> std::optional<LResult> {
-    const bool input = m.msg == WM_CLOSE || m.msg == WM_LBUTTONDOWN || m.msg == WM_LBUTTONUP ||
-                       m.msg == WM_KEYDOWN || m.msg == WM_KEYUP;
-    return input ? std::optional<LResult>(0) : std::nullopt;
-  });
-  if (c.afterKill) {
-    program->dcp.ContinueAfterFileNotFound();
-  } else {
-    program->dcp.ContinueAfterReconnect();
-  }
-  std::vector<std::string> notices;
-  for (const std::string& message : LogMessages()) {
-    if (message.find(" not continued") != std::string::npos ||
-        message.find(" not started") != std::string::npos) {
-      notices.push_back(message);
-    }
-  }
-  EXPECT_THAT(notices, ElementsAre(c.logged));
-  sim.loop.RunFor(20000);
-  EXPECT_THAT(aol->Seen().flashSessions, IsEmpty());
-}
-
-using Aol = standin::SimStandIn;
-INSTANTIATE_TEST_SUITE_P(
-    EachBound, DcpBound,
     ::testing::Values(
-        BoundCase{"PressesForLater",
-                  [](Aol& aol, WindowSystem& ws) {
-                    aol.Client().Downloads().Open();
-                    return FindNthChild(ws, aol.Client().Downloads().Window(), "_AOL_Icon", 4);
-                  },
-                  true, "downloads not continued - download later got no answer"},
-        BoundCase{"BoxAnswers",
-                  [](Aol& aol, WindowSystem& ws) {
-                    aol.ShowMessageBox("You have new mail.");
-                    return FindNthChild(ws, AolMessageBoxes(ws).front(), "button", 1);
-                  },
-                  true, "downloads not continued - aol's box would not close"},
-        BoundCase{"WindowClose",
-                  [](Aol& aol, WindowSystem&) {
-                    aol.Client().Downloads().Open();
-                    return aol.Client().Downloads().Window();
-                  },
-                  false, "downloads not continued - the download manager would not close"},
-        BoundCase{"CheckBoxClicks",
-                  [](Aol& aol, WindowSystem& ws) {
-                    aol.Client().Flash().OpenSetup();
-                    return FindNthChild(ws, aol.Client().Flash().Setup(), "_AOL_Checkbox", 5);
-                  },
-                  false, "flash session not started - automatic aol box 5 would not change"}),
+        ContinuationCase{"ReconnectDownloads", false, 1, 0, kDownloads, kDownloadFiles},
+        ContinuationCase{"ReconnectUploads", false, 0, 1, kUploads, kSendMail},
+        ContinuationCase{"KillOne", true, 1, 0, {"continuing downloads"}, kAll},
+        ContinuationCase{"KillTwo", true, 2, 0, kDownloads, kDownloadFiles},
+        ContinuationCase{"KillTwoUploads", true, 0, 2, kUploads, kSendMail},
+        ContinuationCase{"NothingChecked", false, 0, 0, {}, kAll},
+        Bound(
+            "PressesForLater", true,
+            [](Aol& aol, WindowSystem& ws) {
+              aol.Client().Downloads().Open();
+              return FindNthChild(ws, aol.Client().Downloads().Window(), "_AOL_Icon", 4);
+            },
+            "downloads not continued - download later got no answer"),
+        Bound(
+            "BoxAnswers", true,
+            [](Aol& aol, WindowSystem& ws) {
+              aol.ShowMessageBox("You have new mail.");
+              return FindNthChild(ws, AolMessageBoxes(ws).front(), "button", 1);
+            },
+            "downloads not continued - aol's box would not close"),
+        Bound(
+            "WindowClose", false,
+            [](Aol& aol, WindowSystem&) {
+              aol.Client().Downloads().Open();
+              return aol.Client().Downloads().Window();
+            },
+            "downloads not continued - the download manager would not close"),
+        Bound(
+            "CheckBoxClicks", false,
+            [](Aol& aol, WindowSystem& ws) {
+              aol.Client().Flash().OpenSetup();
+              return FindNthChild(ws, aol.Client().Flash().Setup(), "_AOL_Checkbox", 5);
+            },
+            "flash session not started - automatic aol box 5 would not change")),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
