@@ -25,9 +25,8 @@ class TransferTest : public ProgramTest {
   SettingsStore store{sim.registry};
   StatusLog log{sim.clock, sim.files, folder.path()};
   DrelmGlobals values;
-  bool shortenChecked = false;
-  TransferReader reader{TransferReaderContext{sim.windows, sim.loop, store, values,
-                                              [this] { return shortenChecked; }}};
+  TransferReader reader{
+      TransferReaderContext{sim.windows, sim.loop, store, values, [] { return false; }}};
 };
 
 struct Texts {
@@ -97,18 +96,6 @@ TEST_F(TransferTest, OtherModalWindowsOfTheClientAreNoUpload) {
   EXPECT_EQ(reader.FindTransferModalQuiet(), aol->Client().TransferWindows().UploadWindow());
   EXPECT_EQ(values.TransferKind, "none") << "the quiet finder records nothing";
   EXPECT_EQ(reader.ReadUlPercentModalDash(), "0");
-}
-
-TEST_F(TransferTest, NamesAreShortenedOnlyWhileTheItemIsChecked) {
-  OpenAolWithChatRoom(6);
-  aol->StartUpload("a-name-of-exactly-forty-characters.zipxy");
-  store.WriteSetting("settings", "shortenuldllength", "35");
-  for (const bool checked : {false, true}) {
-    shortenChecked = checked;
-    reader.Refresh();
-    EXPECT_EQ(values.UlFileName, checked ? "\"a-name-of-exactly-forty-characters....\""
-                                         : "a-name-of-exactly-forty-characters.zipxy");
-  }
 }
 
 using sim::Via;
