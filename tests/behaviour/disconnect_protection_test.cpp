@@ -87,15 +87,12 @@ class DcpTest : public ProgramTest {
 enum class Kept { kPlain, kPlainFromBefore, kSealed };
 
 struct CycleCase {
+  const char* name;
   int version;
   bool setPassword;
   bool clientCloses;  // the drop closes the client instead of showing "Sign On"
   Kept kept = Kept::kPlain;
 };
-
-const char* KeptName(Kept kept) {
-  return kept == Kept::kSealed ? "Sealed" : kept == Kept::kPlainFromBefore ? "PlainFromBefore" : "";
-}
 
 class DcpCycle : public DcpTest, public ::testing::WithParamInterface<CycleCase> {};
 
@@ -138,20 +135,18 @@ TEST_P(DcpCycle, ADropIsFollowedByRestartSignOnPrivateRoomRestoredLineAndFlashSe
   RecordProperty("drop_to_restored_ms", std::to_string(restoredAfter));
 }
 
-INSTANTIATE_TEST_SUITE_P(EachVersionAndStyle, DcpCycle,
-                         ::testing::Values(CycleCase{4, false, false}, CycleCase{4, true, true},
-                                           CycleCase{5, false, true}, CycleCase{5, true, false},
-                                           CycleCase{6, false, false},
-                                           CycleCase{6, true, true, Kept::kSealed},
-                                           CycleCase{7, false, true},
-                                           CycleCase{7, true, false, Kept::kPlainFromBefore}),
-                         [](const auto& info) {
-                           const CycleCase& c = info.param;
-                           return "Aol" + std::to_string(c.version) +
-                                  (c.setPassword ? "SetPassword" : "StoredPassword") +
-                                  KeptName(c.kept) +
-                                  (c.clientCloses ? "ClientCloses" : "SignOnShows");
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    EachVersionAndStyle, DcpCycle,
+    ::testing::Values(CycleCase{"Aol4StoredPasswordSignOnShows", 4, false, false},
+                      CycleCase{"Aol4SetPasswordClientCloses", 4, true, true},
+                      CycleCase{"Aol5StoredPasswordClientCloses", 5, false, true},
+                      CycleCase{"Aol5SetPasswordSignOnShows", 5, true, false},
+                      CycleCase{"Aol6StoredPasswordSignOnShows", 6, false, false},
+                      CycleCase{"Aol6SetPasswordSealedClientCloses", 6, true, true, Kept::kSealed},
+                      CycleCase{"Aol7StoredPasswordClientCloses", 7, false, true},
+                      CycleCase{"Aol7SetPasswordPlainFromBeforeSignOnShows", 7, true, false,
+                                Kept::kPlainFromBefore}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(DcpTest, AMissingOrWrongProgramPathGivesUpOnceWithItsReasonWithinItsBound) {
   Begin(6, false, /*oss=*/true);  // the Windows 2000 mode records nothing by itself
