@@ -93,21 +93,6 @@ TEST_F(ProgramTest, StartWithTheClientResetsTheLogAdvertisesAndCountsTheFifthLoa
                                       "deleting log", "advertising", "idle"));
 }
 
-TEST_F(ProgramTest, OlderClientsGetTheAdvertisingLinesTheCarefulWayAndAZeroRecord) {
-  StoreReturningUser();
-  OpenAolWithChatRoom(4);
-  sim.windows.SetText(ChatInput(), "half typ");
-  StartProgram();
-  const std::vector<std::string> roomLines = RoomLines();
-  ASSERT_EQ(roomLines.size(), 3u);
-  EXPECT_NE(roomLines[1].find("aol: <font color=##336699>4<"), std::string::npos);
-  EXPECT_NE(roomLines[2].find("rec: <font color=##336699>0d 0h 0m "), std::string::npos)
-      << "no record yet shows as zero: " << roomLines[2];
-  // The advertising line goes the quick way and takes what was typed with it; the two lines
-  // after it are sent carefully and leave the input as they found it.
-  EXPECT_EQ(sim.windows.Text(ChatInput()), "");
-}
-
 // Each rule and group has its table on the options window alone; here the start must apply them
 // and take the interval over.
 TEST_F(ProgramTest, AReturningUsersStartAppliesTheOptionsLoadsTheReasonsRecountsAndRunsTimers) {
