@@ -51,11 +51,9 @@ class DcpTest : public ProgramTest {
     ForgetRoomLines();
   }
 
-  bool Restored() {
-    const std::vector<std::string> lines = RoomLines();
-    return std::any_of(lines.begin(), lines.end(), [](const std::string& line) {
-      return line.find(kRestoredPrefix) != std::string::npos;
-    });
+  bool Restored() const {
+    const std::vector<std::string> said = DcpLines();
+    return !said.empty() && said[0].starts_with(kRestoredPrefix);
   }
 
   // The lines protection posts, without the style and without the idle engine's own lines.
