@@ -34,15 +34,6 @@ class AutoDownloadLaterTest : public ProgramTest {
     StartBesideAol6Room();
     ForgetRoomLines();
   }
-  std::vector<std::string> Unstyled() const {
-    std::vector<std::string> lines;
-    for (const std::string& line : RoomLines()) {
-      const std::string inner = line.substr(DefaultStyled("\x01").find('\x01'));
-      lines.push_back(inner.substr(0, inner.size() - (DefaultStyled("\x01").size() -
-                                                      DefaultStyled("\x01").find('\x01') - 1)));
-    }
-    return lines;
-  }
   FrmAutoDL& Window() { return program->frmAutoDL; }
   // The way in a user takes: "other options" > "auto download later" shows the window in place
   // of the main window, and its "start process" pops up the menu that starts the run, which ends
@@ -88,8 +79,8 @@ TEST_F(AutoDownloadLaterTest, ListsWalksAndAnnouncesEachUse) {
         std::vector<std::string>(Window().lstMails.items.end() - 3, Window().lstMails.items.end()),
         ElementsAre("skins", "no file", "idle 2"));
     EXPECT_EQ(aol->Seen().downloadLater.size(), 2u * static_cast<std::size_t>(use));
-    EXPECT_THAT(Unstyled(), ElementsAre("starting auto download later process",
-                                        "auto download later process complete"));
+    EXPECT_THAT(RoomLines(), ElementsAre(DefaultStyled("starting auto download later process"),
+                                         DefaultStyled("auto download later process complete")));
     EXPECT_EQ(Window().lblStatus.caption, "idle");
     EXPECT_EQ(sim.user.Seen().back().title, program->appTitle);
     EXPECT_TRUE(sim.windows.ShowState(aol->Client().MailWindows().Mailbox()) == SW_SHOWMINIMIZED);
@@ -103,19 +94,6 @@ TEST_F(AutoDownloadLaterTest, ListsWalksAndAnnouncesEachUse) {
   Window().lstMails.items.clear();
   program->autoDownloadLater.Label5_Click();
   EXPECT_TRUE(!Window().visible && program->frmMain.visible);
-}
-
-// No walk runs for an empty mailbox, so the presser leaves the client's box alone.
-TEST_F(AutoDownloadLaterTest, EmptyMailboxAnnouncesTheStartAloneAndThePresserAnswersNothing) {
-  program->frmMain.Timer2.SetEnabled(false);  // its message-box kill would answer the box
-  program->frmOptions.Click("cmdStartDL");
-  EXPECT_THAT(Window().lstMails.items, IsEmpty());
-  EXPECT_THAT(Unstyled(), ElementsAre("starting auto download later process"));
-  EXPECT_EQ(Window().lblStatus.caption, "ready to start process");
-  aol->ShowMessageBox("Your download is complete.");
-  program->autoDownloadLater.Timer1_Timer();
-  sim.loop.RunFor(5000);
-  EXPECT_EQ(aol->Seen().boxesDismissed, 0);
 }
 
 // A client that keeps raising dialogs after the walk: the presser gives up at its bound and says

@@ -181,9 +181,6 @@ TEST_F(AwayRecorderTest, ReviewWindowsTakeTurnsWithTheMainWindow) {
     EXPECT_THAT(shown(), ElementsAre(false, false, true));
     EXPECT_EQ(WithoutTime(one.txtReSizeMsg.text),
               selected < 0 ? "" : "|[chat]|-[T]- Carl: , later");
-    one.state = WindowState::kNormal;
-    one.Label4_Click();
-    EXPECT_EQ(one.state, WindowState::kMinimized);
     one.Label5_Click();
     EXPECT_THAT(shown(), ElementsAre(false, true, false));
   }

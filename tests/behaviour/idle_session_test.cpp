@@ -126,7 +126,7 @@ TEST_F(IdleTest, AutoIdleStartsTheTypesTimersAtTheFifthMinuteAndNeverAgainOnceAT
 // The "idle options" commands: what each asks, stores, shows in the menu and logs, and the
 // answers that must change nothing.
 
-TEST_F(IdleTest, CommandsStoreTheirAnswersAndLogThem) {
+TEST_F(IdleTest, CommandsStoreTheirAnswersLogThemAndTheHyperLinkJoinsTheReasons) {
   struct Case {
     const char* item;
     std::vector<const char*> answers;
@@ -140,6 +140,7 @@ TEST_F(IdleTest, CommandsStoreTheirAnswersAndLogThem) {
       {"cmdAfkReason", {"brb", "2.5"}, {"settings/afkmax=2.5"}, {"afk reason set to - brb", "afk max msgs set to - 2.5"}},
       {"cmdAfkReason", {"", "lots"}, {"settings/afkrea=", "settings/afkmax=0"}, {"afk reason set to - ", "afk max msgs set to - 0"}},
       {"cmdLinkerReason", {"http://x.example/", "My Site"}, {"settings/linkerrea=http://x.example/", "settings/linkermsg=My Site"}, {"linker reason set to - http://x.example/"}},
+      {"cmdHyperLink", {"example", "site"}, {}, {}},
       {"cmdMultipleReasons", {}, {"custom settings/multiple reasons=False"}, {"multiple reasons [off]"}},
       {"cmdMultipleReasons", {}, {"custom settings/multiple reasons=True"}, {"multiple reasons [on]"}},
       {"mnuScrollAIm", {}, {"settings/scrollaim=off"}, {"scroll aim [off]"}},
@@ -153,6 +154,7 @@ TEST_F(IdleTest, CommandsStoreTheirAnswersAndLogThem) {
       {"mnuCustom", {"abc"}, {"custom settings/interval=1e3"}, {}},
   };
   // clang-format on
+  program->frmReasons.lstRe.items = {"brb, lunch"};
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.item) + " " + (c.answers.empty() ? "" : c.answers[0]));
     for (const char* answer : c.answers) sim.user.ExpectInputBox("", answer);
@@ -171,30 +173,17 @@ TEST_F(IdleTest, CommandsStoreTheirAnswersAndLogThem) {
     EXPECT_FALSE(Item(item).checked) << item;
   }
   EXPECT_TRUE(Item("cmdLinker").checked);
+  // The hyperlink joins the reasons and rewrites their file.
+  EXPECT_THAT(program->frmReasons.lstRe.items,
+              ElementsAre("brb, lunch", "< a href=\"example\">site</a>"));
+  EXPECT_EQ(FileText(folder.path() / "drelm-reasons.tmp"),
+            "brb, lunch\r\n< a href=\"example\">site</a>\r\n");
 
   Choose("cmdThreeMin");
   EXPECT_EQ(program->drelmglobals.IdleInterval, 180);
   EXPECT_EQ(Item("mnuCustom").caption, "custom -[ ]-");
   EXPECT_TRUE(Item("cmdThreeMin").checked);
   EXPECT_FALSE(Item("cmdTwoMin").checked);
-}
-
-TEST_F(IdleTest, HyperLinkJoinsTheReasonsAndRewritesTheirFileAndReasonShowsThem) {
-  Store("settings", "regrea", "old reason");
-  program->frmReasons.lstRe.items = {"brb, lunch"};
-  for (const char* answer : {"x", "example", "site"}) sim.user.ExpectInputBox("", answer);
-  Choose("cmdRegReason");
-  Choose("cmdHyperLink");
-  const std::vector<sim::Prompt>& seen = sim.user.Seen();
-  EXPECT_EQ(seen[0].defaultAnswer, "old reason");
-  EXPECT_EQ(seen[0].title, "drelm idle by quoSt n' vrin");
-  EXPECT_EQ(seen[1].defaultAnswer + seen[2].defaultAnswer, "");
-  EXPECT_EQ(seen[2].title, "drelm idle by quoSt");
-  EXPECT_THAT(program->frmReasons.lstRe.items,
-              ElementsAre("brb, lunch", "< a href=\"example\">site</a>"));
-  EXPECT_EQ(FileText(folder.path() / "drelm-reasons.tmp"),
-            "brb, lunch\r\n< a href=\"example\">site</a>\r\n");
-
   Choose("cmdReason");
   EXPECT_TRUE(program->frmReasons.visible && !Main().visible);
 }

@@ -35,14 +35,6 @@ class RoomToolsTest : public ProgramTest {
     note(attemptsSeen, program->frmBuster.lblAttempts.caption);
     note(busterStatusSeen, program->frmBuster.lblStatus.caption);
   }
-  // Runs the action once, the given milliseconds from now, from the event loop.
-  void After(std::uint32_t ms, std::function<void()> action) {
-    auto id = std::make_shared<TimerId>();
-    *id = sim.loop.AddTimer(ms, [this, id, action] {
-      sim.loop.RemoveTimer(*id);
-      action();
-    });
-  }
   // Runs start (a click that returns when its run ends) and clicks stop once, from the event
   // loop, the first time when() holds.
   void RunStoppingWhen(const std::function<void()>& start, const std::function<bool()>& when,
@@ -146,7 +138,7 @@ TEST_F(RoomToolsTest, BusterMinimisesGoesOnBehindXAndEndsAtTheBoundWithoutAClien
   program->frmOptions.Click("cmdRoomBuster");
   buster.Label4_Click();
   EXPECT_EQ(buster.state, WindowState::kMinimized);
-  After(1500, [&] { buster.Label5_Click(); });
+  sim.loop.ScheduleOnce(1500, [&] { buster.Label5_Click(); });
   buster.Label1_Click();
   EXPECT_FALSE(buster.visible);
   EXPECT_TRUE(program->frmMain.visible);
@@ -154,10 +146,11 @@ TEST_F(RoomToolsTest, BusterMinimisesGoesOnBehindXAndEndsAtTheBoundWithoutAClien
 
   aol->EnterRoom("Lobby 12");
   const std::uint64_t started = sim.clock.MonotonicMs();
-  After(1200, [&] { aol->Exit(); });
-  After(5000, [&] { buster.Label3_Click(); });
-  After(7000, [&] { buster.Label1_Click(); });
-  After(10 * timeouts::kRoomAnswerMs, [&] { buster.Label3_Click(); });  // ends a second bust
+  sim.loop.ScheduleOnce(1200, [&] { aol->Exit(); });
+  sim.loop.ScheduleOnce(5000, [&] { buster.Label3_Click(); });
+  sim.loop.ScheduleOnce(7000, [&] { buster.Label1_Click(); });
+  sim.loop.ScheduleOnce(10 * timeouts::kRoomAnswerMs,
+                        [&] { buster.Label3_Click(); });  // ends a second bust
   buster.Label1_Click();
   EXPECT_LE(sim.clock.MonotonicMs() - started, timeouts::kRoomAnswerMs + 3000);
   EXPECT_THAT(RoomWaitsGivenUp(), ElementsAre("twk"));
@@ -225,9 +218,10 @@ TEST_F(RoomToolsTest, RunnerWithoutAnswersMovesOnAtEachBoundAndStopsWithinTwo) {
   FrmRunner& runner = program->frmRunner;
   aol->Exit();
   const std::uint32_t stopAt = 2 * timeouts::kRoomAnswerMs + 7000;  // in the second name's wait
-  After(stopAt, [&] { runner.Label3_Click(); });
-  After(stopAt + 1000, [&] { runner.Label1_Click(); });
-  After(10 * timeouts::kRoomAnswerMs, [&] { runner.Label3_Click(); });  // ends a second run
+  sim.loop.ScheduleOnce(stopAt, [&] { runner.Label3_Click(); });
+  sim.loop.ScheduleOnce(stopAt + 1000, [&] { runner.Label1_Click(); });
+  sim.loop.ScheduleOnce(10 * timeouts::kRoomAnswerMs,
+                        [&] { runner.Label3_Click(); });  // ends a second run
   const std::uint64_t started = sim.clock.MonotonicMs();
   runner.Label1_Click();
   EXPECT_LE(sim.clock.MonotonicMs() - started, stopAt + 2 * timeouts::kRoomAnswerMs);

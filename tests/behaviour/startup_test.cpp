@@ -14,16 +14,17 @@ namespace {
 
 using ::testing::ElementsAre;
 
-TEST_F(ProgramTest, VeryFirstStartWithoutTheClientAsksWritesDefaultsInOrderAndPostsNothing) {
+// The Windows 2000 answer is taken in any case and picks the sending path; it is asked once.
+TEST_F(ProgramTest, VeryFirstStartWithoutTheClientAsksOnceWritesDefaultsInOrderAndPostsNothing) {
   sim.user.ExpectInputBox("READ THIS PLEASE<>IT WONT BE ASKED AGAIN\rif you are using windows 2k",
-                          "no");
+                          "YES");
   StartProgram();
 
   ASSERT_EQ(sim.user.Seen().size(), 1u);
   EXPECT_EQ(sim.user.Seen()[0].title + sim.user.Seen()[0].defaultAnswer, "drelm idle");
   EXPECT_THAT(statusSeen, ElementsAre("new user found", "setting defaults", "loading settings"));
-  EXPECT_EQ(Stored("settings", "oss"), "false");
-  EXPECT_EQ(program->drelmglobals.Win2kMode, "one");
+  EXPECT_EQ(Stored("settings", "oss"), "true");
+  EXPECT_EQ(program->drelmglobals.Win2kMode, "two");
   EXPECT_EQ(Stored("stats", "loads"), "1");
   EXPECT_THAT(LogMessages(), ElementsAre("drelm idle v1 loaded for first time"));
   EXPECT_TRUE(sim.windows.Log().empty()) << "nothing may be posted without the client";
@@ -44,13 +45,6 @@ TEST_F(ProgramTest, VeryFirstStartWithoutTheClientAsksWritesDefaultsInOrderAndPo
   EXPECT_TRUE(registry.logExisted[index + 1]);
   EXPECT_EQ(program->drelmglobals.UserHandle, "user");
   EXPECT_EQ(program->frmOptions.Item("cmdAim").caption, "aim -[ drelm me ]-");
-}
-
-TEST_F(ProgramTest, TheWindowsTwoThousandAnswerIsAskedOnceAndPicksTheSendingPath) {
-  sim.user.ExpectInputBox("", "YES");
-  StartProgram();
-  EXPECT_EQ(Stored("settings", "oss"), "true");
-  EXPECT_EQ(program->drelmglobals.Win2kMode, "two");
 
   // The next start does not ask again (an unexpected prompt would fail the test).
   Program second(sim.MakePlatform(folder.path()));
@@ -99,42 +93,16 @@ TEST_F(ProgramTest, StartWithTheClientResetsTheLogAdvertisesAndCountsTheFifthLoa
                                       "deleting log", "advertising", "idle"));
 }
 
-TEST_F(ProgramTest, OlderClientsGetTheAdvertisingLinesTheCarefulWayAndAZeroRecord) {
-  StoreReturningUser();
-  OpenAolWithChatRoom(4);
-  sim.windows.SetText(ChatInput(), "half typ");
-  StartProgram();
-  const std::vector<std::string> roomLines = RoomLines();
-  ASSERT_EQ(roomLines.size(), 3u);
-  EXPECT_NE(roomLines[1].find("aol: <font color=##336699>4<"), std::string::npos);
-  EXPECT_NE(roomLines[2].find("rec: <font color=##336699>0d 0h 0m "), std::string::npos)
-      << "no record yet shows as zero: " << roomLines[2];
-  // The advertising line goes the quick way and takes what was typed with it; the two lines
-  // after it are sent carefully and leave the input as they found it.
-  EXPECT_EQ(sim.windows.Text(ChatInput()), "");
-}
-
 // Each rule and group has its table on the options window alone; here the start must apply them
 // and take the interval over.
-TEST_F(ProgramTest, TheStartAppliesTheStoredOptionsAndTakesTheIntervalOver) {
+TEST_F(ProgramTest, AReturningUsersStartAppliesTheOptionsLoadsTheReasonsRecountsAndRunsTimers) {
   StoreReturningUser();
+  Store("stats", "loads", "many");
   SettingsStore store(sim.registry);
   sim.registry.SetValue("settings", "continuedownloads", {kRegDword, std::string(4, '\0')});
   store.Write(setting::kDcpAolStyle, "set");
   store.Write(setting::kIdleMin, "15");
   store.Write(setting::kInterval, "120");
-  StartProgram();
-  FrmOptions& o = program->frmOptions;
-  EXPECT_TRUE(o.Item("cmdContDown").checked) << "a value of another type reads as missing";
-  EXPECT_TRUE(o.Item("cmdSetPW").checked);
-  EXPECT_EQ(o.Item("cmdIdleTime").caption, "idle time -[ 0d 0h 15m ]-");
-  EXPECT_TRUE(o.Item("cmdTwoMin").checked);
-  EXPECT_EQ(program->drelmglobals.IdleInterval, 120);
-}
-
-TEST_F(ProgramTest, AReturningUsersStartLoadsTheReasonsRecountsAndRunsTheDesignTimers) {
-  StoreReturningUser();
-  Store("stats", "loads", "many");
   {
     // As a save killed on Windows 98 leaves the list: the old file gone, the new one complete.
     std::ofstream file(folder.path() / (std::string(kReasonsFileName) + ".complete"),
@@ -149,6 +117,12 @@ TEST_F(ProgramTest, AReturningUsersStartLoadsTheReasonsRecountsAndRunsTheDesignT
   EXPECT_EQ((std::pair{m.Timer2.Interval(), m.Timer4.Interval()}), (std::pair{1600u, 60000u}));
   EXPECT_FALSE(m.Timer1.Enabled() || m.Timer3.Enabled());
   EXPECT_EQ(program->drelmglobals.AutoIdleCount, "0");
+  FrmOptions& o = program->frmOptions;
+  EXPECT_TRUE(o.Item("cmdContDown").checked) << "a value of another type reads as missing";
+  EXPECT_TRUE(o.Item("cmdSetPW").checked);
+  EXPECT_EQ(o.Item("cmdIdleTime").caption, "idle time -[ 0d 0h 15m ]-");
+  EXPECT_TRUE(o.Item("cmdTwoMin").checked);
+  EXPECT_EQ(program->drelmglobals.IdleInterval, 120);
 }
 
 }  // namespace

@@ -1,10 +1,9 @@
-// The transfer reader and the dialog killers over a simulated desktop with the stand-in AOL
-// client, without a whole program (the values, the store, the log and the two check marks they
-// read are the fixture's own), then the running program's second timer doing their work.
+// The transfer reader and the dialog killers beside the stand-in AOL client, without a program
+// (the values, the store, the log and the two check marks they read are the fixture's own), then
+// the running program's second timer doing their work.
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <memory>
 
 #include "aol/client_windows.h"
 #include "aol/dialog_killers.h"
@@ -13,48 +12,21 @@
 #include "aol/window_lookup.h"
 #include "core/status_log.h"
 #include "core/timeouts.h"
-#include "platform/sim/simulator.h"
 #include "platform/winuser_constants.h"
 #include "program_fixture.h"
-#include "standin/chat_room.h"
-#include "standin/sim/sim_standin.h"
 #include "standin/transfers.h"
-#include "support/file_text.h"
 #include "support/message_checks.h"
-#include "support/temp_folder.h"
 
 namespace drelm::testing {
 namespace {
 
-class TransferTest : public ::testing::Test {
+class TransferTest : public ProgramTest {
  protected:
-  void TearDown() override {
-    if (aol) {
-      EXPECT_TRUE(aol->UnexpectedInput().empty())
-          << ::testing::PrintToString(aol->UnexpectedInput());
-    }
-  }
-
-  standin::SimStandIn& OpenAol(int version) {
-    standin::StandInOptions options;
-    options.version = version;
-    options.delays = standin::Delays::Immediate();
-    aol = std::make_unique<standin::SimStandIn>(sim, options);
-    aol->StartSignedOn("Lobby 12");
-    return *aol;
-  }
-
-  std::string LogText() const { return FileText(log.Path()); }
-
-  sim::Simulator sim;
-  TempFolder folder;
   SettingsStore store{sim.registry};
   StatusLog log{sim.clock, sim.files, folder.path()};
   DrelmGlobals values;
-  bool shortenChecked = false;
-  TransferReader reader{TransferReaderContext{sim.windows, sim.loop, store, values,
-                                              [this] { return shortenChecked; }}};
-  std::unique_ptr<standin::SimStandIn> aol;
+  TransferReader reader{
+      TransferReaderContext{sim.windows, sim.loop, store, values, [] { return false; }}};
 };
 
 struct Texts {
@@ -71,17 +43,11 @@ Texts Read(const DrelmGlobals& v) {
   return {v.DlFileName, v.DlPercent, v.DlTimeLeft, v.UlFileName, v.UlPercent, v.UlTimeLeft};
 }
 
-TEST_F(TransferTest, WithoutTheClientEveryTextHasItsNoTransferValue) {
-  reader.Refresh();
-  EXPECT_EQ(Read(values), (Texts{"n/a", "n/a", "n/a", "", "", ""}));
-  EXPECT_EQ(values.TransferKind, "none");
-}
-
 class TransferOfEachVersion : public TransferTest, public ::testing::WithParamInterface<int> {};
 
 TEST_P(TransferOfEachVersion, ReadsTheDownloadAndTheUploadInTheVersionsWindows) {
   const int version = GetParam();
-  OpenAol(version);
+  OpenAolWithChatRoom(version);
   reader.Refresh();
   const std::string none = version == 7 ? "n/a " : "";
   EXPECT_EQ(Read(values), (Texts{"n/a", "n/a", "n/a", none, none, none}));
@@ -118,7 +84,7 @@ TEST_P(TransferOfEachVersion, ReadsTheDownloadAndTheUploadInTheVersionsWindows) 
 INSTANTIATE_TEST_SUITE_P(Aol, TransferOfEachVersion, ::testing::Values(4, 5, 6, 7));
 
 TEST_F(TransferTest, OtherModalWindowsOfTheClientAreNoUpload) {
-  OpenAol(6);
+  OpenAolWithChatRoom(6);
   aol->ShowFileNotFound();
   EXPECT_EQ(reader.FindTransferModalQuiet(), 0u);
   reader.Refresh();
@@ -130,17 +96,6 @@ TEST_F(TransferTest, OtherModalWindowsOfTheClientAreNoUpload) {
   EXPECT_EQ(reader.FindTransferModalQuiet(), aol->Client().TransferWindows().UploadWindow());
   EXPECT_EQ(values.TransferKind, "none") << "the quiet finder records nothing";
   EXPECT_EQ(reader.ReadUlPercentModalDash(), "0");
-}
-
-TEST_F(TransferTest, NamesAreShortenedOnlyWhileTheItemIsChecked) {
-  OpenAol(6).StartUpload("a-name-of-exactly-forty-characters.zipxy");
-  store.WriteSetting("settings", "shortenuldllength", "35");
-  for (const bool checked : {false, true}) {
-    shortenChecked = checked;
-    reader.Refresh();
-    EXPECT_EQ(values.UlFileName, checked ? "\"a-name-of-exactly-forty-characters....\""
-                                         : "a-name-of-exactly-forty-characters.zipxy");
-  }
 }
 
 using sim::Via;
@@ -159,11 +114,6 @@ class DialogKillersTest : public TransferTest {
     }
     return to;
   }
-  // A window of some other program, with the class and caption of the client's.
-  Hwnd OtherProgramsWindow(const std::string& className, const std::string& caption) {
-    return sim.windows.CreateWindow(className, caption, 0, {},
-                                    sim.shell.AddProcess("C:\\Tools\\other.exe"));
-  }
 
   bool killFnf = true;
   bool killBox = false;
@@ -174,13 +124,20 @@ class DialogKillersTest : public TransferTest {
   AolContext rooms{sim.windows, sim.loop, sim.clock, log};
 };
 
+// Each kill runs only while its item is checked; checked, the notice goes within one tick.
 TEST_F(DialogKillersTest, TheNoticeIsClosedWithinOneTickLoggedAndTheTransfersContinue) {
-  OpenAol(6);
+  OpenAolWithChatRoom(6);
   aol->StartUpload("pics.zip");
   aol->ShowFileNotFound();
+  aol->ShowMessageBox("Your message is too long or too complex.");
   const Hwnd notice = aol->Client().TransferWindows().FileNotFoundNotice();
   const Hwnd ok = FindNthChild(sim.windows, notice, "_AOL_Icon", 1);
+  killFnf = false;
   StartTimer2();
+  sim.loop.RunFor(2 * kTimer2Ms);
+  EXPECT_TRUE(sim.windows.IsWindow(notice));
+  EXPECT_EQ(continued, 0);
+  killFnf = true;
   EXPECT_TRUE(sim.loop.RunUntil([&] { return !sim.windows.IsWindow(notice); }, kTimer2Ms));
   EXPECT_MESSAGES(MessagesTo(ok), {{ok, WM_LBUTTONDOWN, 0, 0, Via::kPosted},
                                    {ok, WM_LBUTTONUP, 0, 0, Via::kPosted},
@@ -190,31 +147,15 @@ TEST_F(DialogKillersTest, TheNoticeIsClosedWithinOneTickLoggedAndTheTransfersCon
   EXPECT_EQ(continued, 1);
   sim.loop.RunFor(3 * kTimer2Ms);
   EXPECT_EQ(continued, 1) << "nothing left to kill";
-}
-
-TEST_F(DialogKillersTest, EachToggleDecidesWhetherItsKillRuns) {
-  OpenAol(5);
-  killFnf = false;
-  aol->ShowFileNotFound();
-  aol->ShowMessageBox("Your message is too long or too complex.");
-  StartTimer2();
-  sim.loop.RunFor(2 * kTimer2Ms);
-  EXPECT_NE(aol->Client().TransferWindows().FileNotFoundNotice(), 0u);
-  EXPECT_EQ(aol->Seen().boxesDismissed, 0);
-  EXPECT_EQ(continued, 0);
-
-  killBox = true;
-  sim.loop.RunFor(kTimer2Ms);
-  EXPECT_EQ(aol->Seen().boxesDismissed, 1) << "pressed on the next tick";
-  EXPECT_NE(aol->Client().TransferWindows().FileNotFoundNotice(), 0u);
+  EXPECT_EQ(aol->Seen().boxesDismissed, 0) << "the box kill is unchecked";
 }
 
 TEST_F(DialogKillersTest,
        WindowsOfAnotherProgramAndANoticeWithoutItsCarriageReturnAreNeverPressed) {
-  OpenAol(6);
-  const Hwnd box = OtherProgramsWindow("#32770", "America Online");
-  const Hwnd button = sim.windows.CreateWindow("Button", "OK", box);
-  const Hwnd modal = OtherProgramsWindow("_AOL_Modal", "File Transfer");
+  OpenAolWithChatRoom(6);
+  // Another program's box is the command sweep's; its notice, text and all, is here.
+  const Hwnd modal = sim.windows.CreateWindow("_AOL_Modal", "File Transfer", 0, {},
+                                              sim.shell.AddProcess("C:\\Tools\\other.exe"));
   sim.windows.CreateWindow("_AOL_Static", "File not found.\r", modal);
   const Hwnd icon = sim.windows.CreateWindow("_AOL_Icon", "", modal);
   // The client's own modal, whose text is some other message than the notice.
@@ -226,52 +167,44 @@ TEST_F(DialogKillersTest,
   killBox = true;
   StartTimer2();
   sim.loop.RunFor(2 * kTimer2Ms);
-  EXPECT_TRUE(MessagesTo(button).empty());
   EXPECT_TRUE(MessagesTo(icon).empty());
   EXPECT_TRUE(MessagesTo(clientsIcon).empty());
   EXPECT_EQ(continued, 0);
   EXPECT_EQ(LogText().find("killed file not found"), std::string::npos);
 }
 
-TEST_F(DialogKillersTest, RoomWaitNormalisesTheNameAndReturnsOnceTheRoomIsThere) {
-  OpenAol(6);
+// One room after the other: a room that comes, a full room whose box only the dismissing wait
+// presses, and a client that never answers, whose every wait ends at its bound.
+TEST_F(DialogKillersTest, RoomWaitsNormaliseTheNameAndEndAtTheRoomTheFullRoomsBoxOrTheirBound) {
+  OpenAolWithChatRoom(6);
   aol->Client().MutableOptions().delays.roomMs = 1000;
   aol->Client().Chat().RequestPrivateRoom("Blue Room 2");
   std::string name = "Blue Room 2";
-  const std::uint64_t start = sim.clock.MonotonicMs();
+  std::uint64_t start = sim.clock.MonotonicMs();
   WaitRoomOrDismiss(rooms, name);
   EXPECT_EQ(name, "blueroom2");
   EXPECT_EQ(aol->RoomName(), "Blue Room 2");
   EXPECT_LT(sim.clock.MonotonicMs() - start, 1000u + timeouts::kAolPollMs + 1);
-  EXPECT_EQ(NormaliseRoomName("Lobby 12"), "lobby12");
-}
 
-TEST_F(DialogKillersTest, AFullRoomsBoxIsPressedByOneWaitAndLeftOpenByTheOther) {
-  OpenAol(7);
   aol->FillRoom("Full Room", 2);
   aol->Client().Chat().RequestPrivateRoom("Full Room");
-  std::string name = "Full Room";
+  name = "Full Room";
   EXPECT_TRUE(RoomEntryRefused(rooms, name));
   EXPECT_EQ(name, "fullroom");
   EXPECT_EQ(AolMessageBoxes(sim.windows).size(), 1u);
-
   name = "Full Room";
   WaitRoomOrDismiss(rooms, name);
   sim.loop.RunFor(0);
   EXPECT_TRUE(AolMessageBoxes(sim.windows).empty());
   EXPECT_EQ(aol->Seen().boxesDismissed, 1);
-  EXPECT_EQ(aol->RoomName(), "Lobby 12");
-}
+  EXPECT_EQ(aol->RoomName(), "Blue Room 2");
 
-TEST_F(DialogKillersTest, EveryRoomWaitEndsWhenTheClientNeverAnswers) {
-  OpenAol(6);
-  std::string name = "Silent Room";
-  std::uint64_t start = sim.clock.MonotonicMs();
+  name = "Silent Room";
+  start = sim.clock.MonotonicMs();
   EXPECT_EQ(AwaitRoomAnswer(rooms, name), RoomAnswer::kNoAnswer);
   EXPECT_GE(sim.clock.MonotonicMs() - start, timeouts::kRoomAnswerMs);
   name = "Silent Room";
   EXPECT_TRUE(RoomEntryRefused(rooms, name)) << "not entered";
-
   // A box of the client's that no press closes.
   const ProcessId client = sim.windows.WindowProcessId(FindAolMainWindow(sim.windows));
   const sim::SimHandler deaf = [](Hwnd, const sim::SimMessage&) { return LResult{0}; };
