@@ -98,6 +98,10 @@ TEST_F(MainWindowTest, SystemTrayHidesTheWindowBehindOneIconRestoresItAndExitTak
   EXPECT_TRUE(sim.shell.TrayPresent());
   EXPECT_EQ(sim.shell.TrayAdds(), 2);
 
+  // Only the right button's release over the icon opens the menu.
+  for (std::uint32_t message : {WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP, 0x0203u, 0x0204u}) {
+    program->frmOptions.Form_MouseMove(message);
+  }
   sim.user.ExpectPopupMenu(Pick("restore"));
   program->frmOptions.Form_MouseMove(WM_RBUTTONUP);
   ASSERT_EQ(sim.user.Seen().size(), 1u);
