@@ -66,54 +66,6 @@ class AwayRecorderTest : public ProgramTest {
   std::string MessagesFile() const { return FileText(folder.path() / kAwayMessagesFileName); }
 };
 
-TEST_F(AwayRecorderTest, RecordsLinesThatBeginWithTheHandleUpToEachSendersMaximum) {
-  sim.clock.SetNow({2001, 6, 1, 14, 5, 9});
-  sim.clock.SetFormats("HH:mm:ss", "dd.MM.yyyy");
-  Say({{"Ann", "bob, call me"},
-       {"Ann", "BOB are you there"},
-       {"Ann", "bob?? third line"},
-       {"Carl", "Bobby is here"},
-       {"Dee", "bo"},
-       {"Eve", "hi bob"},
-       {"Max", "bob it's max"},
-       {"Rea", "bob hi"}});
-
-  EXPECT_THAT(Entries(),
-              ElementsAre("|[chat]|-[T]- Ann: , call me", "|[chat]|-[T]- Ann:  are you there",
-                          "|[chat]|-[T]- Carl: by is here", "|[chat]|-[T]- Max:  it's max",
-                          "|[chat]|-[T]- Rea:  hi"));
-  // The time in the user's format, within the two scanner ticks after the line.
-  EXPECT_THAT(program->frmAFKMessages.lstMsgs.items.front(),
-              ::testing::MatchesRegex("\\|\\[chat\\]\\|-\\[14:05:1[01]\\]- Ann: , call me"));
-  EXPECT_THAT(RoomLines(),
-              ElementsAre(Styled("annmessage recorded [1-2"), Styled("annmessage recorded [2-2"),
-                          Styled("carlmessage recorded [1-2"), Styled("maxmessage recorded [1-2"),
-                          Styled("reamessage recorded [1-2")));
-  EXPECT_EQ(Stored("settings", "afkAnn"), "2");
-  EXPECT_EQ(Stored("settings", "afkCarl"), "1");
-  EXPECT_EQ(Stored("settings", "countinafk"), "5");
-  // Senders whose counter key would be a setting of its own leave that setting alone.
-  EXPECT_EQ(Stored("settings", "afkmax"), "2");
-  EXPECT_EQ(Stored("settings", "afkrea"), "no reason");
-  EXPECT_EQ(Stored("settings", "afk#Max"), "1");
-
-  // Every entry is on disk as it is recorded, one a line, exactly as listed.
-  std::string expectedFile;
-  for (const std::string& item : program->frmAFKMessages.lstMsgs.items)
-    expectedFile += item + "\r\n";
-  EXPECT_EQ(MessagesFile(), expectedFile);
-
-  // The counters outlive the program: Ann stays at her maximum, the file keeps growing.
-  program.reset();
-  StartAndScan();
-  Say({{"Ann", "bob, again"}, {"Carl", "bob, again"}});
-  EXPECT_THAT(Entries(), ElementsAre("|[chat]|-[T]- Carl: , again"));
-  EXPECT_THAT(RoomLines(), ElementsAre(Styled("carlmessage recorded [2-2")));
-  EXPECT_EQ(Stored("settings", "afkAnn"), "2");
-  EXPECT_EQ(Stored("settings", "countinafk"), "6");
-  EXPECT_EQ(MessagesFile(), expectedFile + program->frmAFKMessages.lstMsgs.items.front() + "\r\n");
-}
-
 TEST_F(AwayRecorderTest,
        NoMaximumRecordsNothingAFractionCountsAsItIsAndAfterStopScanNothingArrives) {
   Store("settings", "afkmax", "");
@@ -188,36 +140,6 @@ TEST_F(AwayRecorderTest, ReviewWindowsTakeTurnsWithTheMainWindow) {
   EXPECT_THAT(shown(), ElementsAre(true, false, false));
   EXPECT_TRUE(list.lstMsgs.items.empty());
   EXPECT_NE(MessagesFile(), "") << "closing the list keeps the file";
-}
-
-TEST_F(AwayRecorderTest, ReasonsWindowAddsSavesAndRemovesLikeTheListFile) {
-  FrmReasons& reasons = program->frmReasons;
-  const auto reasonsFile = [&] { return FileText(folder.path() / kReasonsFileName); };
-  for (const char* typed : {"at lunch, back soon", "", "asleep"}) {
-    reasons.txtReasons.text = typed;
-    reasons.txtReasons_KeyPress('a');
-    reasons.txtReasons_KeyPress(13);
-    EXPECT_EQ(reasons.txtReasons.text, "");
-  }
-  EXPECT_EQ(reasonsFile(), "at lunch, back soon\r\n\r\nasleep\r\n");
-  EXPECT_FALSE(std::filesystem::exists(folder.path() / "drelm-reasons.tmp.new"));
-
-  reasons.lstRe.selected = 2;
-  reasons.lstRe_DblClick();
-  reasons.lstRe_DblClick();  // nothing selected any more: nothing removed
-  EXPECT_THAT(reasons.lstRe.items, ElementsAre("at lunch, back soon", ""));
-  EXPECT_EQ(reasonsFile(), "at lunch, back soon\r\n\r\nasleep\r\n") << "removal saves nothing";
-
-  // The comma survives a restart, and so does the removed reason.
-  program.reset();
-  StartProgram();
-  EXPECT_THAT(program->frmReasons.lstRe.items,
-              ElementsAreArray({"at lunch, back soon", "", "asleep"}));
-
-  program->frmMain.Hide();
-  program->frmReasons.Show();
-  program->frmReasons.Label5_Click();
-  EXPECT_TRUE(program->frmMain.visible && !program->frmReasons.visible);
 }
 
 }  // namespace

@@ -117,31 +117,5 @@ TEST_F(MainWindowTest, SystemTrayHidesTheWindowBehindOneIconRestoresItAndExitTak
   EXPECT_FALSE(sim.shell.TrayPresent());
 }
 
-TEST_F(MainWindowTest, AboutAndGreetingsWindowsHideTheMainWindowUntilClosedAndSkinsOnlyExplain) {
-  StartProgram();
-  const std::size_t clicks = sim.shell.Sounds().size();
-  const auto shown = [&](const auto& form) { return form.visible && !program->frmMain.visible; };
-  program->frmOptions.Click("cmdAbout");
-  EXPECT_TRUE(shown(program->frmAbout));
-  EXPECT_EQ(LogMessages().back(), "viewing about screen");
-  program->frmAbout.cmdOK_Click();
-  EXPECT_TRUE(program->frmMain.visible && !program->frmAbout.visible);
-
-  program->frmOptions.Click("cmdGreets");
-  EXPECT_EQ(LogMessages().back(), "viewing greets screen");
-  EXPECT_TRUE(shown(program->frmGreetz));
-  program->frmGreetz.Form_Unload();
-  EXPECT_EQ(sim.shell.Sounds().size(), clicks + 3);
-  EXPECT_TRUE(program->frmMain.visible && !program->frmGreetz.visible);
-
-  const auto entries = LogMessages().size();
-  sim.user.ExpectMessageBox("no more skins, cuz of the maker copying the skins", IDOK);
-  program->frmOptions.Click("cmdEditSkins");
-  ASSERT_EQ(sim.user.Seen().size(), 1u);
-  EXPECT_EQ(sim.user.Seen()[0].title, "drelm idle -by- quoSt n' vrin");
-  EXPECT_EQ(sim.user.Seen()[0].style, MB_ICONINFORMATION);
-  EXPECT_EQ(LogMessages().size(), entries);
-}
-
 }  // namespace
 }  // namespace drelm::testing

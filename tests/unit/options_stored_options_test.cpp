@@ -61,31 +61,5 @@ TEST_F(StoredOptionsTest, EachKeysRuleAndEachGroupComparesExactlyAndMissingFollo
   }
 }
 
-TEST_F(StoredOptionsTest, ValueCaptionsShowTheStoredValues) {
-  const struct {
-    const char* section;
-    const char* key;
-    const char* stored;
-    const char* item;
-    const char* caption;
-  } kCases[] = {
-      {"settings", "shortenuldllength", "35 x", "mnushort", "shorten dl/ul file name -[ 35 ]-"},
-      {"settings", "prtoenter", "twk", "mnuSetPr", "&set pr -[ twk ]-"},
-      {"idler", "min", "15", "cmdIdleTime", "idle time -[ 1d 2h 15m ]-"},
-      {"stats", "mb", "12.5", "cmdMBUploaded", "mb u/led -[ 12.5 ]-"},
-      {"settings", "aoldcp", "maybe", "cmdDcpAolOpts", "&dcp aol -[ off ]-"},
-      {"settings", "dcpaolstyle", "stored", "mnuAolSTyle", "dcp aol &style -[stored]-"},
-      {"settings", "dcpaolstyle", "Stored", "mnuAolSTyle", "dcp aol &style -[set]-"},
-  };
-  Store("idler", "days", "1");
-  Store("idler", "hours", "2");
-  for (const auto& c : kCases) {
-    SCOPED_TRACE(std::string(c.key) + " = " + c.stored);
-    Store(c.section, c.key, c.stored);
-    Apply();
-    EXPECT_EQ(Caption(c.item), c.caption);
-  }
-}
-
 }  // namespace
 }  // namespace drelm
