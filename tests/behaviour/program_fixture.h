@@ -96,7 +96,6 @@ class ProgramTest : public ::testing::Test {
     aol = std::make_unique<standin::SimStandIn>(sim, options);
     aol->StartSignedOn("Lobby 12");
   }
-  Hwnd ChatInput() { return aol->Client().Chat().Input(); }
 
   // The lines the user's program posted into the room since the last ForgetRoomLines, as the
   // members received them.
