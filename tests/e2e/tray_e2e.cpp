@@ -64,6 +64,17 @@ int TrayScenario(const E2eSetup& setup) {
   s.Check(main && IsWindowVisible(main) && options && !IsWindowVisible(options) &&
               !TrayIconShown(options) && TrayIconsInWineTray() == 0,
           "the main window is shown, the options window exists hidden, no tray icon at first");
+  // A label that is no notifying Static cannot be clicked by automation (nor by the mouse).
+  int children = 0;
+  int labels = 0;
+  for (HWND child = GetWindow(main, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    char name[16] = {};
+    GetClassNameA(child, name, sizeof name);
+    ++children;
+    if (lstrcmpiA(name, "Static") == 0 && (GetWindowLongA(child, GWL_STYLE) & SS_NOTIFY)) ++labels;
+  }
+  s.Check(children == 11 && labels == 11 && (GetWindowLongA(main, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0,
+          "its 11 labels are Statics that take the mouse, and the start-up put it on top");
   const auto menus = [&](std::size_t open) {
     return [&s, open] { return OpenMenus(s.id).size() == open; };
   };
