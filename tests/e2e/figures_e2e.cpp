@@ -100,11 +100,10 @@ int FiguresRun(const E2eSetup& setup) {
               {"custom settings", "idletype", "afk"},
               {"custom settings", "interval", "20"}});
   Answers a;
-  if (s.Start(6) &&
-      s.Run({{{},
-              [&] { return FindLabel(FindMainWindow(s.id), "idle") != nullptr; },
-              "its start-up ends on \"idle\"",
-              kStartUpDeadlineMs}})) {
+  if (s.Start(6) && s.Run({{{},
+                            [&] { return FindLabel(FindMainWindow(s.id), "idle") != nullptr; },
+                            "its start-up ends on \"idle\"",
+                            kStartUpDeadlineMs}})) {
     const double idle = cpuPercent(s, kIdleWindowMs, "idle (stand-in AOL 6 in a room)",
                                    [&](ULONGLONG) { s.program.WaitForExit(kIdleWindowMs); });
     s.Check(s.program.Running() && idle < 1.0,
@@ -115,13 +114,12 @@ int FiguresRun(const E2eSetup& setup) {
                 "the away bot's first status line comes after the interval",
                 kIntervalMs + kWindowDeadlineMs},
                {Aol("say\tAnn\tBob, call me"),
-                [&] { return LinesHolding(s.aol, kRecordedLine) == 1; },
-                "it confirms Ann's line"},
+                [&] { return LinesHolding(s.aol, kRecordedLine) == 1; }, "it confirms Ann's line"},
                {{},
                 [&] { return s.aol.Command("freeze\t61") == std::vector<std::string>{"ok"}; },
                 "the stand-in AOL client's window thread hangs"}})) {
-      const double hung = cpuPercent(s, kMeasureMs, "client hung",
-                                     [&](ULONGLONG end) { AskUntil(s.id, end, a); });
+      const double hung =
+          cpuPercent(s, kMeasureMs, "client hung", [&](ULONGLONG end) { AskUntil(s.id, end, a); });
       s.Check(s.program.Running() && a.probes > 0 && a.lateProbes == 0,
               Format("the main window answers %.0f WM_NULL probes within 1 s, the slowest in "
                      "%.0f ms",
@@ -131,10 +129,11 @@ int FiguresRun(const E2eSetup& setup) {
                      "in %.0f ms (one bounded send when the hang begins)",
                      a.commands, a.lateCommands, static_cast<double>(a.worstCommandMs)));
       s.Check(hung < 1.0, Format("CPU with the client hung %.2f %% of one core, below 1 %%", hung));
-      report.push_back(Format("answers while the client hung: WM_NULL slowest %.0f ms of %.0f "
-                              "probes; a menu command slowest %.0f ms of %.0f (target 1 s)",
-                              static_cast<double>(a.worstProbeMs), a.probes,
-                              static_cast<double>(a.worstCommandMs), a.commands));
+      report.push_back(
+          Format("answers while the client hung: WM_NULL slowest %.0f ms of %.0f "
+                 "probes; a menu command slowest %.0f ms of %.0f (target 1 s)",
+                 static_cast<double>(a.worstProbeMs), a.probes,
+                 static_cast<double>(a.worstCommandMs), a.commands));
       // Once the stand-in wakes the session must go on posting, every line whole, and no line
       // from before the hang recorded a second time.
       const std::size_t postedAtWake = LinesHolding(s.aol, kTimeLine);
@@ -145,7 +144,9 @@ int FiguresRun(const E2eSetup& setup) {
                        LinesHolding(s.aol, kRecordedLine) == 1 &&
                        std::all_of(lines.begin(), lines.end(), [](const std::string& line) {
                          return line.starts_with("</u></i></b><font color=##336699>") &&
-                                line.ends_with("\x8B" "d\x9B");
+                                line.ends_with(
+                                    "\x8B"
+                                    "d\x9B");
                        });
               },
               "once the client wakes the away bot posts again, every line whole, none recorded "

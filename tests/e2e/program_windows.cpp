@@ -22,30 +22,11 @@ bool OwnedBy(HWND window, DWORD processId) {
   return owner == processId;
 }
 
-std::string ClassOf(HWND window) {
-  char name[256] = {};
-  const int length = GetClassNameA(window, name, sizeof name);
-  return std::string(name, static_cast<std::size_t>(std::max(length, 0)));
-}
-
-struct MenuSearch {
-  DWORD processId;
-  std::vector<HWND> found;
-};
-
-BOOL CALLBACK CollectMenus(HWND window, LPARAM param) {
-  auto* search = reinterpret_cast<MenuSearch*>(param);
-  if (ClassOf(window) == "#32768" && IsWindowVisible(window) &&
-      OwnedBy(window, search->processId)) {
-    search->found.push_back(window);
-  }
-  return TRUE;
-}
-
-std::vector<HWND> ChildrenOf(HWND parent, const char* className) {
+// In z-order, the topmost first; top-level windows for a null parent.
+std::vector<HWND> ChildrenOf(HWND parent, const char* className, const char* caption = nullptr) {
   std::vector<HWND> children;
-  for (HWND child = FindWindowExA(parent, nullptr, className, nullptr); child;
-       child = FindWindowExA(parent, child, className, nullptr)) {
+  for (HWND child = FindWindowExA(parent, nullptr, className, caption); child;
+       child = FindWindowExA(parent, child, className, caption)) {
     children.push_back(child);
   }
   return children;
@@ -54,8 +35,7 @@ std::vector<HWND> ChildrenOf(HWND parent, const char* className) {
 }  // namespace
 
 HWND FindProgramWindow(DWORD processId, const char* className, const char* caption) {
-  for (HWND window = FindWindowExA(nullptr, nullptr, className, caption); window;
-       window = FindWindowExA(nullptr, window, className, caption)) {
+  for (HWND window : ChildrenOf(nullptr, className, caption)) {
     if (OwnedBy(window, processId)) return window;
   }
   return nullptr;
@@ -128,14 +108,6 @@ void Click(HWND control) {
   PostMessageA(control, WM_LBUTTONUP, 0, MAKELPARAM(1, 1));
 }
 
-void ClickWithPointer(HWND control) {
-  RECT rect{};
-  if (control && GetWindowRect(control, &rect)) {
-    SetCursorPos((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
-  }
-  Click(control);
-}
-
 std::string InputBoxTexts(HWND box) {
   std::string texts;
   for (HWND text : ChildrenOf(box, "Static")) {
@@ -158,9 +130,11 @@ bool AnswerInputBox(HWND box, const std::string& answer) {
 }
 
 std::vector<HWND> OpenMenus(DWORD processId) {
-  MenuSearch search{processId, {}};
-  EnumWindows(CollectMenus, reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  std::vector<HWND> open;
+  for (HWND menu : ChildrenOf(nullptr, "#32768")) {
+    if (IsWindowVisible(menu) && OwnedBy(menu, processId)) open.push_back(menu);
+  }
+  return open;
 }
 
 void PressMenuKey(HWND menu, WPARAM key) {
