@@ -22,7 +22,24 @@ bool OwnedBy(HWND window, DWORD processId) {
   return owner == processId;
 }
 
-// In z-order, the topmost first; top-level windows for a null parent.
+struct MenuSearch {
+  DWORD processId;
+  std::vector<HWND> found;
+};
+
+// EnumWindows gives the most recently opened menu first; FindWindowEx under Wine does not.
+BOOL CALLBACK CollectMenus(HWND window, LPARAM param) {
+  auto* search = reinterpret_cast<MenuSearch*>(param);
+  char name[16] = {};
+  GetClassNameA(window, name, sizeof name);
+  if (lstrcmpA(name, "#32768") == 0 && IsWindowVisible(window) &&
+      OwnedBy(window, search->processId)) {
+    search->found.push_back(window);
+  }
+  return TRUE;
+}
+
+// Top-level windows for a null parent.
 std::vector<HWND> ChildrenOf(HWND parent, const char* className, const char* caption = nullptr) {
   std::vector<HWND> children;
   for (HWND child = FindWindowExA(parent, nullptr, className, caption); child;
@@ -130,11 +147,9 @@ bool AnswerInputBox(HWND box, const std::string& answer) {
 }
 
 std::vector<HWND> OpenMenus(DWORD processId) {
-  std::vector<HWND> open;
-  for (HWND menu : ChildrenOf(nullptr, "#32768")) {
-    if (IsWindowVisible(menu) && OwnedBy(menu, processId)) open.push_back(menu);
-  }
-  return open;
+  MenuSearch search{processId, {}};
+  EnumWindows(CollectMenus, reinterpret_cast<LPARAM>(&search));
+  return search.found;
 }
 
 void PressMenuKey(HWND menu, WPARAM key) {

@@ -86,8 +86,7 @@ int TrayScenario(const E2eSetup& setup) {
   const Act rightClick = Do([&] { RightClickTrayIcon(options); });
 
   // The options menu from the "menu" label, on screen: options > settings shows the stored
-  // style in its captions.
-  // The pointer over the label first: the menu pops up at the mouse.
+  // style in its captions. The pointer goes over the label first: the menu pops up at the mouse.
   RECT label{};
   GetWindowRect(FindLabel(main, "menu"), &label);
   SetCursorPos((label.left + label.right) / 2, (label.top + label.bottom) / 2);
