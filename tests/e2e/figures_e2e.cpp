@@ -39,31 +39,29 @@ std::string Format(const char* format, double a, double b = 0, double c = 0, dou
 
 // How fast the program answers while the client hangs: WM_NULL sent to its main window, and
 // "auto idle" switched by its menu command until its stored value shows the change.
-struct Answers {
-  int probes = 0, commands = 0, lateProbes = 0, lateCommands = 0;
-  std::uint64_t worstProbeMs = 0, worstCommandMs = 0;
+struct Tally {
+  int asked = 0, late = 0;
+  std::uint64_t worstMs = 0;
+  void Note(std::uint64_t ms) {
+    ++asked;
+    late += ms > kAnswerTargetMs;
+    worstMs = std::max(worstMs, ms);
+  }
 };
 
-void AskUntil(DWORD processId, ULONGLONG end, Answers& answers) {
+void AskUntil(DWORD processId, ULONGLONG end, Tally& probes, Tally& commands) {
   const HWND main = FindMainWindow(processId);
   ULONGLONG nextCommand = drelm::win32::TickCount64() + kCommandEveryMs;
   while (drelm::win32::TickCount64() < end) {
     const ULONGLONG asked = drelm::win32::TickCount64();
-    std::uint64_t ms = 0;
     if (asked >= nextCommand) {
       nextCommand = asked + kCommandEveryMs;
       const std::string before = StoredText("custom settings", "auto idle");
       RunCommand(FindOptionsWindow(processId), "cmdAutoIdle");
       WaitFor([&] { return StoredText("custom settings", "auto idle") != before; }, kProbeBoundMs);
-      ms = drelm::win32::TickCount64() - asked;
-      ++answers.commands;
-      answers.worstCommandMs = std::max(answers.worstCommandMs, ms);
-      answers.lateCommands += ms > kAnswerTargetMs;
+      commands.Note(drelm::win32::TickCount64() - asked);
     } else {
-      ms = win32::AnswerTimeMs(main, kProbeBoundMs).value_or(kProbeBoundMs);
-      ++answers.probes;
-      answers.worstProbeMs = std::max(answers.worstProbeMs, ms);
-      answers.lateProbes += ms > kAnswerTargetMs;
+      probes.Note(win32::AnswerTimeMs(main, kProbeBoundMs).value_or(kProbeBoundMs));
     }
     const ULONGLONG next = std::min<ULONGLONG>(asked + kProbeEveryMs, end);
     WaitFor([&] { return drelm::win32::TickCount64() >= next; }, kProbeEveryMs);
@@ -99,7 +97,8 @@ int FiguresRun(const E2eSetup& setup) {
               {"settings", "afkrea", "gone"},
               {"custom settings", "idletype", "afk"},
               {"custom settings", "interval", "20"}});
-  Answers a;
+  Tally probes;
+  Tally commands;
   if (s.Start(6) && s.Run({{{},
                             [&] { return FindLabel(FindMainWindow(s.id), "idle") != nullptr; },
                             "its start-up ends on \"idle\"",
@@ -118,22 +117,22 @@ int FiguresRun(const E2eSetup& setup) {
                {{},
                 [&] { return s.aol.Command("freeze\t61") == std::vector<std::string>{"ok"}; },
                 "the stand-in AOL client's window thread hangs"}})) {
-      const double hung =
-          cpuPercent(s, kMeasureMs, "client hung", [&](ULONGLONG end) { AskUntil(s.id, end, a); });
-      s.Check(s.program.Running() && a.probes > 0 && a.lateProbes == 0,
+      const double hung = cpuPercent(s, kMeasureMs, "client hung",
+                                     [&](ULONGLONG end) { AskUntil(s.id, end, probes, commands); });
+      s.Check(s.program.Running() && probes.asked > 0 && probes.late == 0,
               Format("the main window answers %.0f WM_NULL probes within 1 s, the slowest in "
                      "%.0f ms",
-                     a.probes, static_cast<double>(a.worstProbeMs)));
-      s.Check(a.commands > 0 && a.lateCommands <= 1 && a.worstCommandMs <= kCommandAtHangMs,
+                     probes.asked, static_cast<double>(probes.worstMs)));
+      s.Check(commands.asked > 0 && commands.late <= 1 && commands.worstMs <= kCommandAtHangMs,
               Format("%.0f menu commands take effect, %.0f of them later than 1 s, the slowest "
                      "in %.0f ms (one bounded send when the hang begins)",
-                     a.commands, a.lateCommands, static_cast<double>(a.worstCommandMs)));
+                     commands.asked, commands.late, static_cast<double>(commands.worstMs)));
       s.Check(hung < 1.0, Format("CPU with the client hung %.2f %% of one core, below 1 %%", hung));
       report.push_back(
           Format("answers while the client hung: WM_NULL slowest %.0f ms of %.0f "
                  "probes; a menu command slowest %.0f ms of %.0f (target 1 s)",
-                 static_cast<double>(a.worstProbeMs), a.probes,
-                 static_cast<double>(a.worstCommandMs), a.commands));
+                 static_cast<double>(probes.worstMs), probes.asked,
+                 static_cast<double>(commands.worstMs), commands.asked));
       // Once the stand-in wakes the session must go on posting, every line whole, and no line
       // from before the hang recorded a second time.
       const std::size_t postedAtWake = LinesHolding(s.aol, kTimeLine);
