@@ -146,7 +146,7 @@ int AwayScenario(const E2eSetup& setup) {
            "; file: " + Visible(ReadWholeFile(messagesFile).value_or("")));
 
   // A regular idler's reason from the list, its tags in the user's formats.
-  const LocalDateTime dayBefore = LocalNow();
+  const LocalDateTime dayBefore = win32::Win32Clock().Now();
   const std::string opening = "rsn: <font color=##336699>back at ";
   std::string reasonLine;
   s.Run({{Menu("cmdRegularIdle"), {}, "the regular idler is chosen"},
@@ -167,7 +167,7 @@ int AwayScenario(const E2eSetup& setup) {
   };
   s.Check(!reasonLine.empty() && IsTimeInFormat(std::string_view(reasonLine).substr(at, 8)) &&
               (reasonLine.find(dateRest(dayBefore), at + 8) == at + 8 ||
-               reasonLine.find(dateRest(LocalNow()), at + 8) == at + 8),
+               reasonLine.find(dateRest(win32::Win32Clock().Now()), at + 8) == at + 8),
           "the reason's time and date are in the user's formats");
   s.Detail("reason line: " + Visible(reasonLine));
   RunCommand(FindOptionsWindow(s.id), "cmdStopIdle");

@@ -10,9 +10,11 @@
 namespace drelm::e2e {
 
 int ClientScenario(const E2eSetup& setup, int aolVersion, const std::string& oss, bool shots) {
+  // Whole seconds since Windows started, as the program counts them.
+  const auto uptime = [] { return static_cast<std::int64_t>(drelm::win32::TickCount64() / 1000); };
   // A returning user on the fourth start, with 2 h 15 m idled and an uptime record below the
   // current uptime, so that the exit raises it.
-  const std::int64_t record = UptimeSecondsNow() / 2;
+  const std::int64_t record = uptime() / 2;
   Scenario s(setup, "client-aol" + std::to_string(aolVersion),
              {{"stats", "loads", "4"},
               {"stats", "count", std::to_string(record)},
@@ -22,8 +24,8 @@ int ClientScenario(const E2eSetup& setup, int aolVersion, const std::string& oss
              oss.c_str());
   const std::string logPath = s.Path(std::string(kLogFileName));
   WriteWholeFile(logPath, "\r\n<d> |[01-02-03]|[04:05 AM]| - an entry of an earlier run\r\n");
-  const LocalDateTime startedAt = LocalNow();
-  const std::int64_t uptimeAtStart = UptimeSecondsNow();
+  const LocalDateTime startedAt = win32::Win32Clock().Now();
+  const std::int64_t uptimeAtStart = uptime();
   if (!s.Start(aolVersion)) return s.Finish();
 
   // Wine keeps a window's menu to its own process; the version then comes from the version
@@ -39,7 +41,7 @@ int ClientScenario(const E2eSetup& setup, int aolVersion, const std::string& oss
   s.Detail("2nd line: " + Visible(lines.size() > 1 ? lines[1] : "(none)"));
   // The third line gives Windows' uptime at one of the seconds the start-up ran through.
   bool uptimeLine = false;
-  for (std::int64_t seconds = uptimeAtStart; seconds <= UptimeSecondsNow(); ++seconds) {
+  for (std::int64_t seconds = uptimeAtStart; seconds <= uptime(); ++seconds) {
     uptimeLine = uptimeLine ||
                  (lines.size() == 3 &&
                   lines[2] == Styled("uptime: " + Lit(DurationText(seconds)) +
@@ -53,7 +55,7 @@ int ClientScenario(const E2eSetup& setup, int aolVersion, const std::string& oss
           kStartUpDeadlineMs},
          {{}, s.StoredIs("stats", "loads", "5"), "stats/loads becomes \"5\""}});
   const std::string log = ReadWholeFile(logPath).value_or("(no log.txt)");
-  s.Check(LogHolds(log, {"drelm - version one loaded."}, {startedAt, LocalNow()}),
+  s.Check(LogHolds(log, {"drelm - version one loaded."}, startedAt),
           "log.txt starts again with \"drelm - version one loaded.\" alone");
   s.Detail("log.txt: " + Visible(log));
 
@@ -64,11 +66,11 @@ int ClientScenario(const E2eSetup& setup, int aolVersion, const std::string& oss
             "a screenshot of the main window is saved");
   }
 
-  const std::int64_t uptimeAtClick = UptimeSecondsNow();
+  const std::int64_t uptimeAtClick = uptime();
   Click(FindLabel(FindMainWindow(s.id), "x"));
   s.Check(s.program.WaitForExit(kExitDeadlineMs) && s.program.ExitCode() == 0u,
           "clicking \"x\" ends the program with exit code 0");
-  const std::int64_t uptimeAtEnd = UptimeSecondsNow();
+  const std::int64_t uptimeAtEnd = uptime();
   lines.push_back(kAdvertLine);
   lines.push_back(Styled("unload: " + Lit("user") + " has idled: " + Lit("0d 2h 15m")));
   s.Check(LinesFromUser(s.aol) == lines,
@@ -80,9 +82,9 @@ int ClientScenario(const E2eSetup& setup, int aolVersion, const std::string& oss
               std::atoll(count.c_str()) <= uptimeAtEnd,
           "stats/count holds the uptime at the exit, in seconds (" + count + ")");
   const std::string after = ReadWholeFile(logPath).value_or("(no log.txt)");
-  s.Check(LogHolds(after, {"drelm - version one loaded.", "drelm - version one unloaded"},
-                   {startedAt, LocalNow()}),
-          "log.txt ends with \"drelm - version one unloaded\"");
+  s.Check(
+      LogHolds(after, {"drelm - version one loaded.", "drelm - version one unloaded"}, startedAt),
+      "log.txt ends with \"drelm - version one unloaded\"");
   s.Detail("log.txt: " + Visible(after));
   s.Check(!TrayIconShown(options) && TrayIconsInWineTray() == 0, "no tray icon is left behind");
   s.Check(StandInRows(s.aol, "strays").empty(), "the AOL client got no stray input");

@@ -1,13 +1,8 @@
 // End-to-end driver of drelm-idle.exe under Wine: runs one scenario against the real program
 // (and the stand-in AOL client) and prints a line per check.
 //
-//   drelm_e2e.exe SCENARIO [--program=PATH] [--program-i686=PATH] [--click-sound=PATH]
-//                 [--standin=PATH] [--work=FOLDER] [--screenshot-script=UNIX PATH]
-//                 [--screenshots=UNIX FOLDER] [--figures=UNIX PATH]
-//                 [--setup=PATH] [--setup-i686=PATH] [--version=X.Y.Z] [--floor]
-//                 [--windows-version=win98|win2k|winxp|...]
-//   SCENARIO: first-start | client | client-aol4 | tray | style-stats | aol-ops | aol-ops-aol4 |
-//             dcp | away | kill-save (floor build) | figures | installer
+//   drelm_e2e.exe SCENARIO [--floor] [--OPTION=VALUE...]
+// with the scenarios and options of the tables below (paths are Windows paths or Unix ones).
 // installer changes the user's Start menu and uninstall entries: run it only in a prefix of its
 // own (installer_e2e.sh makes one). --floor says the program is the floor build, whose lookups
 // answer as Windows 98 would; --windows-version has Wine report that Windows to the program.

@@ -87,7 +87,6 @@ bool ChildProcess::Start(const std::string& exe, const std::string& arguments,
   }
   std::string commandLine = "\"" + exe + "\"";
   if (!arguments.empty()) commandLine += " " + arguments;
-  startedAtMs_ = drelm::win32::TickCount64();
   const BOOL started =
       CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr, scripted ? TRUE : FALSE, 0,
                      nullptr, folder.empty() ? nullptr : folder.c_str(), &startup, &process_);
@@ -186,13 +185,6 @@ std::optional<std::uint64_t> FileSize(const std::string& path) {
   return size;
 }
 
-bool MakeEmptyFolder(const std::string& path) {
-  std::error_code error;
-  std::filesystem::remove_all(FsPath(path), error);
-  std::filesystem::create_directories(FsPath(path), error);
-  return std::filesystem::is_directory(FsPath(path), error);
-}
-
 std::string Visible(const std::string& bytes) {
   std::string out;
   for (const char c : bytes) {
@@ -207,7 +199,7 @@ std::string Visible(const std::string& bytes) {
   return out;
 }
 
-std::optional<StoredValue> ReadStored(const std::string& section, const std::string& key) {
+std::optional<RegistryValue> ReadStored(const std::string& section, const std::string& key) {
   return win32::Win32Registry().QueryValue(section, key);
 }
 
@@ -241,16 +233,11 @@ std::vector<std::string> StoredNames() {
 bool ClearStoredSettings() {
   // With the subkeys: RegDeleteTreeA is newer than the headers the build compiles with.
   const LSTATUS status = SHDeleteKeyA(HKEY_CURRENT_USER, kSettingsRoot);
-  HKEY gone = nullptr;
-  if (RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsRoot, 0, KEY_READ, &gone) == ERROR_SUCCESS) {
-    RegCloseKey(gone);
-    return false;
-  }
   return status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND;
 }
 
 std::string StoredText(const std::string& section, const std::string& key) {
-  const std::optional<StoredValue> value = ReadStored(section, key);
+  const std::optional<RegistryValue> value = ReadStored(section, key);
   if (!value || value->type != REG_SZ) return {};
   return value->data.substr(0, value->data.find('\0'));
 }

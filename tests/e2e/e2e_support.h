@@ -67,8 +67,6 @@ class ChildProcess {
   bool WaitForExit(DWORD ms) const;
   std::optional<DWORD> ExitCode() const;
   DWORD Id() const { return process_.dwProcessId; }
-  // The 64-bit tick just before CreateProcess.
-  ULONGLONG StartedAtMs() const { return startedAtMs_; }
   // User plus kernel time so far, in milliseconds.
   double CpuMs() const;
 
@@ -79,7 +77,6 @@ class ChildProcess {
   HANDLE toChild_ = nullptr;
   HANDLE fromChild_ = nullptr;
   std::string buffered_;
-  ULONGLONG startedAtMs_ = 0;
 };
 
 // A Unix path (as CMake passes it) on Wine's Z: drive; Windows paths are kept.
@@ -89,14 +86,11 @@ bool FileExists(const std::string& path);
 std::optional<std::string> ReadWholeFile(const std::string& path);
 bool WriteWholeFile(const std::string& path, const std::string& bytes);
 std::optional<std::uint64_t> FileSize(const std::string& path);
-// Removes the folder with everything in it and creates it empty.
-bool MakeEmptyFolder(const std::string& path);
 // Bytes made readable in a log: printable ASCII kept, everything else as \xHH, \r, \n.
 std::string Visible(const std::string& bytes);
 
 // The program's settings, HKCU\Software\VB and VBA Program Settings\drelm\<section>, raw.
-using StoredValue = RegistryValue;
-std::optional<StoredValue> ReadStored(const std::string& section, const std::string& key);
+std::optional<RegistryValue> ReadStored(const std::string& section, const std::string& key);
 // As the program stores text: REG_SZ, the bytes without a terminating NUL.
 bool WriteStored(const std::string& section, const std::string& key, const std::string& value);
 // Every stored value's name as "section/key".

@@ -18,7 +18,7 @@ constexpr const char* kQuestion =
 
 // REG_SZ, the text's bytes (Windows may add one NUL after them, never anything else).
 bool StoredExactly(const std::string& section, const std::string& key, const std::string& text) {
-  const std::optional<StoredValue> value = ReadStored(section, key);
+  const std::optional<RegistryValue> value = ReadStored(section, key);
   return value && value->type == REG_SZ && (value->data == text || value->data == text + '\0');
 }
 
@@ -27,7 +27,7 @@ bool StoredExactly(const std::string& section, const std::string& key, const std
 int FirstStartScenario(const E2eSetup& setup) {
   Scenario s(setup, "first-start", {}, nullptr);
   const std::string logPath = s.Path(std::string(kLogFileName));
-  const LocalDateTime startedAt = LocalNow();
+  const LocalDateTime startedAt = win32::Win32Clock().Now();
   if (!s.Start(0)) return s.Finish();
   HWND box = nullptr;
   s.Check(
@@ -68,7 +68,7 @@ int FirstStartScenario(const E2eSetup& setup) {
     const std::string want = key == &setting::kLoads ? "1" : std::string(*key->firstStart);
     s.Check(StoredExactly(section, name, want),
             "first start stores " + section + "/" + name + " = \"" + Visible(want) + "\"");
-    s.Detail("stored: " + Visible(ReadStored(section, name).value_or(StoredValue{}).data));
+    s.Detail("stored: " + Visible(ReadStored(section, name).value_or(RegistryValue{}).data));
   }
   const std::vector<std::string> names = StoredNames();
   const std::set<std::string> stored(names.begin(), names.end());
@@ -78,7 +78,7 @@ int FirstStartScenario(const E2eSetup& setup) {
                   kWindowDeadlineMs),
           "without the client the status label keeps \"loading settings\"");
   const std::string log = ReadWholeFile(logPath).value_or("(no log.txt)");
-  s.Check(LogHolds(log, {"drelm idle v1 loaded for first time"}, {startedAt, LocalNow()}),
+  s.Check(LogHolds(log, {"drelm idle v1 loaded for first time"}, startedAt),
           "log.txt holds the first-start entry alone, in the log's layout");
   s.Detail("log.txt: " + Visible(log));
 
@@ -86,7 +86,7 @@ int FirstStartScenario(const E2eSetup& setup) {
   s.ExitByX();
   const std::string after = ReadWholeFile(logPath).value_or("(no log.txt)");
   s.Check(LogHolds(after, {"drelm idle v1 loaded for first time", "drelm - version one unloaded"},
-                   {startedAt, LocalNow()}),
+                   startedAt),
           "the exit adds \"drelm - version one unloaded\" to the log");
   s.Detail("log.txt: " + Visible(after));
   return s.Finish();

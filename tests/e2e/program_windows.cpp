@@ -22,30 +22,28 @@ bool OwnedBy(HWND window, DWORD processId) {
   return owner == processId;
 }
 
-std::string ClassOf(HWND window) {
-  char name[256] = {};
-  const int length = GetClassNameA(window, name, sizeof name);
-  return std::string(name, static_cast<std::size_t>(std::max(length, 0)));
-}
-
 struct MenuSearch {
   DWORD processId;
   std::vector<HWND> found;
 };
 
+// EnumWindows gives the most recently opened menu first; FindWindowEx under Wine does not.
 BOOL CALLBACK CollectMenus(HWND window, LPARAM param) {
   auto* search = reinterpret_cast<MenuSearch*>(param);
-  if (ClassOf(window) == "#32768" && IsWindowVisible(window) &&
+  char name[16] = {};
+  GetClassNameA(window, name, sizeof name);
+  if (lstrcmpA(name, "#32768") == 0 && IsWindowVisible(window) &&
       OwnedBy(window, search->processId)) {
     search->found.push_back(window);
   }
   return TRUE;
 }
 
-std::vector<HWND> ChildrenOf(HWND parent, const char* className) {
+// Top-level windows for a null parent.
+std::vector<HWND> ChildrenOf(HWND parent, const char* className, const char* caption = nullptr) {
   std::vector<HWND> children;
-  for (HWND child = FindWindowExA(parent, nullptr, className, nullptr); child;
-       child = FindWindowExA(parent, child, className, nullptr)) {
+  for (HWND child = FindWindowExA(parent, nullptr, className, caption); child;
+       child = FindWindowExA(parent, child, className, caption)) {
     children.push_back(child);
   }
   return children;
@@ -54,8 +52,7 @@ std::vector<HWND> ChildrenOf(HWND parent, const char* className) {
 }  // namespace
 
 HWND FindProgramWindow(DWORD processId, const char* className, const char* caption) {
-  for (HWND window = FindWindowExA(nullptr, nullptr, className, caption); window;
-       window = FindWindowExA(nullptr, window, className, caption)) {
+  for (HWND window : ChildrenOf(nullptr, className, caption)) {
     if (OwnedBy(window, processId)) return window;
   }
   return nullptr;
@@ -126,14 +123,6 @@ std::string ListItem(HWND list, int index) {
 void Click(HWND control) {
   PostMessageA(control, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(1, 1));
   PostMessageA(control, WM_LBUTTONUP, 0, MAKELPARAM(1, 1));
-}
-
-void ClickWithPointer(HWND control) {
-  RECT rect{};
-  if (control && GetWindowRect(control, &rect)) {
-    SetCursorPos((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
-  }
-  Click(control);
 }
 
 std::string InputBoxTexts(HWND box) {

@@ -26,8 +26,6 @@ std::string ControlText(HWND control);
 std::string ListItem(HWND list, int index);
 // A left click as the mouse gives it: button down, then up, posted.
 void Click(HWND control);
-// The same with the mouse pointer moved over the control first, for what pops up at the mouse.
-void ClickWithPointer(HWND control);
 
 // The parts of a modal input box of the program.
 // Every "Static" text of the box, joined by "|".

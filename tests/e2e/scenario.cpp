@@ -22,7 +22,8 @@ std::string PrepareProgramFolder(const E2eSetup& setup, const std::string& name)
   const std::string folder = JoinPath(setup.workFolder, name);
   const std::string exe = JoinPath(folder, "drelm-idle.exe");
   std::error_code error;
-  if (!MakeEmptyFolder(folder) ||
+  std::filesystem::remove_all(folder, error);
+  if (!std::filesystem::create_directories(folder, error) ||
       !std::filesystem::copy_file(WindowsPath(setup.programExe), exe, error)) {
     return {};
   }
@@ -66,17 +67,10 @@ bool StoreReturningUser(const std::string& oss) {
   return WriteStored(std::string(setting::kOss.section), std::string(setting::kOss.key), oss) && ok;
 }
 
-LocalDateTime LocalNow() {
-  return win32::Win32Clock().Now();
-}
-
-std::int64_t UptimeSecondsNow() {
-  return static_cast<std::int64_t>(drelm::win32::TickCount64() / 1000);
-}
-
 bool LogHolds(const std::string& log, const std::vector<std::string>& messages,
-              const std::vector<LocalDateTime>& candidates) {
+              const LocalDateTime& since) {
   win32::Win32Clock clock;
+  const LocalDateTime candidates[] = {since, clock.Now()};
   // The file opens with a line end; each entry is followed by one, and entries are parted by an
   // empty line.
   std::size_t at = 0;
@@ -115,10 +109,8 @@ std::vector<std::string> LinesFromUser(ChildProcess& aol) {
 }
 
 std::size_t LinesHolding(ChildProcess& aol, const std::string& part) {
-  const std::vector<std::string> lines = LinesFromUser(aol);
-  return static_cast<std::size_t>(std::count_if(lines.begin(), lines.end(), [&](const auto& line) {
-    return line.find(part) != std::string::npos;
-  }));
+  return static_cast<std::size_t>(std::ranges::count_if(
+      LinesFromUser(aol), [&](const auto& line) { return line.find(part) != std::string::npos; }));
 }
 
 std::string StandInRows(ChildProcess& aol, const std::string& verb) {
@@ -178,12 +170,7 @@ bool Scenario::ExitByX() {
 }
 
 Expect Scenario::Line(const std::string& line) {
-  return [this, line] {
-    for (const std::string& posted : LinesFromUser(aol)) {
-      if (posted == line) return true;
-    }
-    return false;
-  };
+  return [this, line] { return std::ranges::count(LinesFromUser(aol), line) > 0; };
 }
 
 Expect Scenario::NewLines(const std::vector<std::string>& lines) {

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "platform/clock.h"
+#include "platform/win32/win32_clock.h"
 #include "program_windows.h"
 
 namespace drelm::e2e {
@@ -50,13 +51,10 @@ using Stored = std::vector<std::array<std::string, 3>>;
 
 // Every first-start default and the Windows 2000 answer, as a user who started before has them.
 bool StoreReturningUser(const std::string& oss);
-LocalDateTime LocalNow();
-// Whole seconds since Windows started, as the program counts them.
-std::int64_t UptimeSecondsNow();
-// Whether the log holds exactly these entries in the log's layout, each stamped with one of the
-// candidate times (the minutes the scenario ran through).
+// Whether the log holds exactly these entries in the log's layout, each stamped with since or
+// now (the minutes the scenario ran through).
 bool LogHolds(const std::string& log, const std::vector<std::string>& messages,
-              const std::vector<LocalDateTime>& candidates);
+              const LocalDateTime& since);
 // aol-standin-<version>.exe beside setup.standInExe: the copy whose version resource says it.
 std::string StandInExeOfVersion(const E2eSetup& setup, int version);
 // What the stand-in's room received from its own user (the program's lines), byte for byte.
@@ -78,14 +76,12 @@ struct Step {
   DWORD deadlineMs = kWindowDeadlineMs;
 };
 
-class Scenario {
+class Scenario : public Checks {
  public:
   // Clears the settings, stores a returning user's with oss (null: none, a very first start)
   // and these values, and prepares the folder.
   Scenario(const E2eSetup& setup, const std::string& name, const Stored& values = {},
            const char* oss = "true");
-  bool Check(bool ok, const std::string& what) { return checks.Check(ok, what); }
-  void Detail(const std::string& text) { checks.Detail(text); }
   // Starts the program, beside the stand-in AOL client of that version (0: without one).
   bool Start(int aolVersion);
   // A returning user's start-up ran to its end: the load counted (loads), and with the client
@@ -95,7 +91,6 @@ class Scenario {
   bool Run(const std::vector<Step>& steps);
   // The "x" label ends the program with exit code 0; the stand-in is closed.
   bool ExitByX();
-  int Finish() { return checks.Finish(); }
 
   // Expectations.
   // The program has posted exactly this line into the room.
@@ -116,7 +111,6 @@ class Scenario {
   std::string Path(const std::string& name) const { return JoinPath(folder, name); }
 
   const E2eSetup& setup;
-  Checks checks;
   ChildProcess aol;
   ChildProcess program;
   std::string exe;
@@ -129,7 +123,7 @@ class Scenario {
 };
 
 // A menu command by its item name (posted to the options window as automation sends it), one by
-// its documented id, a stand-in script command, a label of the main window clicked, or anything.
+// its documented id, a stand-in script command, or anything.
 inline Act Menu(std::string item) {
   return [item](Scenario& s) { RunCommand(FindOptionsWindow(s.id), item); };
 }
@@ -138,9 +132,6 @@ inline Act CommandNo(int id) {
 }
 inline Act Aol(std::string command) {
   return [command](Scenario& s) { s.aol.Command(command); };
-}
-inline Act ClickLabel(std::string caption) {
-  return [caption](Scenario& s) { Click(FindLabel(FindMainWindow(s.id), caption)); };
 }
 inline Act Do(std::function<void()> run) {
   return [run](Scenario&) { run(); };

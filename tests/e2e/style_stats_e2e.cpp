@@ -54,7 +54,7 @@ int StyleStatsScenario(const E2eSetup& setup) {
        {CommandNo(1072), asks("drelm idle quoSt n' vrin", "enter the password you wish to use"),
         "set pw (1072) asks for the password"},
        {answer(kPassword), s.StoredIs("settings", "dcpaolstyle", "set"), "and takes it"}});
-  const std::optional<StoredValue> sealed = ReadStored("aolpw", "protected password");
+  const std::optional<RegistryValue> sealed = ReadStored("aolpw", "protected password");
   s.Check(sealed && sealed->type == REG_BINARY &&
               sealed->data.find(kPassword) == std::string::npos &&
               win32::Win32DataProtection().Unprotect(sealed->data) == kPassword &&

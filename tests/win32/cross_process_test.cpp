@@ -1,7 +1,8 @@
 // The AOL client is another process. This suite starts a second copy of this test program as a
-// window host holding an AOL-like tree, and drives it from here: lookups, texts and list items
-// must cross the process boundary intact (list items are where Wine's ANSI marshalling breaks),
-// and a host that stops answering must cost no more than the send timeout.
+// window host holding an AOL-like tree, and drives it from here: lookups, long texts, list items
+// (where Wine's ANSI marshalling breaks), the program file and window states must cross the
+// process boundary intact. Chat lines set into the client's input box, and a client that stops
+// answering, are the end-to-end tests' (drelm_e2e_* byte for byte; drelm_e2e_figures, hung).
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -19,8 +20,6 @@ namespace {
 
 constexpr const char* kHostVariable = "DRELM_WINDOW_HOST";
 constexpr const char* kProbeClass = "_AOL_Modal";
-// Posted to the host's probe window: the host stops pumping for wParam milliseconds.
-constexpr UINT kHangMessage = WM_APP + 7;
 constexpr std::uint64_t kHostStartMs = 15000;
 constexpr std::uint64_t kHostLifeMs = 60000;
 
@@ -66,14 +65,19 @@ TEST(CrossProcessHost, ServesAnAolTreeWhenStartedAsHost) {
     MsgWaitForMultipleObjectsEx(0, nullptr, 100, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
     MSG msg{};
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      if (msg.message == kHangMessage) {
-        Sleep(static_cast<DWORD>(msg.wParam));
-        continue;
-      }
       TranslateMessage(&msg);
       DispatchMessageA(&msg);
     }
   }
+}
+
+bool WaitFor(const std::function<bool()>& condition, std::uint64_t timeoutMs) {
+  const std::uint64_t deadline = drelm::win32::TickCount64() + timeoutMs;
+  while (!condition()) {
+    if (drelm::win32::TickCount64() >= deadline) return false;
+    Sleep(20);
+  }
+  return true;
 }
 
 // A second copy of this program serving the tree; closed and waited for when it goes.
@@ -93,11 +97,9 @@ class HostProcess {
     SetEnvironmentVariableA(kHostVariable, nullptr);
     if (!started) return;
     // The probe is the host's last window: once it is there, the whole tree is.
-    const std::uint64_t deadline = drelm::win32::TickCount64() + kHostStartMs;
-    while (!(probe_ = FindWindowA(kProbeClass, ProbeCaption(caption_).c_str())) &&
-           drelm::win32::TickCount64() < deadline) {
-      Sleep(20);
-    }
+    const std::string probe = ProbeCaption(caption_);
+    WaitFor([&] { return (probe_ = FindWindowA(kProbeClass, probe.c_str())) != nullptr; },
+            kHostStartMs);
     frame_ = FindWindowA("AOL Frame25", caption_.c_str());
   }
   ~HostProcess() {
@@ -124,15 +126,6 @@ class HostProcess {
   HWND probe_ = nullptr;
 };
 
-bool WaitFor(const std::function<bool()>& condition, std::uint64_t timeoutMs) {
-  const std::uint64_t deadline = drelm::win32::TickCount64() + timeoutMs;
-  while (!condition()) {
-    if (drelm::win32::TickCount64() >= deadline) return false;
-    Sleep(20);
-  }
-  return true;
-}
-
 TEST(CrossProcess, LookupsTextsListItemsAndTheProgramFileReachTheOtherProcess) {
   HostProcess host;
   ASSERT_TRUE(host.Ready());
@@ -145,12 +138,6 @@ TEST(CrossProcess, LookupsTextsListItemsAndTheProgramFileReachTheOtherProcess) {
   EXPECT_EQ(GetCaption(windows, FindAolStatusWindow(windows)), "Status");
 
   EXPECT_EQ(GetControlText(windows, FindChatView(windows)), kViewText);
-  const std::string line =
-      "</u></i></b><font color=#336699>\x8B"
-      "d"
-      "\x9B \xB7 away";
-  SetControlText(windows, FindChatInput(windows), line);
-  EXPECT_EQ(GetControlText(windows, FindChatInput(windows)), line);
 
   const Hwnd list = windows.FindWindowEx(room, 0, std::string("_aol_listbox"), std::nullopt);
   ASSERT_EQ(windows.SendMessage(list, LB_GETCOUNT, 0, 0), static_cast<LResult>(kItems.size()));
@@ -180,7 +167,7 @@ TEST(CrossProcess, LookupsTextsListItemsAndTheProgramFileReachTheOtherProcess) {
   }
 }
 
-TEST(CrossProcess, ShowingAndHidingAnotherProcessesWindowTakesEffectAndAHungOneCostsOneTimeout) {
+TEST(CrossProcess, ShowingAndHidingAnotherProcessesWindowTakesEffect) {
   HostProcess host;
   ASSERT_TRUE(host.Ready());
   win32::Win32WindowSystem windows;
@@ -194,31 +181,6 @@ TEST(CrossProcess, ShowingAndHidingAnotherProcessesWindowTakesEffectAndAHungOneC
   EXPECT_TRUE(WaitFor([&] { return windows.IsWindowVisible(status); }, 3000));
   windows.ShowWindow(host.Frame(), SW_SHOWMINIMIZED);
   EXPECT_TRUE(WaitFor([&] { return windows.ShowState(host.Frame()) == SW_SHOWMINIMIZED; }, 3000));
-
-  const Hwnd view = FindChatView(windows);
-  ASSERT_NE(view, 0u);
-  constexpr DWORD kHangMs = win32::kCrossProcessSendMs + 2500;
-  PostMessageA(host.Probe(), kHangMessage, kHangMs, 0);
-  Sleep(200);  // the host is now asleep inside its loop
-
-  std::uint64_t start = drelm::win32::TickCount64();
-  EXPECT_EQ(GetControlText(windows, view), "");
-  const std::uint64_t sendMs = drelm::win32::TickCount64() - start;
-  std::printf("send to a hung window returned after %llu ms\n",
-              static_cast<unsigned long long>(sendMs));
-  EXPECT_LE(sendMs, win32::kCrossProcessSendMs + 1000u);
-  start = drelm::win32::TickCount64();
-  EXPECT_EQ(GetControlText(windows, view), "");
-  EXPECT_LE(drelm::win32::TickCount64() - start, 200u)
-      << "a client that still owes the last send its answer is not waited for again";
-
-  start = drelm::win32::TickCount64();
-  windows.ShowWindow(FindAolStatusWindow(windows), SW_HIDE);
-  EXPECT_LE(drelm::win32::TickCount64() - start, 1000u)
-      << "showing a hung client's window must not block";
-
-  EXPECT_TRUE(WaitFor([&] { return GetControlText(windows, view) == kViewText; }, 10000))
-      << "the client answers again once it wakes";
 }
 
 }  // namespace
