@@ -118,29 +118,5 @@ TEST_F(AwayRecorderTest, Timer3AnswersEachImOnceNotesItWithItsTextOnDiskAndClose
                                 items[2] + "hi\r\n");
 }
 
-TEST_F(AwayRecorderTest, ReviewWindowsTakeTurnsWithTheMainWindow) {
-  Say({{"Ann", "bob, call me"}, {"Carl", "bob, later"}});
-  FrmAFKMessages& list = program->frmAFKMessages;
-  FrmMsg& one = program->frmMsg;
-  const auto shown = [&] {
-    return std::vector<bool>{program->frmMain.visible, list.visible, one.visible};
-  };
-  program->frmMain.Hide();
-  list.Show();
-  for (const int selected : {1, -1}) {  // no selection shows an empty message
-    list.lstMsgs.selected = selected;
-    list.lstMsgs_DblClick();
-    EXPECT_THAT(shown(), ElementsAre(false, false, true));
-    EXPECT_EQ(WithoutTime(one.txtReSizeMsg.text),
-              selected < 0 ? "" : "|[chat]|-[T]- Carl: , later");
-    one.Label5_Click();
-    EXPECT_THAT(shown(), ElementsAre(false, true, false));
-  }
-  list.Label5_Click();
-  EXPECT_THAT(shown(), ElementsAre(true, false, false));
-  EXPECT_TRUE(list.lstMsgs.items.empty());
-  EXPECT_NE(MessagesFile(), "") << "closing the list keeps the file";
-}
-
 }  // namespace
 }  // namespace drelm::testing

@@ -50,8 +50,6 @@ class ScrollerTest : public IdleTest {
     ASSERT_TRUE(sim.loop.RunUntil([&] { return ticks >= target; }, count * 3000u + 3000));
   }
   void RunToSessionTick(int tick) { RunTicks(sessionStart + tick - ticks); }
-  // A posting with a reason pauses a second, the whole of a one-second interval.
-  void PostEverySecondTick() { program->drelmglobals.IdleInterval = 2; }
 
   int ticks = 0;
   int sessionStart = 0;
@@ -120,85 +118,6 @@ TEST_F(ScrollerTest, EachPostingByteForByte) {
     EXPECT_TRUE(!*c.transfer || g.TransferKind == "none") << "a posting reports one transfer";
     Choose("cmdStopIdle");
   }
-}
-
-// How each reason is expanded is the reason text's own test; here a posting draws from the list.
-TEST_F(ScrollerTest, MultipleReasonsAreDrawnLowerCasedAndNeverEmpty) {
-  Check("cmdMultipleReasons", true);
-  Start();
-  PostEverySecondTick();
-  const std::string kLunch = "rsn: <font color=#aa>at lunch<font color=#mm>";
-  const std::string kOnly = "rsn: <font color=#aa>only one<font color=#mm>";
-  struct Case {
-    std::vector<std::string> list;
-    std::size_t lines;  // in 20 ticks
-    ::testing::Matcher<std::string> line;
-  };
-  const Case cases[] = {
-      {{"Only One", "AT LUNCH"}, 20, AnyOf(StartsWith("drelm idle \xB7 "), kLunch, kOnly)},
-      {{}, 10, StartsWith("drelm idle \xB7 ")},
-      {{"", ""}, 10, StartsWith("drelm idle \xB7 ")},
-  };
-  for (const Case& c : cases) {
-    program->frmReasons.lstRe.items = c.list;
-    ForgetRoomLines();
-    RunTicks(20);
-    EXPECT_EQ(Said().size(), c.lines) << ::testing::PrintToString(c.list);
-    EXPECT_THAT(Said(), Each(c.line));
-  }
-}
-
-TEST_F(ScrollerTest, AutoUpchatOnceBetweenTheEndsAndOffAtThem) {
-  Check("cmdEnableAutoUpchat", true);
-  aol->StartUpload("song.mp3");
-  const Hwnd upload = aol->Client().TransferWindows().UploadWindow();
-  // Another modal window of the client above the upload is none of upchat's business.
-  const Hwnd above = sim.windows.CreateWindow("_AOL_Modal", "Run Automatic AOL Now", 0, {},
-                                              sim.windows.WindowProcessId(upload));
-  for (const char* p : {"45", "99", "x"}) {
-    SCOPED_TRACE(p);
-    const bool on = std::string_view(p) == "45";
-    sim.windows.SetText(upload, "File Transfer - " + std::string(p) + "%");
-    sim.windows.ShowWindow(upload, on ? SW_RESTORE : SW_MINIMIZE);
-    Start();
-    RunTicks(3);
-    EXPECT_EQ(sim.windows.ShowState(upload), on ? SW_SHOWMINIMIZED : SW_SHOWNORMAL);
-    EXPECT_TRUE(sim.windows.IsWindowVisible(upload));
-    EXPECT_TRUE(sim.windows.IsWindowVisible(above) &&
-                sim.windows.ShowState(above) == SW_SHOWNORMAL);
-    EXPECT_EQ(NewLog(), on ? std::vector<std::string>{"auto upchat"}
-                           : std::vector<std::string>(3, "auto unupchat"));
-    EXPECT_EQ(Said(), on ? std::vector<std::string>{"drelm idle - auto upchat"}
-                         : std::vector<std::string>{});
-    Choose("cmdStopIdle");
-  }
-}
-
-TEST_F(ScrollerTest, DisconnectWatchRestartsAolAfterFiveTicksWithoutAName) {
-  Check("cmdDcpAolOpts", true);
-  Store("settings", "last aol path", "");
-  const Hwnd welcome = FindWelcomeWindow(sim.windows);
-  const std::string signedOn = sim.windows.Text(welcome);
-  const auto name = [&](bool seen) { sim.windows.SetText(welcome, seen ? signedOn : "Goodbye"); };
-  Start();
-  RunTicks(1);
-  EXPECT_EQ(Stored("settings", "last aol path"), aol->ExePath());
-  name(false);
-  RunTicks(4);
-  name(true);
-  RunTicks(1);
-  name(false);
-  // Upchat waits for a signed-on tick: the client may be gone, or just started again.
-  Check("cmdEnableAutoUpchat", true);
-  const Hwnd upload = sim.windows.CreateWindow("_AOL_Modal", "File Transfer - 45%");
-  RunTicks(4);
-  EXPECT_EQ(aol->Seen().exits, 0) << "a name seen starts the count again";
-  RunTicks(1);
-  EXPECT_EQ(aol->Seen().exits, 1);
-  EXPECT_EQ(aol->Seen().signOns.size(), 2u);
-  EXPECT_EQ(sim.windows.ShowState(upload), SW_SHOWNORMAL);
-  RunTicks(1);
-  EXPECT_EQ(sim.windows.ShowState(upload), SW_SHOWMINIMIZED);
 }
 
 }  // namespace

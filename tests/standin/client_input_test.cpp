@@ -4,51 +4,6 @@
 namespace drelm::standin::testing {
 namespace {
 
-// Each version runs a keyword only in its own order of text and blank (AOL 4 takes the blank
-// before the text, the later ones after it) and signs on only with its own release after the
-// button-down (a button-up below AOL 6, a space key-up from AOL 6 on). The other orders and
-// releases, an unknown keyword and one without the connection are strays.
-TEST(StandInInput, OnlyTheVersionsOwnKeywordOrderAndSignOnReleaseAct) {
-  for (int version : {4, 5, 6, 7}) {
-    StandInTest s(Version(version));
-    s.aol.Launch(SW_SHOWNORMAL);
-    s.Pump(10);
-    const Hwnd button =
-        FindNthChild(s.Windows(), FindMdiChildCaptioned(s.Windows(), "Sign On"), "_aol_icon", 4);
-    s.Windows().SendMessage(button, WM_LBUTTONDOWN, 0, 0);
-    if (version >= 6) s.Windows().SendMessage(button, WM_LBUTTONUP, 0, 0);
-    if (version < 6) s.Windows().SendMessage(button, WM_KEYUP, VK_SPACE, 0);
-    s.Pump(10000);
-    EXPECT_FALSE(s.aol.SignedOn()) << version;
-    ASSERT_EQ(s.aol.Strays().size(), 1u) << version;
-    EXPECT_NE(s.aol.Strays()[0].find("Sign On"), std::string::npos);
-
-    StandInTest t(Version(version));
-    t.aol.StartSignedOn();
-    const Hwnd box = FindKeywordBox(t.Windows());
-    const auto type = [&](std::pair<bool, bool> blank, const std::string& keyword) {
-      if (blank.first) t.Windows().SendMessage(box, WM_CHAR, ' ', 0);
-      SetControlText(t.Windows(), box, keyword);
-      if (blank.second) t.Windows().SendMessage(box, WM_CHAR, ' ', 0);
-      t.Windows().SendMessage(box, WM_CHAR, '\r', 0);
-      t.Pump();
-    };
-    const std::pair own{version == 4, version != 4};
-    for (const std::pair<bool, bool>& order :
-         {std::pair{true, false}, {false, true}, {false, false}}) {
-      if (order != own) type(order, "buddylist");
-    }
-    EXPECT_EQ(FindBuddyListWindow(t.Windows()), 0u) << version;
-    EXPECT_EQ(t.aol.Strays().size(), 2u) << version;
-    type(own, "buddylist");
-    EXPECT_NE(FindBuddyListWindow(t.Windows()), 0u) << version;
-    type(own, "the weather");
-    t.aol.Disconnect();
-    type(own, "buddylist");
-    EXPECT_EQ(t.aol.Strays().size(), 4u) << "unknown, then without the connection";
-  }
-}
-
 // A window the client was about to open when it closed never opens in the next client.
 TEST(Restart, WhatTheOldClientHadPendingNeverHappensInTheNextOne) {
   StandInTest t(Version(6));

@@ -93,49 +93,5 @@ TEST_F(ChatScannerTest, RaisesEachSettledNewLineOnceAndNothingFromBeforeTheStart
   EXPECT_THAT(Raised(), ElementsAre("Ann"));
 }
 
-TEST_F(ChatScannerTest, AQuietTickAsksOnlyTheLengthAndNoHangOrTrimOfTheTopLosesOrRepeatsALine) {
-  for (int i = 0; i < 50; ++i) Say(lobby.view, "Ann", "line " + std::to_string(i));
-  scanner.StartScan();
-  Say(lobby.view, "Ann", "brb");
-  Ticks();
-  EXPECT_THAT(Raised(), ElementsAre("Ann|brb"));
-  const std::size_t logMark = ws.Log().size();
-  Ticks(10);
-  for (const auto& record : ws.LogSince(logMark)) {
-    if (record.window == lobby.view) {
-      EXPECT_EQ(record.msg, WM_GETTEXTLENGTH);
-    }
-  }
-  // A hung client's sends fail, which the window system gives as 0 and an empty text.
-  bool hung = true;
-  ws.SetHandler(lobby.view, [&](Hwnd, const sim::SimMessage& m) -> std::optional<LResult> {
-    if (hung && (m.msg == WM_GETTEXTLENGTH || m.msg == WM_GETTEXT)) return 0;
-    return std::nullopt;
-  });
-  Say(lobby.view, "Cy", "said while it hung");
-  Ticks(3);
-  EXPECT_THAT(Raised(), IsEmpty());
-  hung = false;
-  Ticks();
-  EXPECT_THAT(Raised(), ElementsAre("Cy|said while it hung"));
-
-  struct Case {
-    const char* what;
-    std::size_t keepLast;  // the trim keeps this many lines at the end
-  };
-  for (const Case& c : {Case{"trim far above", 40}, Case{"trim into the last lines seen", 1},
-                        Case{"trim of every line seen", 0}}) {
-    SCOPED_TRACE(c.what);
-    const std::string text = ws.Text(lobby.view);
-    std::size_t at = text.size();
-    for (std::size_t kept = 0; kept < c.keepLast; ++kept) at = text.rfind("\r\n", at - 1);
-    ws.SetText(lobby.view, c.keepLast == 0 ? "" : text.substr(at + 2));
-    Say(lobby.view, "Ann", "brb");
-    Say(lobby.view, "Bo", c.what);
-    Ticks();
-    EXPECT_THAT(Raised(), ElementsAre("Ann|brb", std::string("Bo|") + c.what));
-  }
-}
-
 }  // namespace
 }  // namespace drelm

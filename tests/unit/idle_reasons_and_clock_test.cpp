@@ -58,23 +58,6 @@ TEST(ExpandReasonTest, TagsAnyCaseAndValuesThatHoldTags) {
   EXPECT_NE(expanded.find("[time]"), std::string::npos) << "values are not expanded again";
 }
 
-TEST(ReasonDrawTest, IndexRoundsHalvesToEvenCanPassTheLastEntryAndAMissPostsTheFirstReason) {
-  // {unit, count, index}
-  const double kCases[][3] = {{0.16, 3, 0}, {0.5, 3, 2},  {0.5, 1, 0},  {0.9, 3, 3},
-                              {0.75, 2, 2}, {0.25, 2, 0}, {0.999, 0, 0}};
-  for (const auto& [unit, count, index] : kCases) {
-    EXPECT_EQ(ReasonDrawer::IndexFor(unit, static_cast<std::size_t>(count)), index)
-        << unit << " of " << count;
-  }
-  // Draws that all miss post the first reason with text instead of none.
-  sim::VirtualClock clock;
-  std::vector<std::string> reasons(100000);
-  reasons[70000] = "first";
-  reasons[90000] = "second";
-  ReasonDrawer drawer;
-  EXPECT_EQ(drawer.Draw(reasons, clock, [](const std::string& entry) { return entry; }), "first");
-}
-
 TEST(IdleClockTest, LabelsAndTotalsRollOver) {
   struct Case {
     std::vector<std::string> labels, totals, nextLabels, nextTotals;  // minutes, hours, days
@@ -97,21 +80,6 @@ TEST(IdleClockTest, LabelsAndTotalsRollOver) {
     EXPECT_EQ((std::vector{mins.caption, hours.caption, days.caption}), c.nextLabels);
     for (int i = 0; i < 3; ++i) EXPECT_EQ(store.ReadSetting("idler", keys[i]), c.nextTotals[i]);
   }
-}
-
-TEST(DurationText, SplitsIntoDaysHoursAndMinutesDroppingSecondsUptimeToo) {
-  const std::pair<std::int64_t, const char*> cases[] = {
-      {0, "0d 0h 0m"},
-      {-5, "0d 0h 0m"},
-      {60, "0d 0h 1m"},
-      {3 * 86400 + 4 * 3600 + 15 * 60 + 59, "3d 4h 15m"},
-      // 400 days less one second: single precision would round the minutes up to the next day.
-      {400LL * 86400 - 1, "399d 23h 59m"},
-  };
-  for (const auto& [seconds, text] : cases) EXPECT_EQ(DurationText(seconds), text) << seconds;
-  sim::VirtualClock clock;
-  clock.SetUptimeMs(60ULL * 86400 * 1000 + 59'999);  // past where a 32-bit tick count wraps
-  EXPECT_EQ(UptimeText(clock), "60d 0h 0m");
 }
 
 }  // namespace

@@ -2,39 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/posix/posix_files.h"
-#include "platform/sim/virtual_clock.h"
-#include "support/file_text.h"
-#include "support/temp_folder.h"
-
 namespace drelm {
 namespace {
-
-TEST(StatusLogTest, EntriesAreExactAndApartAResetStartsAgainAndAnUnwritableFolderDropsThem) {
-  testing::TempFolder folder;
-  sim::VirtualClock clock;
-  posix::PosixFiles files;
-  StatusLog log{clock, files, folder.path()};
-  const auto contents = [&] { return testing::FileText(folder.path() / "log.txt"); };
-  clock.SetNow(LocalDateTime{2001, 12, 5, 16, 5, 0, 0});
-  log.WriteLog("x");
-  const std::string message = std::string("two\r\nlines \xB7 and a NUL\0 kept", 29);
-  log.WriteLog(message);
-  EXPECT_EQ(contents(),
-            "\r\n<d> |[12-05-01]|[04:05 PM]| - x\r\n\r\n<d> |[12-05-01]|[04:05 PM]| - " + message +
-                "\r\n");
-  log.ResetLog();
-  EXPECT_FALSE(std::filesystem::exists(log.Path()));
-  log.WriteLog("drelm - version one loaded.");
-  EXPECT_EQ(contents(), "\r\n<d> |[12-05-01]|[04:05 PM]| - drelm - version one loaded.\r\n");
-
-  StatusLog lost(clock, files, folder.path() / "log.txt");
-  EXPECT_NO_THROW(lost.WriteLog("dropped"));
-  EXPECT_NO_THROW(lost.ResetLog());
-  StatusLog missing(clock, files, folder.path() / "no such folder");
-  EXPECT_NO_THROW(missing.WriteLog("dropped"));
-  EXPECT_FALSE(std::filesystem::exists(folder.path() / "no such folder"));
-}
 
 TEST(FormatLogEntry, TwelveHourClockAroundMidnightAndNoonAndTheLocalesDesignators) {
   const struct {

@@ -29,28 +29,6 @@ class TransferOptionsTest : public testing::OptionsTest {
   TransferOptionCommands commands{{options, sim.user, settings, password, log}, wiring};
 };
 
-TEST_F(TransferOptionsTest, DcpSwitchesWithoutADialogButTheWindows2000ModeTakesOnlyAChosenAolExe) {
-  Choose("cmdDcpAolOpts");
-  EXPECT_EQ(Caption("cmdDcpAolOpts"), "&dcp aol -[ on ]-");
-  Choose("cmdDcpAolOpts");
-  EXPECT_EQ(Caption("cmdDcpAolOpts"), "&dcp aol -[ off ]-");
-  EXPECT_EQ(Stored("aoldcp"), "off");
-
-  settings.WriteSetting("settings", "oss", "TRUE");
-  const std::string good = "C:\\Program Files\\America Online 6.0\\aol.exe";
-  for (const std::string answer : {"", "C:\\AOL\\waol.ini", good.c_str()}) {
-    sim.user.ExpectOpenFile(answer);
-    commands.cmdDcpAolOpts_Click();
-    EXPECT_EQ(Checked("cmdDcpAolOpts"), answer == good) << answer;
-  }
-  EXPECT_EQ(sim.user.Seen().back().text, "*aol.exe (aol file) | aol.exe");
-  EXPECT_EQ(Stored("last aol path"), good);
-  EXPECT_EQ(Stored("aoldcp"), "on");
-  EXPECT_EQ(LogMessages(),
-            (std::vector<std::string>{"disconnect protect aol on", "disconnect protect aol off",
-                                      "disconnect protect aol on"}));
-}
-
 TEST_F(TransferOptionsTest, ThePasswordIsSealedWhereTheSystemCanLeavesNoOtherCopyAndIsNeverLogged) {
   struct Case {
     const char* name;
@@ -91,36 +69,6 @@ TEST_F(TransferOptionsTest, ThePasswordIsSealedWhereTheSystemCanLeavesNoOtherCop
   }
   EXPECT_EQ(LogMessages(), logged);
   EXPECT_EQ(testing::FileText(log.Path()).find("hunter2"), std::string::npos);
-}
-
-TEST_F(TransferOptionsTest, BlankOrUnusableAnswersChangeNothingAndGoodOnesAreKeptAsTyped) {
-  const std::string before = Caption("mnuSetPr");
-  sim.user.ExpectInputBox("enter private room to enter on dcp of aol", "   ");
-  Choose("mnuSetPr");
-  EXPECT_EQ(Caption("mnuSetPr"), before);
-  sim.user.ExpectInputBox("enter private room to enter on dcp of aol", "my room");
-  commands.mnuSetPr_Click();
-  EXPECT_EQ(Caption("mnuSetPr"), "&set pr -[ my room ]-");
-  EXPECT_EQ(Stored("prtoenter"), "my room");
-
-  // The file name length: turned on with an answer below one or not a number, it keeps its own.
-  settings.WriteSetting("settings", "shortenuldllength", "35");
-  const std::string designCaption = Caption("mnushort");
-  for (const char* refused : {"0", "word"}) {
-    sim.user.ExpectInputBox("enter number of characters of how long the file name can be", refused);
-    commands.mnushort_Click();
-    EXPECT_EQ(sim.user.Seen().back().defaultAnswer, "35");
-    EXPECT_TRUE(Checked("mnushort")) << refused;
-    EXPECT_EQ(Stored("shortenuldllength"), "35");
-    EXPECT_EQ(Caption("mnushort"), designCaption);
-    commands.mnushort_Click();  // off again, without a prompt
-    EXPECT_EQ(Stored("shortenuldl"), "off");
-  }
-  sim.user.ExpectInputBox("how long", "20");
-  Choose("mnushort");
-  EXPECT_EQ(Caption("mnushort"), "shorten dl/ul file name -[ 20 ]-");
-  EXPECT_EQ(Stored("shortenuldllength"), "20");
-  EXPECT_EQ(LogMessages(), std::vector<std::string>{"dcp aol - private room changed to [my room]"});
 }
 
 }  // namespace
