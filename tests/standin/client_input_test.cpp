@@ -8,10 +8,7 @@ namespace {
 TEST(Restart, WhatTheOldClientHadPendingNeverHappensInTheNextOne) {
   StandInTest t(Version(6));
   t.aol.StartSignedOn();
-  const Hwnd box = FindKeywordBox(t.Windows());
-  SetControlText(t.Windows(), box, "buddylist");
-  t.Windows().SendMessage(box, WM_CHAR, ' ', 0);
-  t.Windows().SendMessage(box, WM_CHAR, '\r', 0);
+  GoKeyword(t.Windows(), "buddylist");
   t.aol.Exit();
   t.aol.StartSignedOn();
   t.Pump(60000);
